@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Opens a file in the desktop's program for it (the rich-text editor for the report).
+class Launcher
+{
+public:
+    virtual ~Launcher() = default;
+    virtual void open(const QString &path) = 0;
+};

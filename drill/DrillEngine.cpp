@@ -1,0 +1,224 @@
+#include "DrillEngine.h"
+
+#include "AnimatedPicture.h"
+#include "DrillRules.h"
+#include "KeyFrames.h"
+#include "RichTextPane.h"
+#include "SoundPlayer.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+const QColor DrillEngine::Blue = QColor(0, 0, 255);
+const QColor DrillEngine::Magenta = QColor(255, 0, 255);
+const QColor DrillEngine::Red = QColor(255, 0, 0);
+const QColor DrillEngine::Black = QColor(0, 0, 0);
+
+namespace
+{
+
+const QColor FrameWhite(255, 255, 255);
+const QColor FrameBlue(0, 0, 255);
+const QColor FrameGreen(0, 255, 0);
+constexpr int ShiftFrame = 36;
+
+const QString LineBreak = QStringLiteral("\r");
+
+void increment(QPushButton *counter)
+{
+    counter->setText(QString::number(DrillRules::leadingNumber(counter->text()) + 1));
+}
+
+} // namespace
+
+DrillEngine::DrillEngine(DrillState &state, const InterfaceTexts &texts, const DrillWidgets &widgets,
+    SoundPlayer &sound, const QString &appDir, QObject *parent)
+    : QObject(parent)
+    , state(state)
+    , texts(texts)
+    , widgets(widgets)
+    , sound(sound)
+    , appDir(appDir)
+{
+    timer1.setInterval(1000);
+    connect(&timer1, &QTimer::timeout, this, &DrillEngine::Timer1_Timer);
+}
+
+QTimer &DrillEngine::statisticsTimer()
+{
+    return timer1;
+}
+
+qint64 DrillEngine::rightKeys() const
+{
+    return DrillRules::leadingNumber(widgets.rightCount->text());
+}
+
+qint64 DrillEngine::wrongKeys() const
+{
+    return DrillRules::leadingNumber(widgets.wrongCount->text());
+}
+
+void DrillEngine::play(const QString &relativePath)
+{
+    sound.play(appDir + QLatin1Char('/') + relativePath);
+}
+
+void DrillEngine::richtextbox1_KeyPress(QChar &typed)
+{
+    widgets.hintLine->clear();
+    const QString expected = state.expected();
+    if (expected.isEmpty()) {
+        // Nothing to type (no exercise was ever loaded): the key is neither right nor wrong.
+        typed = QChar();
+        return;
+    }
+    if (expected.front() == typed) {
+        rightKey(typed);
+    } else {
+        wrongKey(typed);
+    }
+    ShowNextCharacter();
+}
+
+void DrillEngine::rightKey(QChar typed)
+{
+    RichTextPane &pane = *widgets.exercisePane;
+    RichTextPane &echo = *widgets.echoPane;
+    widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/si.gif"));
+    increment(widgets.rightCount);
+
+    // Placing the caret ahead first scrolls the text still to come into view.
+    pane.setSelStart(state.TargetPos + 50);
+    pane.setSelStart(state.TargetPos - 1);
+    pane.setSelLength(1);
+    pane.setSelBold(true);
+
+    echo.setSelStart(state.EchoPos - 1);
+    echo.setSelBold(true);
+
+    const QColor colour = state.ErrorPending ? Magenta : Blue;
+    state.ErrorPending = false;
+    pane.setSelColor(colour);
+    echo.setSelColor(colour);
+
+    echo.setSelLength(1);
+    echo.replaceSelection(QString(typed));
+
+    if (state.TargetPos == state.TargetText.size()) {
+        pane.replaceSelection(QString(typed));
+        finishTyping();
+    }
+    ++state.EchoPos;
+    ++state.TargetPos;
+}
+
+void DrillEngine::finishTyping()
+{
+    widgets.speedLabel->setText(
+        QString::number(DrillRules::keystrokesPerMinute(rightKeys(), state.ElapsedSeconds)) + QStringLiteral("(p/m)"));
+    widgets.timeLabel->setText(QString::number(state.ElapsedSeconds) + QStringLiteral(" s."));
+    state.DrillDone = true;
+    play(QStringLiteral("fin.wav"));
+    Q_EMIT lastCharacterTyped();
+    widgets.nextCharLabel->hide();
+}
+
+void DrillEngine::wrongKey(QChar typed)
+{
+    play(QStringLiteral("fallo.wav"));
+    widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/no.gif"));
+    widgets.hintLine->setText(texts.HintTexts.value(DrillRules::hintFor(state.expected().front(), typed)));
+    increment(widgets.wrongCount);
+    RichTextPane &pane = *widgets.exercisePane;
+    pane.setSelStart(state.TargetPos - 1);
+    pane.setSelLength(1);
+    pane.setSelColor(Red);
+    state.ErrorPending = true;
+}
+
+void DrillEngine::ShowNextCharacter()
+{
+    const QString next = state.expected();
+    state.GuideChar = next;
+    if (next == QLatin1String(" ")) {
+        widgets.nextCharLabel->setText(texts.UiTexts.value(InterfaceTexts::SpaceKeyName));
+    } else if (next == LineBreak) {
+        widgets.nextCharLabel->setText(texts.UiTexts.value(InterfaceTexts::EnterKeyName));
+    } else {
+        widgets.nextCharLabel->setText(next);
+    }
+    ShowKeyGuide();
+}
+
+void DrillEngine::revealNextCharacter()
+{
+    widgets.nextCharLabel->show();
+    ShowNextCharacter();
+}
+
+void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
+{
+    const bool lineBreakDue = state.expected() == LineBreak;
+    if (lineBreakDue && keyCode != RichTextPane::KeyEnter) {
+        keyCode = 0;
+        play(QStringLiteral("fallo.wav"));
+        return;
+    }
+    if (lineBreakDue) {
+        keyCode = 0;
+        RichTextPane &echo = *widgets.echoPane;
+        state.TargetPos += 2;
+        widgets.exercisePane->setSelStart(state.TargetPos - 1);
+        increment(widgets.rightCount);
+        echo.setSelStart(state.EchoPos - 1);
+        echo.replaceSelection(LineBreak);
+        // The break fills two positions of the echo pane; EchoPos stays one past the echo.
+        if (state.TargetPos > state.TargetText.size()) {
+            // A text that ends with a line break is finished by the Enter for it.
+            ++state.EchoPos;
+            finishTyping();
+            ++state.EchoPos;
+            ++state.TargetPos;
+        } else {
+            state.EchoPos += 2;
+        }
+        ShowNextCharacter();
+        return;
+    }
+    if (keyCode == RichTextPane::KeyEnter || keyCode == RichTextPane::KeyDelete
+        || keyCode == RichTextPane::KeyBackspace) {
+        keyCode = 0;
+    }
+}
+
+void DrillEngine::RichTextBox2_KeyDown(int &keyCode)
+{
+    keyCode = 0;
+}
+
+void DrillEngine::Timer1_Timer()
+{
+    widgets.timeLabel->setText(QString::number(state.ElapsedSeconds) + QStringLiteral(" s."));
+    ++state.ElapsedSeconds;
+    const qint64 right = rightKeys();
+    widgets.speedLabel->setText(
+        QString::number(DrillRules::keystrokesPerMinute(right, state.ElapsedSeconds)) + QStringLiteral(" (p/m)"));
+    if (right > 0) {
+        widgets.accuracyLabel->setText(texts.UiTexts.value(InterfaceTexts::AccuracyWord) + QLatin1Char(' ')
+            + QString::number(DrillRules::accuracyPercent(right, wrongKeys())) + QStringLiteral(" %"));
+    }
+}
+
+void DrillEngine::ShowKeyGuide()
+{
+    if (state.GuideChar.isEmpty() || !widgets.keyFrames) {
+        return;
+    }
+    const QChar character = state.GuideChar.front();
+    const int frame = DrillRules::guideFrameFor(character);
+    widgets.keyFrames->setFrameColour(state.GuideShapeIndex, FrameWhite);
+    widgets.keyFrames->setFrameColour(ShiftFrame, DrillRules::needsShift(character) ? FrameGreen : FrameWhite);
+    widgets.keyFrames->setFrameColour(frame, FrameBlue);
+    state.GuideShapeIndex = frame;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// The pure rules of the drill: which hint a wrong key earns, which key frame the guide lights,
+// and the figures shown to the learner.
+namespace DrillRules
+{
+
+// The hint (0 to 6, as in the language file) after typed was pressed where expected was due.
+int hintFor(QChar expected, QChar typed);
+
+// The frame of the on-screen keyboard that holds expected's key: 0 for a character the drawing
+// has no key for.
+int guideFrameFor(QChar character);
+// Only the capitals A to Z, Ñ and Ç light the Shift frame.
+bool needsShift(QChar character);
+
+// The value of the number a text begins with (blanks before it allowed), 0 when there is none;
+// "12(p/m)" gives 12. Saturates instead of overflowing.
+qint64 leadingNumber(const QString &text);
+
+// Keystrokes per minute: only right keys count; elapsed seconds below one count as one, so a
+// drill finished before the first tick shows the figure that tick would have shown.
+qint64 keystrokesPerMinute(qint64 rightKeys, int elapsedSeconds);
+// Each wrong key cancels one right key, relative to the right keys; may be negative. Without a
+// right key there is no figure, and 0 is returned.
+qint64 accuracyPercent(qint64 rightKeys, qint64 wrongKeys);
+
+} // namespace DrillRules

@@ -1,0 +1,384 @@
+#include "RichTextPane.h"
+
+#include "Rtf.h"
+#include "SafeFile.h"
+
+#include <algorithm>
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace
+{
+
+// Keys the pane reports by a code of their own; any other key gets OtherKey, never 0, since 0
+// means a consumed key.
+constexpr int OtherKey = 255;
+// Characters composed from dead keys (´ ¨ ` then a vowel) report the code of the accent key.
+constexpr int ComposedCharacterKey = 222;
+
+int virtualKeyCode(int qtKey)
+{
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
+        return qtKey;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return 112 + (qtKey - Qt::Key_F1);
+    }
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return RichTextPane::KeyBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return RichTextPane::KeyEnter;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+        return 18;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return RichTextPane::KeyDelete;
+    default:
+        return OtherKey;
+    }
+}
+
+bool isNavigationKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A key yields a character when it types something: printable text, a tab or the Enter's CR.
+// Control combinations (Ctrl+C, Ctrl+V ...) yield none and so never reach the drill.
+bool yieldsCharacter(const QKeyEvent &event)
+{
+    if (event.text().isEmpty()) {
+        return false;
+    }
+    if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier)) {
+        return false;
+    }
+    const QChar first = event.text().front();
+    return first.isPrint() || first == QLatin1Char('\t') || first == QLatin1Char('\r');
+}
+
+QString withDocumentLineBreaks(const QString &text)
+{
+    QString converted = text;
+    converted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    converted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return converted;
+}
+
+} // namespace
+
+RichTextPane::RichTextPane(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    setAcceptDrops(false);
+    document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+}
+
+QString RichTextPane::text() const
+{
+    QString raw = document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    raw.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return raw;
+}
+
+void RichTextPane::setText(const QString &text)
+{
+    document()->setPlainText(withDocumentLineBreaks(text));
+    setTextCursor(QTextCursor(document()));
+    pendingFormatAt = -1;
+}
+
+int RichTextPane::length() const
+{
+    return document()->characterCount() - 1 + document()->blockCount() - 1;
+}
+
+int RichTextPane::toDocument(int panePosition) const
+{
+    const QTextDocument *doc = document();
+    const int pane = std::clamp(panePosition, 0, length());
+    // Block n starts at pane position (document position + n): each earlier line break is one
+    // character longer in the pane. Writes go to the end far more often than anywhere else, so
+    // the last block is tried before the binary search.
+    auto paneStartOf = [doc](int blockNumber) {
+        return doc->findBlockByNumber(blockNumber).position() + blockNumber;
+    };
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    if (paneStartOf(high) <= pane) {
+        low = high;
+    }
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (paneStartOf(middle) <= pane) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int offset = pane - paneStartOf(low);
+    const int textLength = block.length() - 1;
+    // A position on the LF of a line break lands after the break.
+    return block.position() + std::min(offset, textLength + 1);
+}
+
+int RichTextPane::toPane(int documentPosition) const
+{
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+}
+
+int RichTextPane::selStart() const
+{
+    return toPane(textCursor().selectionStart());
+}
+
+int RichTextPane::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toPane(cursor.selectionEnd()) - toPane(cursor.selectionStart());
+}
+
+void RichTextPane::moveCaret(int documentAnchor, int documentPosition)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(documentAnchor);
+    cursor.setPosition(documentPosition, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void RichTextPane::setSelStart(int position)
+{
+    const int target = toDocument(position);
+    moveCaret(target, target);
+    ensureCursorVisible();
+}
+
+void RichTextPane::setSelLength(int length)
+{
+    const int start = selStart();
+    moveCaret(toDocument(start), toDocument(start + std::max(length, 0)));
+}
+
+void RichTextPane::mergeFormat(const QTextCharFormat &format)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    if (pendingFormatAt != cursor.position()) {
+        pendingFormat = QTextCharFormat();
+        pendingFormatAt = cursor.position();
+    }
+    pendingFormat.merge(format);
+}
+
+void RichTextPane::setSelColor(const QColor &colour)
+{
+    QTextCharFormat format;
+    format.setForeground(colour);
+    mergeFormat(format);
+}
+
+void RichTextPane::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeFormat(format);
+}
+
+void RichTextPane::setSelFontSize(qreal pointSize)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(pointSize);
+    mergeFormat(format);
+}
+
+void RichTextPane::replaceSelection(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    QTextCharFormat format;
+    if (cursor.hasSelection()) {
+        // The replacement takes the format of the first selected character.
+        QTextCursor first(document());
+        first.setPosition(cursor.selectionStart() + 1);
+        format = first.charFormat();
+    } else {
+        format = cursor.charFormat();
+        if (pendingFormatAt == cursor.position()) {
+            format.merge(pendingFormat);
+        }
+    }
+    cursor.insertText(withDocumentLineBreaks(text), format);
+    setTextCursor(cursor);
+    pendingFormatAt = -1;
+}
+
+bool RichTextPane::loadFile(const QString &path)
+{
+    bool ok = false;
+    const QByteArray content = SafeFile::read(path, &ok);
+    if (!ok) {
+        return false;
+    }
+    Rtf::read(content, *document());
+    setTextCursor(QTextCursor(document()));
+    pendingFormatAt = -1;
+    return true;
+}
+
+bool RichTextPane::saveFile(const QString &path) const
+{
+    return SafeFile::write(path, Rtf::write(*document()));
+}
+
+void RichTextPane::setInputEnabled(bool enabled)
+{
+    inputOn = enabled;
+}
+
+bool RichTextPane::inputEnabled() const
+{
+    return inputOn;
+}
+
+void RichTextPane::deliverCharacter(QChar character)
+{
+    Q_EMIT keyPress(character);
+    if (character.isNull() || !inputOn) {
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    if (cursor.selectionEnd() - cursor.selectionStart() == 1
+        && document()->characterAt(cursor.selectionStart()) == character) {
+        // Overtyping a character with itself changes nothing but the caret.
+        cursor.clearSelection();
+        setTextCursor(cursor);
+        return;
+    }
+    replaceSelection(QString(character));
+}
+
+void RichTextPane::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    if (!inputOn) {
+        return;
+    }
+    int keyCode = virtualKeyCode(event->key());
+    Q_EMIT keyDown(keyCode, event->modifiers());
+    if (keyCode == 0 || !inputOn) {
+        return;
+    }
+    if (yieldsCharacter(*event)) {
+        for (const QChar character : event->text()) {
+            deliverCharacter(character);
+        }
+    } else if (isNavigationKey(event->key())) {
+        QTextEdit::keyPressEvent(event);
+    }
+}
+
+void RichTextPane::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->accept();
+    for (const QChar character : event->commitString()) {
+        if (!inputOn) {
+            return;
+        }
+        int keyCode = ComposedCharacterKey;
+        Q_EMIT keyDown(keyCode, Qt::NoModifier);
+        if (keyCode != 0 && inputOn) {
+            deliverCharacter(character);
+        }
+    }
+}
+
+bool RichTextPane::canInsertFromMimeData(const QMimeData *) const
+{
+    return false;
+}
+
+void RichTextPane::insertFromMimeData(const QMimeData *)
+{
+}
+
+void RichTextPane::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+}
+
+void RichTextPane::mousePressEvent(QMouseEvent *event)
+{
+    // A press inside a selection would start dragging the text out of the pane.
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.clearSelection();
+        setTextCursor(cursor);
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextPane::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->ignore();
+}
+
+void RichTextPane::dropEvent(QDropEvent *event)
+{
+    event->ignore();
+}

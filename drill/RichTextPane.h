@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+// One of the two text panes of the typing window. It offers the drill exactly what it needs of a
+// rich-text pane: the text with CR LF line breaks, and positions in which a line break counts as
+// two characters, as it does in the exercise texts, so the drill's arithmetic can follow the
+// text. Inside, positions are converted to the document's own in O(log n).
+//
+// Keys come out as two events: keyDown with a Windows virtual-key code (a handler consumes the
+// key by setting it to 0), then keyPress for a key that yields a character (a handler consumes
+// it by setting it to a null QChar); a character left standing overtypes the selection in the
+// selection's own format. Composed characters from dead keys arrive through the input method and
+// take the same road. Paste, drop, cut, undo and the context menu never edit the pane.
+class RichTextPane : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    // Windows virtual-key codes the drill handles.
+    static constexpr int KeyBackspace = 8;
+    static constexpr int KeyEnter = 13;
+    static constexpr int KeyDelete = 46;
+
+    explicit RichTextPane(QWidget *parent = nullptr);
+
+    // The whole text, line breaks as CR LF. Setting it drops all formatting.
+    QString text() const;
+    void setText(const QString &text);
+    // Length of the text in pane positions (a line break counts two).
+    int length() const;
+
+    int selStart() const;
+    // Past the end puts the caret at the end; the caret is scrolled into view.
+    void setSelStart(int position);
+    int selLength() const;
+    void setSelLength(int length);
+
+    // With a selection these format it; without one, they format what is inserted next.
+    void setSelColor(const QColor &colour);
+    void setSelBold(bool bold);
+    void setSelFontSize(qreal pointSize);
+    // Replaces the selection (or inserts at the caret); CR LF, CR or LF each become a line break.
+    void replaceSelection(const QString &text);
+
+    // Replaces the content by the RTF (or plain text) file; false when it cannot be read.
+    bool loadFile(const QString &path);
+    // Writes the whole content as one RTF document; false when it could not be saved whole.
+    bool saveFile(const QString &path) const;
+
+    // While off, the pane takes no keyboard input and raises no key events.
+    void setInputEnabled(bool enabled);
+    bool inputEnabled() const;
+
+Q_SIGNALS:
+    void keyDown(int &keyCode, Qt::KeyboardModifiers modifiers);
+    void keyPress(QChar &character);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    int toDocument(int panePosition) const;
+    int toPane(int documentPosition) const;
+    void moveCaret(int documentAnchor, int documentPosition);
+    void mergeFormat(const QTextCharFormat &format);
+    void deliverCharacter(QChar character);
+
+    bool inputOn = true;
+    // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
+    // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
+    QTextCharFormat pendingFormat;
+    int pendingFormatAt = -1;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+// The program's own RTF: the history file and the report are what the echo pane holds, written
+// as one RTF document in Windows-1252, and read back with their colours, emphasis (bold), point
+// sizes and line breaks.
+namespace Rtf
+{
+
+// One RTF document: a font table naming Arial, a colour table, and for every run of text its
+// \cf colour, \b emphasis and \fs size, \par for each line break and \'hh for bytes past ASCII
+// (a character outside Windows-1252 is written as \uN with a '?' fallback).
+QByteArray write(const QTextDocument &document);
+
+// Replaces the document's content with the text of rtf. Accepts what classic Windows rich-edit
+// controls, LibreOffice and AbiWord write (destinations to skip, \uN with its fallback, \line,
+// \tab, nested groups) and plain text without an RTF header (read as Windows-1252, CR LF, lone
+// CR or lone LF each a line break). On malformed input it keeps the readable text; it never
+// crashes, hangs or recurses without bound.
+void read(const QByteArray &rtf, QTextDocument &document);
+
+} // namespace Rtf

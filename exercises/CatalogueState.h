@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Where the learner is in the exercise tree. The current exercise number of every lesson is
+// remembered while the program runs, so coming back to a lesson returns to where it was left.
+struct CatalogueState {
+    static constexpr int MaxLanguages = 21;
+    static constexpr int MaxLessons = 201;
+    // Nine digits fit the number field and never overflow.
+    static constexpr int LargestExercise = 999'999'999;
+    static constexpr int StartFontSize = 36;
+
+    QString ExerciseRoot;
+    QString LessonFolder;
+    int LanguageIndex = 0;
+    int LessonIndex = 0;
+    std::array<std::array<int, MaxLessons>, MaxLanguages> ExerciseNumbers = filled(1);
+    int ExerciseFontSize = StartFontSize;
+    // Finished drills move on to a random exercise rather than the next one.
+    bool RandomMode = false;
+
+    int &currentNumber()
+    {
+        return ExerciseNumbers[LanguageIndex][LessonIndex];
+    }
+
+private:
+    static std::array<std::array<int, MaxLessons>, MaxLanguages> filled(int value)
+    {
+        std::array<std::array<int, MaxLessons>, MaxLanguages> table;
+        for (auto &row : table) {
+            row.fill(value);
+        }
+        return table;
+    }
+};

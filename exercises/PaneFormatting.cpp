@@ -1,0 +1,19 @@
+#include "PaneFormatting.h"
+
+#include "DrillEngine.h"
+#include "RichTextPane.h"
+
+namespace PaneFormatting
+{
+
+void showUntyped(RichTextPane &pane, int pointSize)
+{
+    pane.setSelStart(0);
+    pane.setSelLength(pane.length());
+    pane.setSelFontSize(pointSize);
+    pane.setSelColor(DrillEngine::Black);
+    pane.setSelBold(false);
+    pane.setSelStart(0);
+}
+
+} // namespace PaneFormatting

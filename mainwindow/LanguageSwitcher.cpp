@@ -1,0 +1,51 @@
+#include "LanguageSwitcher.h"
+
+#include "CatalogueState.h"
+#include "Dialogs.h"
+#include "ExerciseCatalogue.h"
+#include "InterfaceTexts.h"
+#include "LanguageFiles.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+
+LanguageSwitcher::LanguageSwitcher(CatalogueState &catalogue, InterfaceTexts &texts, ExerciseCatalogue &exercises,
+    QComboBox *languageList, QLabel *flag, Dialogs &dialogs, const QString &appDir, QObject *parent)
+    : QObject(parent)
+    , catalogue(catalogue)
+    , texts(texts)
+    , exercises(exercises)
+    , languageList(languageList)
+    , flag(flag)
+    , dialogs(dialogs)
+    , appDir(appDir)
+{
+    connect(languageList, &QComboBox::activated, this, &LanguageSwitcher::Combo1_Click);
+}
+
+void LanguageSwitcher::ApplyLanguage()
+{
+    const QString language = languageList->currentText();
+    if (const auto lines = LanguageFiles::languageLines(appDir, language)) {
+        texts.HintTexts = *lines;
+    } else if (!language.isEmpty()) {
+        dialogs.inform(texts.UiTexts.value(InterfaceTexts::LanguageFileMissing));
+    }
+    exercises.RefreshLessonList();
+}
+
+void LanguageSwitcher::Combo1_Click(int index)
+{
+    catalogue.LanguageIndex = index;
+    ApplyLanguage();
+    showFlag();
+}
+
+void LanguageSwitcher::showFlag()
+{
+    const QPixmap picture(appDir + QStringLiteral("/banderas/") + languageList->currentText() + QStringLiteral(".jpg"));
+    if (!picture.isNull()) {
+        flag->setPixmap(picture);
+    }
+}

@@ -1,0 +1,189 @@
+#include "MainWindow.h"
+
+#include "AnimatedPicture.h"
+#include "Clock.h"
+#include "ControlGeometry.h"
+#include "Dialogs.h"
+#include "DrillEngine.h"
+#include "DrillHistory.h"
+#include "DrillSequencer.h"
+#include "ExerciseCatalogue.h"
+#include "LanguageFiles.h"
+#include "LanguageSwitcher.h"
+#include "RichTextPane.h"
+#include "ToolbarActions.h"
+#include "Twips.h"
+#include "UserFiles.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace
+{
+// Not placed by the design: the reaction picture sits at the end of the tool bar.
+const QRectF ReactionPictureGeometry(13320, 120, 735, 735);
+} // namespace
+
+MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWidget *parent)
+    : QWidget(parent)
+    , platform(platform)
+    , currentUser(currentUser)
+    , c(MainWindowControls::create(this, platform.appDir))
+{
+    setWindowTitle(QStringLiteral("Teclora"));
+    engine = new DrillEngine(drill, texts,
+        {c.exercisePane, c.echoPane, c.hintLine, c.nextCharLabel, c.timeLabel, c.speedLabel, c.accuracyLabel,
+            c.rightCount, c.wrongCount, c.reactionPicture, nullptr},
+        platform.sound, platform.appDir, this);
+    exercises = new ExerciseCatalogue(catalogue, drill,
+        {c.languageList, c.lessonList, c.numberField, c.nextButton, c.previousButton, c.exerciseLabel, c.exercisePane,
+            c.echoPane, {c.nextButton, c.previousButton, c.numberField, c.startButton, c.randomButton, c.lessonList}},
+        engine->statisticsTimer(), this);
+    history = new DrillHistory(drill, texts,
+        {c.speedLabel, c.timeLabel, c.wrongCount, c.rightCount, c.exerciseLabel, c.accuracyLabel, c.bestSpeed,
+            c.averageSpeed, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.exercisePane, c.echoPane},
+        engine->statisticsTimer(), platform.dialogs, UserFiles::historyFile(platform.appDir, currentUser), this);
+    sequencer = new DrillSequencer(catalogue, drill,
+        {c.exercisePane, c.rightCount, c.wrongCount, c.reactionPicture, c.lineAnimation, c.waveAnimation, nullptr},
+        *exercises, *engine, *history, platform.clock, this);
+    languages = new LanguageSwitcher(
+        catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
+    tools = new ToolbarActions(catalogue, c.exercisePane, c.echoPane, this, platform.launcher, platform.appDir, this);
+    connectControls();
+    placeControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectControls()
+{
+    connect(c.exercisePane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
+        engine->RichTextBox1_KeyDown(keyCode);
+    });
+    connect(c.exercisePane, &RichTextPane::keyPress, engine, &DrillEngine::richtextbox1_KeyPress);
+    connect(c.echoPane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
+        engine->RichTextBox2_KeyDown(keyCode);
+    });
+    connect(engine, &DrillEngine::lastCharacterTyped, history, &DrillHistory::FinishDrill);
+    connect(history, &DrillHistory::exitRequested, this, [this] {
+        leaving = true;
+        Q_EMIT exitRequested();
+    });
+    connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::StartDrill);
+    connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::PickRandomExercise);
+    connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::ToggleHistoryPane);
+    connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::CycleTextSize);
+    connect(c.reportButton, &QPushButton::clicked, tools, &ToolbarActions::ExportReport);
+    connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::MinimiseWindow);
+    connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::SaveAndExit);
+}
+
+void MainWindow::placeControls()
+{
+    const ControlGeometry g = ControlGeometry::design();
+    const double dpi = logicalDpiX();
+    const auto place = [dpi](QWidget *widget, const QRectF &twips) {
+        widget->setGeometry(Twips::toPixels(twips, dpi));
+    };
+    place(c.workArea, g.workArea);
+    place(c.exercisePane, g.exercisePane);
+    place(c.echoPane, g.echoPane);
+    place(c.nextButton, g.firstToolButton);
+    place(c.rightCount, g.rightCount);
+    place(c.wrongCount, g.wrongCount);
+    place(c.bestSpeed, g.bestSpeed);
+    place(c.averageSpeed, g.averageSpeed);
+    place(c.languageList, g.languageList);
+    place(c.lessonList, g.lessonList);
+    place(c.hintLine, g.hintLine);
+    place(c.nextCharLabel, g.nextCharLabel);
+    place(c.accuracyLabel, g.accuracyLabel);
+    place(c.lineAnimation, g.lineAnimation);
+    place(c.waveAnimation, g.waveAnimation);
+    place(c.flag, g.flag);
+    place(c.numberField, g.exerciseNumber);
+    place(c.previousButton, g.previousExerciseButton);
+    place(c.startButton, g.startButton);
+    place(c.historyButton, g.historyButton);
+    place(c.textSizeButton, g.textSizeButton);
+    place(c.speedLabel, g.speedLabel);
+    place(c.timeLabel, g.timeLabel);
+    place(c.randomButton, g.randomButton);
+    place(c.reportButton, g.reportButton);
+    place(c.keyboardButton, g.keyboardButton);
+    place(c.minimiseButton, g.minimiseButton);
+    place(c.exitButton, g.exitButton);
+    place(c.exerciseLabel, g.exerciseLabel);
+    place(c.reactionPicture, ReactionPictureGeometry);
+    for (QPushButton *button : {c.nextButton, c.previousButton, c.startButton, c.historyButton, c.textSizeButton,
+             c.randomButton, c.reportButton, c.keyboardButton, c.minimiseButton, c.exitButton}) {
+        button->setIconSize(button->size() * 3 / 4);
+    }
+    const QRect screenSize = Twips::toPixels(QRectF(0, 0, 14400, 9000), dpi);
+    resize(screenSize.size());
+}
+
+void MainWindow::Form_Load()
+{
+    catalogue.ExerciseRoot = platform.appDir + QStringLiteral("/Ejercicios");
+    // The general texts are read first, so that a message about a missing language file at
+    // start-up has its words.
+    texts.UiTexts = LanguageFiles::generalItems(platform.appDir, 13, InterfaceTexts::UiCount);
+    exercises->FillLanguageList();
+    languages->ApplyLanguage();
+    if (!currentUser.isEmpty()) {
+        history->LoadUserHistory(platform.clock.shortDate());
+        setWindowTitle(windowTitle() + QStringLiteral("    *** ") + currentUser + QStringLiteral(" ***"));
+    }
+    c.lineAnimation->play(platform.path(QStringLiteral("gifs/linea.gif")));
+    c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));
+    languages->showFlag();
+    c.accuracyLabel->setText(texts.UiTexts.value(InterfaceTexts::AccuracyWord));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Leaving by the window's frame keeps the history too; if it cannot be saved the learner is
+    // told and may still stay.
+    if (leaving || history->saveHistory()
+        || platform.dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+const MainWindowControls &MainWindow::controls() const
+{
+    return c;
+}
+
+DrillState &MainWindow::drillState()
+{
+    return drill;
+}
+
+CatalogueState &MainWindow::catalogueState()
+{
+    return catalogue;
+}
+
+DrillEngine &MainWindow::drillEngine()
+{
+    return *engine;
+}
+
+DrillSequencer &MainWindow::drillSequencer()
+{
+    return *sequencer;
+}
+
+DrillHistory &MainWindow::drillHistory()
+{
+    return *history;
+}

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds everything (program, tests, benchmarks, artwork generator) in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)"

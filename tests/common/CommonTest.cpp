@@ -1,0 +1,68 @@
+#include "Cp1252.h"
+#include "FileLookup.h"
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(Cp1252, EveryByteSurvivesARoundTrip)
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.append(static_cast<char>(byte));
+    }
+    const QString text = Cp1252::decode(all);
+    EXPECT_EQ(Cp1252::encode(text), all);
+    EXPECT_EQ(text.at(0x80), QChar(0x20AC));
+    EXPECT_EQ(text.at(0xF1), QChar(u'ñ'));
+    EXPECT_EQ(Cp1252::codeOf(QChar(0x20AC)), 0x80);
+    EXPECT_EQ(Cp1252::codeOf(QChar(0x3A9)), -1);
+    EXPECT_EQ(Cp1252::encode(QStringLiteral("Ω€")), QByteArray("?\x80"));
+}
+
+TEST(Cp1252, UpperCaseStaysInTheCodePage)
+{
+    EXPECT_EQ(Cp1252::toUpper(QChar(u'á')), QChar(u'Á'));
+    EXPECT_EQ(Cp1252::toUpper(QChar(u'ñ')), QChar(u'Ñ'));
+    EXPECT_EQ(Cp1252::toUpper(QChar(u'ÿ')), QChar(u'Ÿ'));
+    EXPECT_EQ(Cp1252::toUpper(QChar(u'µ')), QChar(u'µ'));
+    EXPECT_EQ(Cp1252::toUpper(QChar(u'1')), QChar(u'1'));
+}
+
+TEST(FileLookup, FindsNamesInAnyCaseAndRefusesUnsafeOnes)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Ana")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("ana")), QStringLiteral("Ana"));
+    EXPECT_EQ(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("ANA")), QStringLiteral("Ana"));
+    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("Eva")).isEmpty());
+    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.path(), QString()).isEmpty());
+    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.filePath(QStringLiteral("nowhere")), QStringLiteral("a")).isEmpty());
+
+    EXPECT_TRUE(FileLookup::isSafeFileName(QStringLiteral("María José")));
+    for (const char *unsafe : {"", ".", "..", "../x", "a/b", "a\\b", "con:", "a*", "tab\there", "end."}) {
+        EXPECT_FALSE(FileLookup::isSafeFileName(QString::fromUtf8(unsafe))) << unsafe;
+    }
+}
+
+TEST(SafeFile, AFailedWriteLeavesThePreviousFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("h"));
+    ASSERT_TRUE(SafeFile::write(path, "old"));
+    ASSERT_TRUE(SafeFile::write(path, "new"));
+    bool ok = false;
+    EXPECT_EQ(SafeFile::read(path, &ok), QByteArray("new"));
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(SafeFile::read(path, &ok, 2).isEmpty());
+    EXPECT_FALSE(ok);
+    // Writing where a folder stands fails, and says so.
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("folder")), "x"));
+    EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("missing/h")), "x"));
+}

@@ -1,0 +1,130 @@
+#include "RichTextPane.h"
+
+#include "QtPrinters.h"
+#include "Typing.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+TEST(RichTextPane, PositionsCountALineBreakAsTwo)
+{
+    RichTextPane pane;
+    pane.setText(QStringLiteral("ab\r\ncd\nef"));
+    EXPECT_EQ(pane.text(), QStringLiteral("ab\r\ncd\r\nef"));
+    EXPECT_EQ(pane.length(), 10);
+
+    pane.setSelStart(4);
+    pane.setSelLength(2);
+    EXPECT_EQ(pane.textCursor().selectedText(), QStringLiteral("cd"));
+    EXPECT_EQ(pane.selStart(), 4);
+    EXPECT_EQ(pane.selLength(), 2);
+
+    // Selecting a whole line break and replacing it joins the lines.
+    pane.setSelStart(2);
+    pane.setSelLength(2);
+    pane.replaceSelection(QString());
+    EXPECT_EQ(pane.text(), QStringLiteral("abcd\r\nef"));
+
+    pane.setSelStart(1000);
+    EXPECT_EQ(pane.selStart(), pane.length());
+    pane.replaceSelection(QStringLiteral("\rg"));
+    EXPECT_EQ(pane.text(), QStringLiteral("abcd\r\nef\r\ng"));
+    EXPECT_EQ(pane.selStart(), 11);
+}
+
+TEST(RichTextPane, FormatsTheSelectionOrWhatComesNext)
+{
+    RichTextPane pane;
+    pane.setText(QStringLiteral("xy"));
+    pane.setSelStart(0);
+    pane.setSelLength(1);
+    pane.setSelColor(Qt::red);
+    pane.setSelBold(true);
+    // A replacement takes the format of what it replaces.
+    pane.replaceSelection(QStringLiteral("z"));
+    QTextCursor cursor(pane.document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+
+    pane.setSelStart(2);
+    pane.setSelColor(Qt::blue);
+    pane.setSelBold(false);
+    pane.replaceSelection(QStringLiteral("w"));
+    cursor.setPosition(3);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::blue));
+    EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
+{
+    RichTextPane pane;
+    pane.setText(QStringLiteral("abc"));
+    QList<int> downs;
+    QString presses;
+    QObject::connect(&pane, &RichTextPane::keyDown, [&](int &code, Qt::KeyboardModifiers) {
+        downs.append(code);
+        if (code == RichTextPane::KeyDelete) {
+            code = 0;
+        }
+    });
+    QObject::connect(&pane, &RichTextPane::keyPress, [&](QChar &character) {
+        presses += character;
+        if (character == QLatin1Char('q')) {
+            character = QChar();
+        }
+    });
+
+    pane.setSelStart(0);
+    pane.setSelLength(1);
+    Typing::type(&pane, QStringLiteral("X"));
+    EXPECT_EQ(pane.text(), QStringLiteral("Xbc"));
+    Typing::type(&pane, QStringLiteral("q"));
+    Typing::press(&pane, Qt::Key_Delete);
+    Typing::press(&pane, Qt::Key_Shift);
+    Typing::compose(&pane, QStringLiteral("é"));
+    EXPECT_EQ(downs, (QList<int> {88, 81, RichTextPane::KeyDelete, 16, 222}));
+    EXPECT_EQ(presses, QStringLiteral("Xqé"));
+    EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
+
+    // Paste, drop and shortcuts never edit; a locked pane raises no events at all.
+    QMimeData clip;
+    clip.setText(QStringLiteral("pasted"));
+    EXPECT_FALSE(pane.canPaste());
+    pane.paste();
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QApplication::sendEvent(&pane, &paste);
+    EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
+    pane.setInputEnabled(false);
+    Typing::type(&pane, QStringLiteral("z"));
+    Typing::compose(&pane, QStringLiteral("á"));
+    EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
+    EXPECT_EQ(presses, QStringLiteral("Xqé"));
+}
+
+TEST(RichTextPane, SavesAndLoadsItsContentAsRtf)
+{
+    QTemporaryDir dir;
+    RichTextPane pane;
+    pane.setText(QStringLiteral("uno\r\ndós"));
+    pane.setSelStart(5);
+    pane.setSelLength(3);
+    pane.setSelColor(QColor(255, 0, 255));
+    const QString path = dir.filePath(QStringLiteral("historia"));
+    ASSERT_TRUE(pane.saveFile(path));
+    RichTextPane loaded;
+    ASSERT_TRUE(loaded.loadFile(path));
+    EXPECT_EQ(loaded.text(), pane.text());
+    QTextCursor cursor(loaded.document());
+    cursor.setPosition(6);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 255));
+    EXPECT_FALSE(loaded.loadFile(dir.filePath(QStringLiteral("missing"))));
+    // A file that cannot be replaced is reported, not taken for saved.
+    EXPECT_FALSE(pane.saveFile(dir.path()));
+}

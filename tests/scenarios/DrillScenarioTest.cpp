@@ -1,0 +1,173 @@
+#include "TypingWindowFixture.h"
+
+#include "DrillEngine.h"
+#include "DrillHistory.h"
+#include "DrillSequencer.h"
+#include "RichTextPane.h"
+#include "Typing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace
+{
+
+// Colour and boldness of the character at a document position of a pane.
+QTextCharFormat formatAt(const RichTextPane *pane, int documentPosition)
+{
+    QTextCursor cursor(pane->document());
+    cursor.setPosition(documentPosition + 1);
+    return cursor.charFormat();
+}
+
+QColor colourAt(const RichTextPane *pane, int documentPosition)
+{
+    return formatAt(pane, documentPosition).foreground().color();
+}
+
+} // namespace
+
+class DrillScenario : public TypingWindowFixture
+{
+protected:
+    DrillScenario()
+    {
+        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
+        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/2.txt"), QStringLiteral("ñá"));
+    }
+};
+
+TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
+{
+    open();
+    const MainWindowControls &c = controls();
+    RichTextPane *pane = c.exercisePane;
+    EXPECT_EQ(pane->text(), QStringLiteral("Ab\r\ncd"));
+    EXPECT_FALSE(pane->inputEnabled());
+
+    c.startButton->click();
+    EXPECT_TRUE(pane->inputEnabled());
+    EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("A"));
+
+    // The right letter in the wrong case: red, counted, hinted, sounded; nothing echoed.
+    Typing::type(pane, QStringLiteral("a"));
+    EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
+    EXPECT_EQ(c.hintLine->text(), QStringLiteral("hint 0"));
+    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("fallo.wav")});
+    EXPECT_EQ(pane->text(), QStringLiteral("ab\r\ncd"));
+    EXPECT_EQ(colourAt(pane, 0), DrillEngine::Red);
+    EXPECT_TRUE(c.echoPane->text().isEmpty());
+
+    // The right key after a wrong one stands in magenta, bold, in both panes.
+    Typing::type(pane, QStringLiteral("A"));
+    EXPECT_EQ(pane->text(), QStringLiteral("Ab\r\ncd"));
+    EXPECT_EQ(colourAt(pane, 0), DrillEngine::Magenta);
+    EXPECT_EQ(formatAt(pane, 0).fontWeight(), QFont::Bold);
+    EXPECT_EQ(c.echoPane->text(), QStringLiteral("A"));
+    EXPECT_EQ(colourAt(c.echoPane, 0), DrillEngine::Magenta);
+    EXPECT_TRUE(c.hintLine->text().isEmpty());
+
+    // Editing keys do nothing at all.
+    Typing::press(pane, Qt::Key_Backspace);
+    Typing::press(pane, Qt::Key_Delete);
+    Typing::type(pane, QStringLiteral("b"));
+    EXPECT_EQ(colourAt(pane, 1), DrillEngine::Blue);
+    EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("Intro"));
+
+    // At a line break only Enter counts; any other key just sounds.
+    Typing::type(pane, QStringLiteral("x"));
+    Typing::press(pane, Qt::Key_Shift);
+    EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
+    EXPECT_EQ(recording.sound.played.size(), 3);
+    Typing::type(pane, QStringLiteral("\n"));
+    EXPECT_EQ(c.rightCount->text(), QStringLiteral("3"));
+    EXPECT_EQ(c.echoPane->text(), QStringLiteral("Ab\r\n"));
+    EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("c"));
+
+    Typing::type(pane, QStringLiteral("cd"));
+    EXPECT_EQ(recording.sound.played.last(), QStringLiteral("fin.wav"));
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
+    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_FALSE(pane->inputEnabled());
+    EXPECT_TRUE(c.nextCharLabel->isHidden());
+    // Finished before the first tick: the speed is what the first tick would have shown.
+    EXPECT_EQ(c.echoPane->text(),
+        QStringLiteral("Ab\r\ncd ** 300(p/m) - 0 s. - 1(Err.) - 5(c.) ** - Castellano\\01 Uno\\1 - Precision\r\n"));
+    EXPECT_EQ(c.bestSpeed->text(), QStringLiteral("300 +"));
+    EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("300 M"));
+
+    advance();
+    EXPECT_EQ(c.numberField->text(), QStringLiteral("2"));
+    EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\01 Uno\\2"));
+    EXPECT_TRUE(pane->inputEnabled());
+    Typing::type(pane, QStringLiteral("ñ"));
+    // A vowel composed from the dead accent key is judged like any other key.
+    Typing::compose(pane, QStringLiteral("á"));
+    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_TRUE(c.echoPane->text().endsWith(QStringLiteral("\r\nñá ** 120(p/m) - 0 s. - 0(Err.) - 2(c.) ** - "
+                                                           "Castellano\\01 Uno\\2 - Precision\r\n")));
+    EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("210 M"));
+}
+
+TEST_F(DrillScenario, TheTickerShowsTimeSpeedAndAccuracy)
+{
+    open();
+    const MainWindowControls &c = controls();
+    c.startButton->click();
+    DrillEngine &engine = window->drillEngine();
+    engine.Timer1_Timer();
+    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("0 s."));
+    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("0 (p/m)"));
+    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision"));
+
+    Typing::type(c.exercisePane, QStringLiteral("xxxxA"));
+    c.rightCount->setText(QStringLiteral("3"));
+    engine.Timer1_Timer();
+    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("1 s."));
+    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("90 (p/m)"));
+    // (3 - 4) x 100 / 3 rounds down to -34.
+    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision -34 %"));
+}
+
+TEST_F(DrillScenario, StartingAgainRemovesExactlyTheAbandonedEcho)
+{
+    open();
+    const MainWindowControls &c = controls();
+    c.startButton->click();
+    Typing::type(c.exercisePane, QStringLiteral("Ab\ncd"));
+    advance();
+    const QString afterFirst = c.echoPane->text();
+    Typing::type(c.exercisePane, QStringLiteral("ñ"));
+    EXPECT_EQ(c.echoPane->text(), afterFirst + QStringLiteral("ñ"));
+
+    c.startButton->click();
+    EXPECT_EQ(c.echoPane->text(), afterFirst);
+    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("ñá"));
+    EXPECT_EQ(colourAt(c.exercisePane, 0), DrillEngine::Black);
+    EXPECT_NE(formatAt(c.exercisePane, 0).fontWeight(), QFont::Bold);
+    Typing::type(c.exercisePane, QStringLiteral("ñá"));
+    EXPECT_TRUE(c.echoPane->text().startsWith(afterFirst + QStringLiteral("ñá ** ")));
+}
+
+TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnter)
+{
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("ab\n"));
+    open();
+    const MainWindowControls &c = controls();
+    c.startButton->click();
+    Typing::type(c.exercisePane, QStringLiteral("ab\n"));
+    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_EQ(c.echoPane->text(),
+        QStringLiteral("ab\r\n ** 180(p/m) - 0 s. - 0(Err.) - 3(c.) ** - "
+                       "Castellano\\01 Uno\\1 - Precision\r\n"));
+    // The next drill's echo starts on the new line, and abandoning it removes just that.
+    advance();
+    const QString before = c.echoPane->text();
+    Typing::type(c.exercisePane, QStringLiteral("ñ"));
+    c.startButton->click();
+    EXPECT_EQ(c.echoPane->text(), before);
+}

@@ -1,0 +1,9 @@
+#include "TypingWindowFixture.h"
+
+#include "DrillSequencer.h"
+
+void TypingWindowFixture::advance()
+{
+    ASSERT_TRUE(window->drillSequencer().advanceTimer().isActive());
+    window->drillSequencer().AdvanceExercise();
+}

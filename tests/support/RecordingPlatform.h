@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "Launcher.h"
+#include "Platform.h"
+#include "ScriptedClock.h"
+#include "SoundPlayer.h"
+
+#include <QStringList>
+
+// Doubles for the platform's edges: they record what the program asked of them.
+class RecordingSound : public SoundPlayer
+{
+public:
+    void play(const QString &wavPath) override
+    {
+        played.append(wavPath.section(QLatin1Char('/'), -1));
+    }
+    QStringList played;
+};
+
+class RecordingDialogs : public Dialogs
+{
+public:
+    void inform(const QString &text) override
+    {
+        messages.append(text);
+    }
+    bool askYesNo(const QString &text) override
+    {
+        questions.append(text);
+        return answer;
+    }
+    QStringList messages;
+    QStringList questions;
+    bool answer = true;
+};
+
+class RecordingLauncher : public Launcher
+{
+public:
+    void open(const QString &path) override
+    {
+        opened.append(path);
+    }
+    QStringList opened;
+};
+
+// All four doubles and the Platform that hands them to the program.
+struct RecordingPlatform {
+    explicit RecordingPlatform(const QString &appDir)
+        : platform {appDir, sound, dialogs, clock, launcher}
+    {
+    }
+    RecordingSound sound;
+    RecordingDialogs dialogs;
+    ScriptedClock clock;
+    RecordingLauncher launcher;
+    Platform platform;
+};

@@ -1,0 +1,18 @@
+#include "UserFiles.h"
+
+#include "FileLookup.h"
+
+namespace UserFiles
+{
+
+QString historyFile(const QString &appDir, const QString &user)
+{
+    if (!FileLookup::isSafeFileName(user)) {
+        return {};
+    }
+    const QString folder = appDir + QStringLiteral("/Usuarios");
+    const QString stored = FileLookup::findIgnoringCase(folder, user);
+    return folder + QLatin1Char('/') + (stored.isEmpty() ? user : stored);
+}
+
+} // namespace UserFiles
