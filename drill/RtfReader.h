@@ -1,0 +1,69 @@
+#pragma once
+
+#include "RtfStyle.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <string_view>
+#include <vector>
+
+class QTextCursor;
+
+// Inserts the text of a file at a cursor, in Arial, with the colours, emphasis and sizes the
+// file gives (black otherwise). Text goes in by whole runs, line breaks included, rather than
+// character by character, so a large history loads in linear time.
+class RtfReader
+{
+public:
+    // Recognises the RTF that word processors write, keeping only text and RtfStyle. It reads
+    // byte by byte with an explicit group stack, so no input can make it recurse, loop or read
+    // past the end; what is readable before a fault is kept.
+    static void readRtf(QByteArrayView rtf, QTextCursor &cursor);
+    // Windows-1252 text; CR LF, lone CR and lone LF each make a line break.
+    static void readPlainText(QByteArrayView text, QTextCursor &cursor);
+
+private:
+    enum class Destination { Text, ColourTable, Skipped };
+
+    struct Group {
+        RtfStyle style;
+        int fallbackLength = 1; // \uc: characters after \uN that stand in for readers without Unicode
+        Destination destination = Destination::Text;
+    };
+
+    RtfReader(QByteArrayView rtf, QTextCursor &cursor);
+    void parse();
+
+    Group &group();
+    void openGroup();
+    void closeGroup();
+    bool skipsAsFallback();
+    void readText(char byte);
+    void readControlSymbol(char symbol);
+    int readHexByte();
+    void readControlWord();
+    void applyControlWord(std::string_view word, bool hasParameter, int parameter);
+    void setColourComponent(std::string_view component, int value);
+    void endColourEntry();
+
+    void addCharacter(QChar character);
+    void addLineBreak();
+    void flushRun();
+
+    QByteArrayView input;
+    qsizetype position = 0;
+    bool finished = false;
+    // The first entry stands for what lies outside the document's group; it is never popped, as
+    // the document ends when its group closes.
+    std::vector<Group> groups {Group {}};
+    int groupsBeyondLimit = 0;
+    int fallbackToSkip = 0;
+    std::vector<QRgb> colourTable;
+    QRgb pendingColour = qRgb(0, 0, 0);
+    bool pendingColourSet = false;
+
+    QTextCursor &cursor;
+    QString run;
+    RtfStyle runStyle;
+};
