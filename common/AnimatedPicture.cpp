@@ -4,7 +4,7 @@
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
     : QLabel(parent)
-    , movie(new QMovie(this))
+    , player(new QMovie(this))
 {
     // The pictures are drawn for the rectangles they play in; scaling keeps them filling it
     // whatever the screen's DPI makes of the rectangle.
@@ -14,18 +14,21 @@ AnimatedPicture::AnimatedPicture(QWidget *parent)
 
 void AnimatedPicture::play(const QString &gifPath)
 {
-    if (movie->fileName() == gifPath && movie->isValid()) {
+    if (gifPath == shownPath) {
         // The same reaction again: restart it rather than reload the file on every key.
-        movie->jumpToFrame(0);
-        movie->start();
+        if (movie() != nullptr) {
+            player->jumpToFrame(0);
+            player->start();
+        }
         return;
     }
-    movie->stop();
+    shownPath = gifPath;
+    player->stop();
     setMovie(nullptr);
-    movie->setFileName(gifPath);
-    if (movie->isValid()) {
-        setMovie(movie);
-        movie->start();
+    player->setFileName(gifPath);
+    if (player->isValid()) {
+        setMovie(player);
+        player->start();
     } else {
         clear();
     }
@@ -33,5 +36,5 @@ void AnimatedPicture::play(const QString &gifPath)
 
 QString AnimatedPicture::fileName() const
 {
-    return movie->fileName();
+    return shownPath;
 }

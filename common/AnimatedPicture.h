@@ -15,5 +15,7 @@ public:
     QString fileName() const;
 
 private:
-    QMovie *movie;
+    QMovie *player;
+    // The file last asked for; a missing one is not looked for again on every key.
+    QString shownPath;
 };

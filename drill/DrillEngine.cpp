@@ -87,24 +87,26 @@ void DrillEngine::rightKey(QChar typed)
     RichTextPane &echo = *widgets.echoPane;
     widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/si.gif"));
     increment(widgets.rightCount);
+    {
+        const RichTextPane::Batch paneChanges(pane);
+        const RichTextPane::Batch echoChanges(echo);
+        // Placing the caret ahead first scrolls the text still to come into view.
+        pane.setSelStart(state.TargetPos + 50);
+        pane.setSelStart(state.TargetPos - 1);
+        pane.setSelLength(1);
+        pane.setSelBold(true);
 
-    // Placing the caret ahead first scrolls the text still to come into view.
-    pane.setSelStart(state.TargetPos + 50);
-    pane.setSelStart(state.TargetPos - 1);
-    pane.setSelLength(1);
-    pane.setSelBold(true);
+        echo.setSelStart(state.EchoPos - 1);
+        echo.setSelBold(true);
 
-    echo.setSelStart(state.EchoPos - 1);
-    echo.setSelBold(true);
+        const QColor colour = state.ErrorPending ? Magenta : Blue;
+        state.ErrorPending = false;
+        pane.setSelColor(colour);
+        echo.setSelColor(colour);
 
-    const QColor colour = state.ErrorPending ? Magenta : Blue;
-    state.ErrorPending = false;
-    pane.setSelColor(colour);
-    echo.setSelColor(colour);
-
-    echo.setSelLength(1);
-    echo.replaceSelection(QString(typed));
-
+        echo.setSelLength(1);
+        echo.replaceSelection(QString(typed));
+    }
     if (state.TargetPos == state.TargetText.size()) {
         pane.replaceSelection(QString(typed));
         finishTyping();
@@ -131,6 +133,7 @@ void DrillEngine::wrongKey(QChar typed)
     widgets.hintLine->setText(texts.HintTexts.value(DrillRules::hintFor(state.expected().front(), typed)));
     increment(widgets.wrongCount);
     RichTextPane &pane = *widgets.exercisePane;
+    const RichTextPane::Batch paneChanges(pane);
     pane.setSelStart(state.TargetPos - 1);
     pane.setSelLength(1);
     pane.setSelColor(Red);
@@ -167,12 +170,15 @@ void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
     }
     if (lineBreakDue) {
         keyCode = 0;
-        RichTextPane &echo = *widgets.echoPane;
         state.TargetPos += 2;
         widgets.exercisePane->setSelStart(state.TargetPos - 1);
         increment(widgets.rightCount);
-        echo.setSelStart(state.EchoPos - 1);
-        echo.replaceSelection(LineBreak);
+        {
+            RichTextPane &echo = *widgets.echoPane;
+            const RichTextPane::Batch echoChanges(echo);
+            echo.setSelStart(state.EchoPos - 1);
+            echo.replaceSelection(LineBreak);
+        }
         // The break fills two positions of the echo pane; EchoPos stays one past the echo.
         if (state.TargetPos > state.TargetText.size()) {
             // A text that ends with a line break is finished by the Enter for it.

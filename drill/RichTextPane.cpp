@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -118,12 +119,61 @@ QString withDocumentLineBreaks(const QString &text)
 } // namespace
 
 RichTextPane::RichTextPane(QWidget *parent)
-    : QTextEdit(parent)
+    : QPlainTextEdit(parent)
 {
-    setAcceptRichText(false);
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
     document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    work = QTextCursor(document());
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!showingSelection) {
+            work = textCursor();
+        }
+    });
+}
+
+RichTextPane::Batch::Batch(RichTextPane &pane)
+    : pane(pane)
+{
+    if (pane.batchDepth++ == 0) {
+        pane.work.beginEditBlock();
+    }
+}
+
+RichTextPane::Batch::~Batch()
+{
+    if (--pane.batchDepth > 0) {
+        return;
+    }
+    pane.work.endEditBlock();
+    for (const int target : std::as_const(pane.scrollTargets)) {
+        pane.scrollToShow(target);
+    }
+    pane.scrollTargets.clear();
+    pane.showSelection();
+}
+
+void RichTextPane::showSelection()
+{
+    if (batchDepth > 0) {
+        return;
+    }
+    showingSelection = true;
+    setTextCursor(work);
+    showingSelection = false;
+}
+
+void RichTextPane::scrollToShow(int documentPosition)
+{
+    QTextCursor probe(document());
+    probe.setPosition(documentPosition);
+    const QRect rect = cursorRect(probe);
+    QScrollBar *bar = verticalScrollBar();
+    if (rect.bottom() > viewport()->height()) {
+        bar->setValue(bar->value() + rect.bottom() - viewport()->height());
+    } else if (rect.top() < 0) {
+        bar->setValue(bar->value() + rect.top());
+    }
 }
 
 QString RichTextPane::text() const
@@ -137,7 +187,8 @@ QString RichTextPane::text() const
 void RichTextPane::setText(const QString &text)
 {
     document()->setPlainText(withDocumentLineBreaks(text));
-    setTextCursor(QTextCursor(document()));
+    work = QTextCursor(document());
+    showSelection();
     pendingFormatAt = -1;
 }
 
@@ -183,28 +234,28 @@ int RichTextPane::toPane(int documentPosition) const
 
 int RichTextPane::selStart() const
 {
-    return toPane(textCursor().selectionStart());
+    return toPane(work.selectionStart());
 }
 
 int RichTextPane::selLength() const
 {
-    const QTextCursor cursor = textCursor();
-    return toPane(cursor.selectionEnd()) - toPane(cursor.selectionStart());
+    return toPane(work.selectionEnd()) - toPane(work.selectionStart());
 }
 
 void RichTextPane::moveCaret(int documentAnchor, int documentPosition)
 {
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(documentAnchor);
-    cursor.setPosition(documentPosition, QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    work.setPosition(documentAnchor);
+    work.setPosition(documentPosition, QTextCursor::KeepAnchor);
+    showSelection();
 }
 
 void RichTextPane::setSelStart(int position)
 {
     const int target = toDocument(position);
     moveCaret(target, target);
-    ensureCursorVisible();
+    if (batchDepth > 0) {
+        scrollTargets.append(target);
+    }
 }
 
 void RichTextPane::setSelLength(int length)
@@ -215,14 +266,13 @@ void RichTextPane::setSelLength(int length)
 
 void RichTextPane::mergeFormat(const QTextCharFormat &format)
 {
-    QTextCursor cursor = textCursor();
-    if (cursor.hasSelection()) {
-        cursor.mergeCharFormat(format);
+    if (work.hasSelection()) {
+        work.mergeCharFormat(format);
         return;
     }
-    if (pendingFormatAt != cursor.position()) {
+    if (pendingFormatAt != work.position()) {
         pendingFormat = QTextCharFormat();
-        pendingFormatAt = cursor.position();
+        pendingFormatAt = work.position();
     }
     pendingFormat.merge(format);
 }
@@ -250,21 +300,20 @@ void RichTextPane::setSelFontSize(qreal pointSize)
 
 void RichTextPane::replaceSelection(const QString &text)
 {
-    QTextCursor cursor = textCursor();
     QTextCharFormat format;
-    if (cursor.hasSelection()) {
+    if (work.hasSelection()) {
         // The replacement takes the format of the first selected character.
         QTextCursor first(document());
-        first.setPosition(cursor.selectionStart() + 1);
+        first.setPosition(work.selectionStart() + 1);
         format = first.charFormat();
     } else {
-        format = cursor.charFormat();
-        if (pendingFormatAt == cursor.position()) {
+        format = work.charFormat();
+        if (pendingFormatAt == work.position()) {
             format.merge(pendingFormat);
         }
     }
-    cursor.insertText(withDocumentLineBreaks(text), format);
-    setTextCursor(cursor);
+    work.insertText(withDocumentLineBreaks(text), format);
+    showSelection();
     pendingFormatAt = -1;
 }
 
@@ -276,7 +325,8 @@ bool RichTextPane::loadFile(const QString &path)
         return false;
     }
     Rtf::read(content, *document());
-    setTextCursor(QTextCursor(document()));
+    work = QTextCursor(document());
+    showSelection();
     pendingFormatAt = -1;
     return true;
 }
@@ -302,12 +352,11 @@ void RichTextPane::deliverCharacter(QChar character)
     if (character.isNull() || !inputOn) {
         return;
     }
-    QTextCursor cursor = textCursor();
-    if (cursor.selectionEnd() - cursor.selectionStart() == 1
-        && document()->characterAt(cursor.selectionStart()) == character) {
+    if (work.selectionEnd() - work.selectionStart() == 1
+        && document()->characterAt(work.selectionStart()) == character) {
         // Overtyping a character with itself changes nothing but the caret.
-        cursor.clearSelection();
-        setTextCursor(cursor);
+        work.clearSelection();
+        showSelection();
         return;
     }
     replaceSelection(QString(character));
@@ -329,7 +378,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event)
             deliverCharacter(character);
         }
     } else if (isNavigationKey(event->key())) {
-        QTextEdit::keyPressEvent(event);
+        QPlainTextEdit::keyPressEvent(event);
     }
 }
 
@@ -365,12 +414,11 @@ void RichTextPane::contextMenuEvent(QContextMenuEvent *event)
 void RichTextPane::mousePressEvent(QMouseEvent *event)
 {
     // A press inside a selection would start dragging the text out of the pane.
-    QTextCursor cursor = textCursor();
-    if (cursor.hasSelection()) {
-        cursor.clearSelection();
-        setTextCursor(cursor);
+    if (textCursor().hasSelection()) {
+        work.clearSelection();
+        showSelection();
     }
-    QTextEdit::mousePressEvent(event);
+    QPlainTextEdit::mousePressEvent(event);
 }
 
 void RichTextPane::dragEnterEvent(QDragEnterEvent *event)

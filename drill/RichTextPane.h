@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPlainTextEdit>
 #include <QTextCharFormat>
-#include <QTextEdit>
+#include <QTextCursor>
 
 // One of the two text panes of the typing window. It offers the drill exactly what it needs of a
 // rich-text pane: the text with CR LF line breaks, and positions in which a line break counts as
@@ -13,7 +15,11 @@
 // it by setting it to a null QChar); a character left standing overtypes the selection in the
 // selection's own format. Composed characters from dead keys arrive through the input method and
 // take the same road. Paste, drop, cut, undo and the context menu never edit the pane.
-class RichTextPane : public QTextEdit
+//
+// It is a plain-text editor widget holding a document with character formats: its layout works
+// block by block, so colouring one character or adding one to a history of 50,000 lines costs
+// the same as in an empty pane, where the rich-text widget lays out the whole flow again.
+class RichTextPane : public QPlainTextEdit
 {
     Q_OBJECT
 
@@ -49,6 +55,20 @@ public:
     // Writes the whole content as one RTF document; false when it could not be saved whole.
     bool saveFile(const QString &path) const;
 
+    // Groups the changes made while it lives into one: the pane lays its text out and scrolls
+    // once, at the end, instead of after every step. The changes of one key go into one batch.
+    class Batch
+    {
+    public:
+        explicit Batch(RichTextPane &pane);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        RichTextPane &pane;
+    };
+
     // While off, the pane takes no keyboard input and raises no key events.
     void setInputEnabled(bool enabled);
     bool inputEnabled() const;
@@ -71,10 +91,20 @@ private:
     int toDocument(int panePosition) const;
     int toPane(int documentPosition) const;
     void moveCaret(int documentAnchor, int documentPosition);
+    // Shows the working selection as the widget's own, unless a batch is open.
+    void showSelection();
+    void scrollToShow(int documentPosition);
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
 
     bool inputOn = true;
+    // The selection the pane's operations work on. The widget's own cursor follows it, at the end
+    // of a batch; a caret the learner moves with the mouse or the arrows becomes it.
+    QTextCursor work;
+    bool showingSelection = false;
+    int batchDepth = 0;
+    // Places a batch asked to scroll into view, shown when it ends.
+    QList<int> scrollTargets;
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;

@@ -8,6 +8,7 @@ namespace PaneFormatting
 
 void showUntyped(RichTextPane &pane, int pointSize)
 {
+    const RichTextPane::Batch oneLayout(pane);
     pane.setSelStart(0);
     pane.setSelLength(pane.length());
     pane.setSelFontSize(pointSize);
