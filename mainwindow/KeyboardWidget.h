@@ -1,0 +1,57 @@
+#pragma once
+
+#include "KeyFrames.h"
+#include "KeyboardLayout.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class Clock;
+
+// The drawn Spanish keyboard under the exercise pane. It only shows: the keys cannot be
+// clicked, the keyboard guide colours the frame of the key to press next, and the mouse pointer
+// over a key becomes the picture of the finger that types it.
+class KeyboardWidget : public QWidget, public KeyFrames
+{
+    Q_OBJECT
+
+public:
+    // dataFolder holds imagenes/ with the finger and key pictures; a missing picture leaves its
+    // key without it (an empty pointer, a key without the arrow). The clock picks the thumb over
+    // the space bar. Sizes follow the screen's logical DPI through Twips, like the rest of the
+    // window, rather than a ready-made scale with a rounding of its own.
+    KeyboardWidget(const QString &dataFolder, Clock &clock, double logicalDpi, QWidget *parent = nullptr);
+
+    // frame: 0 to 37; others are ignored.
+    void setFrameColour(int frame, const QColor &colour) override;
+    QColor frameColour(int frame) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // The key under a point of the widget, or -1 between the keys.
+    int keyAt(const QPoint &position) const;
+    void ShowFingerCursor(int key);
+    void ResetKeyboardCursor();
+    int fingerOf(int key);
+    void paintFrame(QPainter &painter, int frame) const;
+    void paintKey(QPainter &painter, int key) const;
+
+    static constexpr int FingerCount = 10;
+
+    Clock &clock;
+    std::array<QRect, KeyboardLayout::KeyCount> keyRects;
+    std::array<QRect, KeyboardLayout::FrameCount> frameRects;
+    std::array<QColor, KeyboardLayout::FrameCount> frameColours;
+    std::array<QPixmap, KeyboardLayout::KeyCount> keyPictures; // scaled to their keys; most are null
+    std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
+    QFont captionFont;
+    int frameBorder; // pixels
+    int keyBevel; // pixels
+};
