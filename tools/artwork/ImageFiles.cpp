@@ -1,0 +1,42 @@
+#include "ImageFiles.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace
+{
+
+constexpr int JpegQuality = 90;
+
+QByteArray encode(QImage image, const char *format, int quality)
+{
+    // The resolution would otherwise follow the screen of whoever runs the generator, and it
+    // is written into both formats.
+    constexpr int DotsPerMetreAt96Dpi = 3780;
+    image.setDotsPerMeterX(DotsPerMetreAt96Dpi);
+    image.setDotsPerMeterY(DotsPerMetreAt96Dpi);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+} // namespace
+
+namespace ImageFiles
+{
+
+QByteArray png(const QImage &image)
+{
+    // PNG is lossless; the quality only trades time for size, and smaller files are worth it.
+    return encode(image, "png", 0);
+}
+
+QByteArray jpeg(const QImage &image)
+{
+    return encode(image.convertToFormat(QImage::Format_RGB32), "jpeg", JpegQuality);
+}
+
+} // namespace ImageFiles
