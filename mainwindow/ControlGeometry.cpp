@@ -35,5 +35,6 @@ ControlGeometry ControlGeometry::design()
     g.minimiseButton = {11760, 120, 735, 735};
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
+    g.reactionPicture = {13320, 120, 735, 735};
     return g;
 }

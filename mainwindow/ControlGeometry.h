@@ -38,7 +38,8 @@ struct ControlGeometry {
     QRectF keyboardButton; // shows or hides the keyboard (Command4(0))
     QRectF minimiseButton; // (Command4(1))
     QRectF exitButton; // saves the history and leaves (Command4(2))
-    QRectF exerciseLabel; // language\lesson\number of the current exercise (Label3)
+    QRectF exerciseLabel; // language\lesson\number of the current exercise (Label3); the layout moves it
+    QRectF reactionPicture; // the reaction to the last key, at the end of the tool bar (Gif89a1)
 
     static ControlGeometry design();
 };

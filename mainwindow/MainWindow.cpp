@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AnimatedPicture.h"
+#include "BackgroundTiler.h"
 #include "Clock.h"
 #include "ControlGeometry.h"
 #include "Dialogs.h"
@@ -8,12 +9,15 @@
 #include "DrillHistory.h"
 #include "DrillSequencer.h"
 #include "ExerciseCatalogue.h"
+#include "KeyboardToggle.h"
+#include "KeyboardWidget.h"
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
 #include "RichTextPane.h"
 #include "ToolbarActions.h"
 #include "Twips.h"
 #include "UserFiles.h"
+#include "WindowLayout.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,23 +26,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace
-{
-// Not placed by the design: the reaction picture sits at the end of the tool bar.
-const QRectF ReactionPictureGeometry(13320, 120, 735, 735);
-} // namespace
+#include <QScreen>
 
 MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
     , currentUser(currentUser)
     , c(MainWindowControls::create(this, platform.appDir))
+    , keyboard(new KeyboardWidget(platform.appDir, platform.clock, logicalDpiX(), this))
 {
     setWindowTitle(QStringLiteral("Teclora"));
     engine = new DrillEngine(drill, texts,
         {c.exercisePane, c.echoPane, c.hintLine, c.nextCharLabel, c.timeLabel, c.speedLabel, c.accuracyLabel,
-            c.rightCount, c.wrongCount, c.reactionPicture, nullptr},
+            c.rightCount, c.wrongCount, c.reactionPicture, keyboard},
         platform.sound, platform.appDir, this);
     exercises = new ExerciseCatalogue(catalogue, drill,
         {c.languageList, c.lessonList, c.numberField, c.nextButton, c.previousButton, c.exerciseLabel, c.exercisePane,
@@ -49,13 +49,15 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
             c.averageSpeed, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.exercisePane, c.echoPane},
         engine->statisticsTimer(), platform.dialogs, UserFiles::historyFile(platform.appDir, currentUser), this);
     sequencer = new DrillSequencer(catalogue, drill,
-        {c.exercisePane, c.rightCount, c.wrongCount, c.reactionPicture, c.lineAnimation, c.waveAnimation, nullptr},
+        {c.exercisePane, c.rightCount, c.wrongCount, c.reactionPicture, c.lineAnimation, c.waveAnimation, keyboard},
         *exercises, *engine, *history, platform.clock, this);
     languages = new LanguageSwitcher(
         catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
     tools = new ToolbarActions(catalogue, c.exercisePane, c.echoPane, this, platform.launcher, platform.appDir, this);
+    keyboardToggle
+        = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
     connectControls();
-    placeControls();
+    placeControls(ControlGeometry::design());
 }
 
 MainWindow::~MainWindow() = default;
@@ -79,13 +81,13 @@ void MainWindow::connectControls()
     connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::ToggleHistoryPane);
     connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::CycleTextSize);
     connect(c.reportButton, &QPushButton::clicked, tools, &ToolbarActions::ExportReport);
+    connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::ToggleKeyboard);
     connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::MinimiseWindow);
     connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::SaveAndExit);
 }
 
-void MainWindow::placeControls()
+void MainWindow::placeControls(const ControlGeometry &g)
 {
-    const ControlGeometry g = ControlGeometry::design();
     const double dpi = logicalDpiX();
     const auto place = [dpi](QWidget *widget, const QRectF &twips) {
         widget->setGeometry(Twips::toPixels(twips, dpi));
@@ -119,13 +121,28 @@ void MainWindow::placeControls()
     place(c.minimiseButton, g.minimiseButton);
     place(c.exitButton, g.exitButton);
     place(c.exerciseLabel, g.exerciseLabel);
-    place(c.reactionPicture, ReactionPictureGeometry);
+    place(c.reactionPicture, g.reactionPicture);
+    keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
+    // The work area's frame is drawn behind everything placed on it.
+    c.workArea->lower();
     for (QPushButton *button : {c.nextButton, c.previousButton, c.startButton, c.historyButton, c.textSizeButton,
              c.randomButton, c.reportButton, c.keyboardButton, c.minimiseButton, c.exitButton}) {
         button->setIconSize(button->size() * 3 / 4);
     }
-    const QRect screenSize = Twips::toPixels(QRectF(0, 0, 14400, 9000), dpi);
-    resize(screenSize.size());
+}
+
+void MainWindow::LayoutWindow()
+{
+    const double dpi = logicalDpiX();
+    // The layout takes the screen as the window's inner area; the desktop's own panels are left
+    // out, so that nothing it places in the bottom-right corner hides behind them.
+    const QSize screenSize = screen()->availableGeometry().size();
+    const WindowLayout::Placement placement
+        = WindowLayout::LayoutWindow(Twips::fromPixels(screenSize, dpi), ControlGeometry::design());
+    resize(screenSize);
+    placeControls(placement.geometry);
+    keyboardToggle->setTextPaneHeight(Twips::toPixels(placement.TextPaneHeight, dpi));
+    BackgroundTiler::tileBackground(*this, platform.path(QStringLiteral("fondo.jpg")));
 }
 
 void MainWindow::Form_Load()
@@ -140,6 +157,7 @@ void MainWindow::Form_Load()
         history->LoadUserHistory(platform.clock.shortDate());
         setWindowTitle(windowTitle() + QStringLiteral("    *** ") + currentUser + QStringLiteral(" ***"));
     }
+    LayoutWindow();
     c.lineAnimation->play(platform.path(QStringLiteral("gifs/linea.gif")));
     c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));
     languages->showFlag();
@@ -186,4 +204,9 @@ DrillSequencer &MainWindow::drillSequencer()
 DrillHistory &MainWindow::drillHistory()
 {
     return *history;
+}
+
+KeyboardWidget &MainWindow::keyboardWidget()
+{
+    return *keyboard;
 }

@@ -12,6 +12,9 @@ class DrillEngine;
 class DrillHistory;
 class DrillSequencer;
 class ExerciseCatalogue;
+class KeyboardToggle;
+class KeyboardWidget;
+struct ControlGeometry;
 class LanguageSwitcher;
 class ToolbarActions;
 
@@ -35,6 +38,7 @@ public:
     DrillEngine &drillEngine();
     DrillSequencer &drillSequencer();
     DrillHistory &drillHistory();
+    KeyboardWidget &keyboardWidget();
 
 Q_SIGNALS:
     void exitRequested();
@@ -43,7 +47,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void placeControls();
+    void placeControls(const ControlGeometry &geometry);
+    // Fits the workspace to the screen and covers the window with the background tile.
+    void LayoutWindow();
     void connectControls();
 
     Platform platform;
@@ -52,12 +58,14 @@ private:
     CatalogueState catalogue;
     InterfaceTexts texts;
     MainWindowControls c;
+    KeyboardWidget *keyboard;
     DrillEngine *engine;
     ExerciseCatalogue *exercises;
     DrillHistory *history;
     DrillSequencer *sequencer;
     LanguageSwitcher *languages;
     ToolbarActions *tools;
+    KeyboardToggle *keyboardToggle;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
 };

@@ -94,8 +94,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         = toolButton(window, appDir, QStringLiteral("historial"), QStringLiteral("Ver el historial"), {128, 255, 128});
     c.textSizeButton
         = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"), {255, 255, 0});
-    c.speedLabel = liveLabel(window, QStringLiteral("pulsaciones por minuto"), Blue, 14);
-    c.timeLabel = liveLabel(window, QStringLiteral("tiempo"), Blue, 14);
+    c.speedLabel = liveLabel(window, QStringLiteral("pulsaciones por minuto"), Blue, 12);
+    c.timeLabel = liveLabel(window, QStringLiteral("tiempo"), Blue, 12);
     c.randomButton = toolButton(window, appDir, QStringLiteral("azar"), QStringLiteral("Ejercicio al azar"), white);
     c.reportButton = toolButton(window, appDir, QStringLiteral("informe"), QStringLiteral("Informe"), white);
     c.keyboardButton = toolButton(window, appDir, QStringLiteral("teclado"), QStringLiteral("Teclado"), white);
@@ -123,8 +123,10 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.lessonList = new QListWidget(window);
     c.lessonList->setAccessibleName(QStringLiteral("Lecciones"));
 
-    c.hintLine = liveLabel(window, QStringLiteral("pista"), Navy, 14);
+    // A hint may take two lines of the hint line's height.
+    c.hintLine = liveLabel(window, QStringLiteral("pista"), Navy, 10);
     c.hintLine->setWordWrap(true);
+    c.hintLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.nextCharLabel = liveLabel(window, QStringLiteral("siguiente carácter"), Blue, 40);
     c.nextCharLabel->setAlignment(Qt::AlignCenter);
     c.accuracyLabel = liveLabel(window, QStringLiteral("precisión"), Blue, 20);

@@ -79,6 +79,10 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.waveAnimation.moveTop(top(g.hintLine));
     g.waveAnimation.moveLeft(left(g.hintLine) + 50);
 
+    // Where it was drawn, the current exercise would end up under the lesson list and the exercise
+    // pane of a screen-sized window; it goes to the tool bar, after the reaction picture.
+    g.exerciseLabel.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
+
     // The accuracy sits in the screen's bottom-right corner.
     g.accuracyLabel.moveLeft(W - width(g.accuracyLabel) - 50);
     g.accuracyLabel.moveTop(H - height(g.accuracyLabel) - 150);

@@ -3,6 +3,7 @@
 #include "DrillEngine.h"
 #include "DrillHistory.h"
 #include "DrillSequencer.h"
+#include "KeyboardWidget.h"
 #include "RichTextPane.h"
 #include "Typing.h"
 
@@ -170,4 +171,31 @@ TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnter)
     Typing::type(c.exercisePane, QStringLiteral("ñ"));
     c.startButton->click();
     EXPECT_EQ(c.echoPane->text(), before);
+}
+
+TEST_F(DrillScenario, TheGuideFramesTheKeyOfTheNextCharacter)
+{
+    open();
+    const MainWindowControls &c = controls();
+    const KeyboardWidget &keyboard = window->keyboardWidget();
+    const QColor blue(0, 0, 255);
+    const QColor green(0, 255, 0);
+    const QColor white(255, 255, 255);
+    c.startButton->click();
+    EXPECT_EQ(keyboard.frameColour(13), blue);
+    EXPECT_EQ(keyboard.frameColour(36), green);
+    Typing::type(c.exercisePane, QStringLiteral("A"));
+    EXPECT_EQ(keyboard.frameColour(13), white);
+    EXPECT_EQ(keyboard.frameColour(29), blue);
+    EXPECT_EQ(keyboard.frameColour(36), white);
+    Typing::type(c.exercisePane, QStringLiteral("b"));
+    EXPECT_EQ(keyboard.frameColour(35), blue);
+    // The keyboard can be hidden and shown again; the panes take its room meanwhile.
+    const int paneHeight = c.exercisePane->height();
+    c.keyboardButton->click();
+    EXPECT_TRUE(keyboard.isHidden());
+    EXPECT_GT(c.exercisePane->height(), paneHeight);
+    c.keyboardButton->click();
+    EXPECT_FALSE(keyboard.isHidden());
+    EXPECT_EQ(c.exercisePane->height(), paneHeight);
 }
