@@ -8,7 +8,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -145,6 +144,7 @@ RichTextPane::Batch::~Batch()
     if (--pane.batchDepth > 0) {
         return;
     }
+    pane.applySelectionFormat();
     pane.work.endEditBlock();
     for (const int target : std::as_const(pane.scrollTargets)) {
         pane.scrollToShow(target);
@@ -165,15 +165,16 @@ void RichTextPane::showSelection()
 
 void RichTextPane::scrollToShow(int documentPosition)
 {
+    // The line holding the position is laid out already; its block's place tells whether it shows.
+    const QRectF place = blockBoundingGeometry(document()->findBlock(documentPosition)).translated(contentOffset());
+    if (place.top() >= 0 && place.bottom() <= viewport()->height()) {
+        return;
+    }
     QTextCursor probe(document());
     probe.setPosition(documentPosition);
-    const QRect rect = cursorRect(probe);
-    QScrollBar *bar = verticalScrollBar();
-    if (rect.bottom() > viewport()->height()) {
-        bar->setValue(bar->value() + rect.bottom() - viewport()->height());
-    } else if (rect.top() < 0) {
-        bar->setValue(bar->value() + rect.top());
-    }
+    showingSelection = true;
+    setTextCursor(probe);
+    showingSelection = false;
 }
 
 QString RichTextPane::text() const
@@ -242,8 +243,17 @@ int RichTextPane::selLength() const
     return toPane(work.selectionEnd()) - toPane(work.selectionStart());
 }
 
+void RichTextPane::applySelectionFormat()
+{
+    if (!selectionFormat.isEmpty()) {
+        work.mergeCharFormat(selectionFormat);
+        selectionFormat = QTextCharFormat();
+    }
+}
+
 void RichTextPane::moveCaret(int documentAnchor, int documentPosition)
 {
+    applySelectionFormat();
     work.setPosition(documentAnchor);
     work.setPosition(documentPosition, QTextCursor::KeepAnchor);
     showSelection();
@@ -266,6 +276,12 @@ void RichTextPane::setSelLength(int length)
 
 void RichTextPane::mergeFormat(const QTextCharFormat &format)
 {
+    if (work.hasSelection() && batchDepth > 0) {
+        // Within a batch the formats for one selection are merged into it in one pass, when the
+        // selection moves or the batch ends.
+        selectionFormat.merge(format);
+        return;
+    }
     if (work.hasSelection()) {
         work.mergeCharFormat(format);
         return;
@@ -300,6 +316,7 @@ void RichTextPane::setSelFontSize(qreal pointSize)
 
 void RichTextPane::replaceSelection(const QString &text)
 {
+    applySelectionFormat();
     QTextCharFormat format;
     if (work.hasSelection()) {
         // The replacement takes the format of the first selected character.

@@ -91,6 +91,7 @@ private:
     int toDocument(int panePosition) const;
     int toPane(int documentPosition) const;
     void moveCaret(int documentAnchor, int documentPosition);
+    void applySelectionFormat();
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
@@ -103,6 +104,8 @@ private:
     QTextCursor work;
     bool showingSelection = false;
     int batchDepth = 0;
+    // Formats asked for the selection within a batch, not applied yet.
+    QTextCharFormat selectionFormat;
     // Places a batch asked to scroll into view, shown when it ends.
     QList<int> scrollTargets;
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
