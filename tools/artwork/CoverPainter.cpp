@@ -56,12 +56,12 @@ void drawBackdrop(QPainter &painter)
         qreal radius;
         QColor colour;
     } bubbles[] = {
-        {{52, 70}, 46, ArtStyle::leftHandKey()},
-        {{590, 250}, 60, ArtStyle::rightHandKey()},
-        {{560, 60}, 34, ArtStyle::spaceKey()},
-        {{70, 270}, 40, ArtStyle::rightHandKey()},
-        {{600, 150}, 18, ArtStyle::leftHandKey()},
-        {{34, 180}, 16, ArtStyle::spaceKey()},
+        {{52, 70}, 46, ArtStyle::LeftHandKey},
+        {{590, 250}, 60, ArtStyle::RightHandKey},
+        {{560, 60}, 34, ArtStyle::SpaceKey},
+        {{70, 270}, 40, ArtStyle::RightHandKey},
+        {{600, 150}, 18, ArtStyle::LeftHandKey},
+        {{34, 180}, 16, ArtStyle::SpaceKey},
     };
     painter.setPen(Qt::NoPen);
     for (const auto &bubble : bubbles) {
@@ -78,21 +78,21 @@ void drawKeyboard(QPainter &painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(40, 40, 70, 50));
     painter.drawRoundedRect(body.translated(4, 6), 14, 14);
-    painter.setPen(QPen(ArtStyle::ink(), 3));
+    painter.setPen(QPen(ArtStyle::Ink, 3));
     painter.setBrush(QColor(92, 106, 132));
     painter.drawRoundedRect(body, 14, 14);
     for (const Row &row : Rows) {
         for (int i = 0; i < row.labels.size(); ++i) {
             const QRectF rect = keyRect(keyCentre(row.left + i * 720, row.top));
-            const QColor colour = i < row.firstRightHandKey ? ArtStyle::leftHandKey() : ArtStyle::rightHandKey();
+            const QColor colour = i < row.firstRightHandKey ? ArtStyle::LeftHandKey : ArtStyle::RightHandKey;
             KeyPainter::drawKeycap(painter, rect, colour, row.labels.mid(i, 1).toString());
         }
     }
-    KeyPainter::drawKeycap(painter, keyRect(keyCentre(240, 1920)), ArtStyle::leftHandKey());
+    KeyPainter::drawKeycap(painter, keyRect(keyCentre(240, 1920)), ArtStyle::LeftHandKey);
     KeyPainter::drawKeycap(
-        painter, keyRect(keyCentre(8400, 1080, 735, 1335), 30, 1335 * PixelsPerTwip + 6), ArtStyle::rightHandKey());
+        painter, keyRect(keyCentre(8400, 1080, 735, 1335), 30, 1335 * PixelsPerTwip + 6), ArtStyle::RightHandKey);
     KeyPainter::drawKeycap(
-        painter, keyRect(keyCentre(1680, 2760, 6375), 6375 * PixelsPerTwip, KeySize), ArtStyle::spaceKey());
+        painter, keyRect(keyCentre(1680, 2760, 6375), 6375 * PixelsPerTwip, KeySize), ArtStyle::SpaceKey);
 }
 
 // Each hand with its index finger on the key that has the bump: F for the left, J for the
@@ -122,7 +122,7 @@ void drawTitle(QPainter &painter)
         const QPainterPath letter
             = StrokeFont::textPath(QStringView(title).mid(i, 1), QPointF(first + i * Advance, 66), CapHeight);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(ArtStyle::ink(), 17, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(ArtStyle::Ink, 17, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(letter);
         painter.setPen(QPen(colours[i % 4], 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(letter);
@@ -148,7 +148,7 @@ QImage cover()
 QImage appIcon()
 {
     return Canvas::draw(QSize(256, 256), Qt::transparent, [](QPainter &painter) {
-        KeyPainter::drawKeycap(painter, QRectF(104, 14, 136, 136), ArtStyle::rightHandKey());
+        KeyPainter::drawKeycap(painter, QRectF(104, 14, 136, 136), ArtStyle::RightHandKey);
         KeyPainter::drawKeycap(painter, QRectF(16, 80, 176, 164), QColor(110, 150, 250), QStringLiteral("Ñ"));
     });
 }

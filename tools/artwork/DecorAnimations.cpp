@@ -39,14 +39,14 @@ QImage lineFrame(qreal phase)
             colours.setColorAt(
                 x, mix(mix(QColor(52, 110, 220), QColor(40, 180, 200), drift), QColor(235, 248, 255), light));
         }
-        painter.setPen(QPen(ArtStyle::ink(), 1.2));
+        painter.setPen(QPen(ArtStyle::Ink, 1.2));
         painter.setBrush(colours);
         painter.drawRoundedRect(tube, 3.5, 3.5);
         // The gloss along the top of the tube.
         painter.setPen(QPen(QColor(255, 255, 255, 110), 1.5, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(tube.left() + 4, tube.top() + 2), QPointF(tube.right() - 4, tube.top() + 2));
     });
-    return Matte::flatten(drawing, ArtStyle::paper(), Qt::transparent);
+    return Matte::flatten(drawing, ArtStyle::Paper, Qt::transparent);
 }
 
 // One spectator of the wave: lift 0 seated with arms down, 1 standing with arms up.
@@ -55,17 +55,17 @@ void drawSpectator(QPainter &painter, qreal x, qreal lift, const QColor &shirt)
     const qreal bottom = 31 - 8 * lift;
     const QPointF shoulder(x, bottom - 8);
     const QPointF head(x, bottom - 13);
-    painter.setPen(QPen(ArtStyle::ink(), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ArtStyle::Ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     // Arms swing from hanging down to straight up as the wave passes.
     const qreal swing = (150 - 125 * lift) * std::numbers::pi / 180;
     for (const int side : {-1, 1}) {
         const QPointF hand = shoulder + QPointF(side * 10 * std::sin(swing), -10 * std::cos(swing));
         painter.drawLine(shoulder + QPointF(side * 2, 0), hand);
     }
-    painter.setPen(QPen(ArtStyle::ink(), 1.2));
+    painter.setPen(QPen(ArtStyle::Ink, 1.2));
     painter.setBrush(shirt);
     painter.drawRoundedRect(QRectF(x - 4.5, bottom - 9, 9, 9), 3, 3);
-    painter.setBrush(ArtStyle::skin());
+    painter.setBrush(ArtStyle::Skin);
     painter.drawEllipse(head, 4, 4);
 }
 
@@ -83,18 +83,18 @@ QImage waveFrame(qreal phase)
             drawSpectator(painter, 12 + i * 19.8, std::exp(-distance * distance), shirts[i % 5]);
         }
     });
-    return Matte::flatten(drawing, ArtStyle::paper(), Qt::transparent);
+    return Matte::flatten(drawing, ArtStyle::Paper, Qt::transparent);
 }
 
 void drawFace(QPainter &painter, QPointF centre, bool blinking)
 {
-    painter.setPen(QPen(ArtStyle::ink(), 2.5));
+    painter.setPen(QPen(ArtStyle::Ink, 2.5));
     QRadialGradient shade(centre - QPointF(8, 9), 34);
     shade.setColorAt(0, QColor(255, 236, 120));
     shade.setColorAt(1, QColor(250, 190, 40));
     painter.setBrush(shade);
     painter.drawEllipse(centre, 23, 23);
-    painter.setBrush(ArtStyle::ink());
+    painter.setBrush(ArtStyle::Ink);
     for (const int side : {-1, 1}) {
         const QPointF eye = centre + QPointF(side * 8, -6);
         if (blinking) {
@@ -108,7 +108,7 @@ void drawFace(QPainter &painter, QPointF centre, bool blinking)
     painter.setBrush(QColor(248, 150, 120));
     painter.drawEllipse(centre + QPointF(-14, 4), 3.5, 2.2);
     painter.drawEllipse(centre + QPointF(14, 4), 3.5, 2.2);
-    painter.setPen(QPen(ArtStyle::ink(), 2.8, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(ArtStyle::Ink, 2.8, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(centre.x() - 11, centre.y() - 8, 22, 20), 200 * 16, 140 * 16);
 }
@@ -116,7 +116,7 @@ void drawFace(QPainter &painter, QPointF centre, bool blinking)
 // A small keyboard with one key pressed down and lit.
 void drawTinyKeyboard(QPainter &painter, int pressed)
 {
-    painter.setPen(QPen(ArtStyle::ink(), 2));
+    painter.setPen(QPen(ArtStyle::Ink, 2));
     painter.setBrush(QColor(92, 106, 132));
     painter.drawRoundedRect(QRectF(62, 14, 80, 38), 6, 6);
     constexpr qreal Key = 9;
@@ -125,8 +125,8 @@ void drawTinyKeyboard(QPainter &painter, int pressed)
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 6; ++column, ++index) {
             const QRectF key(67 + row * 3 + column * (Key + Gap), 18 + row * (Key + Gap + 0.5), Key, Key);
-            const QColor colour = column < 3 ? ArtStyle::leftHandKey() : ArtStyle::rightHandKey();
-            painter.setPen(QPen(ArtStyle::ink(), 1.2));
+            const QColor colour = column < 3 ? ArtStyle::LeftHandKey : ArtStyle::RightHandKey;
+            painter.setPen(QPen(ArtStyle::Ink, 1.2));
             painter.setBrush(index == pressed ? QColor(255, 140, 60) : colour);
             painter.drawRoundedRect(key.translated(0, index == pressed ? 1.2 : 0), 2, 2);
         }
@@ -138,24 +138,24 @@ void drawTinyKeyboard(QPainter &painter, int pressed)
 namespace DecorAnimations
 {
 
-GifWriter line()
+// A looping animation of frames drawn at evenly spaced phases of one round.
+static GifWriter loop(int frames, int delay, QImage (*frameAt)(qreal phase))
 {
-    constexpr int Frames = 30;
     GifWriter gif;
-    for (int i = 0; i < Frames; ++i) {
-        gif.addFrame(lineFrame(qreal(i) / Frames), 60);
+    for (int i = 0; i < frames; ++i) {
+        gif.addFrame(frameAt(qreal(i) / frames), delay);
     }
     return gif;
 }
 
+GifWriter line()
+{
+    return loop(30, 60, lineFrame);
+}
+
 GifWriter wave()
 {
-    constexpr int Frames = 24;
-    GifWriter gif;
-    for (int i = 0; i < Frames; ++i) {
-        gif.addFrame(waveFrame(qreal(i) / Frames), 70);
-    }
-    return gif;
+    return loop(24, 70, waveFrame);
 }
 
 GifWriter cheerfulTypist()

@@ -102,7 +102,7 @@ void drawHand(QPainter &painter, bool leftHand, std::optional<Finger> raised)
     const QPainterPath palm = palmPath();
     // One thick ink stroke under every part, then the fills over it: only the outer half of
     // the stroke stays, so the hand reads as one silhouette with ink between the fingers.
-    painter.setPen(QPen(ArtStyle::ink(), 2 * Outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ArtStyle::Ink, 2 * Outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     for (const Digit &digit : Digits) {
         painter.drawPath(digitPath(digit, raised == digit.finger));
@@ -111,14 +111,14 @@ void drawHand(QPainter &painter, bool leftHand, std::optional<Finger> raised)
     painter.setPen(Qt::NoPen);
     for (const Digit &digit : Digits) {
         const bool isRaised = raised == digit.finger;
-        painter.setBrush(isRaised ? ArtStyle::raisedFinger() : ArtStyle::skin());
+        painter.setBrush(isRaised ? ArtStyle::RaisedFinger : ArtStyle::Skin);
         painter.drawPath(digitPath(digit, isRaised));
         if (isRaised) {
-            painter.setBrush(ArtStyle::raisedFinger().lighter(135));
+            painter.setBrush(ArtStyle::RaisedFinger.lighter(135));
             painter.drawPath(nailPath(digit));
         }
     }
-    painter.setBrush(ArtStyle::skin());
+    painter.setBrush(ArtStyle::Skin);
     painter.drawPath(palm);
     painter.restore();
 }
@@ -142,7 +142,7 @@ QImage fingerPicture(int fingerNumber)
           });
     // Soft edge pixels are laid over the ink, not over the white: a pale fringe would survive
     // as a ragged halo once white turns transparent.
-    return Matte::flatten(drawing, ArtStyle::ink(), Qt::white).convertToFormat(QImage::Format_RGB32);
+    return Matte::flatten(drawing, ArtStyle::Ink, Qt::white).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace HandPainter

@@ -73,7 +73,7 @@ QPainterPath paperSheet(const QRectF &rect)
 
 QPen inkPen(qreal width)
 {
-    return QPen(ArtStyle::ink(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(ArtStyle::Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace IconKit

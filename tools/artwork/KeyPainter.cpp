@@ -48,7 +48,7 @@ void drawKeycap(QPainter &painter, const QRectF &rect, const QColor &colour, con
     const qreal radius = rect.height() * 0.14;
     const qreal lip = rect.height() * 0.12;
     painter.save();
-    painter.setPen(QPen(ArtStyle::ink(), rect.height() * 0.05));
+    painter.setPen(QPen(ArtStyle::Ink, rect.height() * 0.05));
     // The skirt is the body of the key; the top face sits on it, shifted up, so the key stands.
     painter.setBrush(colour.darker(130));
     painter.drawRoundedRect(rect, radius, radius);
@@ -61,7 +61,7 @@ void drawKeycap(QPainter &painter, const QRectF &rect, const QColor &colour, con
     painter.drawRoundedRect(top, radius * 0.8, radius * 0.8);
     if (!label.isEmpty()) {
         const qreal capHeight = top.height() * 0.46;
-        painter.setPen(QPen(ArtStyle::ink(), capHeight / 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(ArtStyle::Ink, capHeight / 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(StrokeFont::textPath(label, top.center(), capHeight));
     }

@@ -67,7 +67,7 @@ QImage random()
 {
     return IconKit::icon([](QPainter &painter) {
         drawDie(painter, QPointF(62, 34), 40, 16, QColor(226, 76, 64), QColor(250, 244, 230), 4);
-        drawDie(painter, QPointF(38, 60), 46, -10, QColor(250, 244, 230), ArtStyle::ink(), 5);
+        drawDie(painter, QPointF(38, 60), 46, -10, QColor(250, 244, 230), ArtStyle::Ink, 5);
     });
 }
 

@@ -56,7 +56,7 @@ namespace PaperTexture
 QImage tile()
 {
     QImage image(Size, Size, QImage::Format_RGB32);
-    const QColor paper = ArtStyle::paper();
+    const QColor paper = ArtStyle::Paper;
     for (int y = 0; y < Size; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < Size; ++x) {

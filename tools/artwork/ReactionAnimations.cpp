@@ -35,19 +35,19 @@ QImage badge(const Pose &pose, const QColor &colour, const std::function<void(QP
         QRadialGradient shade(Centre - QPointF(12, 14), Radius * 1.6);
         shade.setColorAt(0, colour.lighter(130));
         shade.setColorAt(1, colour.darker(115));
-        painter.setPen(QPen(ArtStyle::ink(), 4));
+        painter.setPen(QPen(ArtStyle::Ink, 4));
         painter.setBrush(shade);
         painter.drawEllipse(Centre, Radius, Radius);
         symbol(painter);
     });
-    return Matte::flatten(drawing, ArtStyle::paper(), Qt::transparent);
+    return Matte::flatten(drawing, ArtStyle::Paper, Qt::transparent);
 }
 
 // An ink-edged stroke of the symbol, in a white that is not quite pure.
 void drawSymbol(QPainter &painter, const QPainterPath &path)
 {
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ArtStyle::ink(), 15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ArtStyle::Ink, 15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     painter.setPen(QPen(QColor(255, 253, 246), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);

@@ -50,11 +50,11 @@ void drawKeyboard(QPainter &painter)
         for (int i = 0; i < keys; ++i) {
             // The same halves as the program's keyboard: left hand blue, right hand yellow.
             const bool leftHand = left + i * (Key + Gap) + Key / 2 < 48;
-            painter.setBrush(leftHand ? ArtStyle::leftHandKey() : ArtStyle::rightHandKey());
+            painter.setBrush(leftHand ? ArtStyle::LeftHandKey : ArtStyle::RightHandKey);
             painter.drawRoundedRect(QRectF(left + i * (Key + Gap), 30 + row * (Key + Gap), Key, Key), 2, 2);
         }
     }
-    painter.setBrush(ArtStyle::spaceKey());
+    painter.setBrush(ArtStyle::SpaceKey);
     painter.drawRoundedRect(QRectF(28, 30 + 3 * (Key + Gap), 40, Key - 1), 2, 2);
 }
 
@@ -158,7 +158,7 @@ QImage exit()
         door.closeSubpath();
         IconKit::outlined(painter, door, QColor(186, 124, 72));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ArtStyle::ink());
+        painter.setBrush(ArtStyle::Ink);
         painter.drawEllipse(QPointF(32, 54), 3, 3);
         IconKit::outlined(painter, IconKit::rightArrow(QRectF(42, 34, 50, 34)), Red);
     });

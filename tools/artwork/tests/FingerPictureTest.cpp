@@ -39,7 +39,7 @@ QList<bool> ground(const QImage &picture)
 
 bool isRaisedColour(QRgb pixel)
 {
-    const QColor raised = ArtStyle::raisedFinger();
+    const QColor raised = ArtStyle::RaisedFinger;
     return std::abs(qRed(pixel) - raised.red()) < 24 && std::abs(qGreen(pixel) - raised.green()) < 24
         && std::abs(qBlue(pixel) - raised.blue()) < 24;
 }
