@@ -3,9 +3,9 @@
 # they are all there already.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libqt6svg6
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    cmake ninja-build g++
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+    libgtest-dev libbenchmark-dev clang-format
     fonts-liberation fonts-dejavu-core
 )
 missing=()
