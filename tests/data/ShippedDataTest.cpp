@@ -2,13 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <span>
 
 // The files under data/ are what learners type, so every one of them is read here exactly as the
 // program will read it: a file that breaks a rule shows up as a drill that cannot be finished or
@@ -19,86 +18,57 @@ namespace
 
 const QString DataDir = QString::fromUtf8(TECLORA_DATA_DIR);
 
-// Besides ASCII letters and digits: what the Spanish (Spain) keyboard types directly or through
-// its dead keys ´ ` ¨, and what the drawn keyboard can frame.
-const QString TypableMarks = QStringLiteral(u" ñÑçÇáéíóúÁÉÍÓÚàèìòùÀÈÌÒÙäëïöüÄËÏÖÜ,.;:-_¿?¡!'\"()/&%$=+*·@#ºª<>");
-
-constexpr int MaxLineLength = 45; // what fits the exercise pane at 36 points
-
 QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The bytes Windows-1252 leaves undefined, and line ends other than CR LF.
-QStringList encodingFaults(const QByteArray &bytes)
+// A pattern (UTF-8) a text must not match, and what a match means.
+using Rule = std::pair<const char *, const char *>;
+
+// Bytes Windows-1252 leaves undefined (decoded as the C1 controls of the same value), and line
+// ends other than CR LF.
+constexpr Rule EncodingRules[] = {
+    {"[\\x{81}\\x{8D}\\x{8F}\\x{90}\\x{9D}]", "a byte Windows-1252 leaves undefined"},
+    {"\\r(?!\\n)|(?<!\\r)\\n", "a CR or LF outside a CR LF pair"},
+};
+
+constexpr Rule LineRules[] = {
+    {"^$|^ | $", "blank, or a blank at an end"},
+    {".{46}", "longer than the 45 characters that fit the exercise pane at 36 points"},
+    // Besides ASCII letters and digits: what the Spanish (Spain) keyboard types directly or
+    // through its dead keys ´ ` ¨, and what the drawn keyboard can frame.
+    {"[^A-Za-z0-9 ñÑçÇáéíóúÁÉÍÓÚàèìòùÀÈÌÒÙäëïöüÄËÏÖÜ"
+     ",.;:\\-_¿?¡!'\"()/&%$=+*·@#ºª<>]",
+        "a character no key types:"},
+};
+
+QStringList broken(const QString &text, std::span<const Rule> rules, const QString &where = QString())
 {
     QStringList faults;
-    for (const char undefined : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
-        if (bytes.contains(undefined)) {
-            faults << QStringLiteral("undefined byte 0x%1").arg(static_cast<unsigned char>(undefined), 0, 16);
+    for (const auto &[pattern, fault] : rules) {
+        if (const auto match = QRegularExpression(QString::fromUtf8(pattern)).match(text); match.hasMatch()) {
+            faults << where + QLatin1String(fault) + u' ' + match.captured();
         }
     }
-    const qsizetype pairs = bytes.count("\r\n");
-    if (bytes.count('\r') != pairs || bytes.count('\n') != pairs) {
-        faults << QStringLiteral("a CR or LF outside a CR LF pair");
-    }
     return faults;
-}
-
-bool isTypable(QChar character)
-{
-    const bool asciiLetterOrDigit = character.unicode() < 0x80 && character.isLetterOrNumber();
-    return asciiLetterOrDigit || TypableMarks.contains(character);
 }
 
 // Every rule an exercise file breaks, in words; empty when the file can be drilled as it is.
 QStringList exerciseFaults(const QByteArray &bytes)
 {
-    QStringList faults = encodingFaults(bytes);
-    if (bytes.endsWith('\n') || bytes.endsWith('\r')) {
+    const QString text = Cp1252::decode(bytes);
+    QStringList faults = broken(text, EncodingRules);
+    if (text.endsWith(u'\n') || text.endsWith(u'\r')) {
         faults << QStringLiteral("a line break at the end, which the learner could never type");
     }
-    const QStringList lines = Cp1252::decode(bytes).split(QStringLiteral("\r\n"));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
     if (lines.size() < 2 || lines.size() > 8) {
         faults << QStringLiteral("%1 lines instead of 2 to 8").arg(lines.size());
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
-        const QString where = QStringLiteral("line %1: ").arg(i + 1);
-        if (line.isEmpty()) {
-            faults << where + QStringLiteral("blank");
-        } else if (line.front() == u' ' || line.back() == u' ') {
-            faults << where + QStringLiteral("leading or trailing blank");
-        }
-        if (line.size() > MaxLineLength) {
-            faults << where + QStringLiteral("%1 characters").arg(line.size());
-        }
-        for (const QChar character : line) {
-            if (!isTypable(character)) {
-                faults << where + QStringLiteral("character U+%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
-            }
-        }
-    }
-    return faults;
-}
-
-// A lesson folder holds 1.txt .. n.txt, as the exercise number field counts them, and nothing else.
-QStringList lessonFaults(const QDir &lesson)
-{
-    static const QRegularExpression exerciseName(QStringLiteral("^[1-9][0-9]*\\.txt$"));
-    const QFileInfoList entries
-        = lesson.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    QStringList faults;
-    if (entries.isEmpty()) {
-        faults << QStringLiteral("no exercises");
-    }
-    for (const QFileInfo &entry : entries) {
-        const bool numbered = entry.isFile() && exerciseName.match(entry.fileName()).hasMatch();
-        if (!numbered || entry.completeBaseName().toInt() > entries.size()) {
-            faults << entry.fileName();
-        }
+        faults << broken(lines.at(i), LineRules, QStringLiteral("line %1: ").arg(i + 1));
     }
     return faults;
 }
@@ -108,35 +78,35 @@ QStringList subfolders(const QDir &dir)
     return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QDir exerciseRoot()
-{
-    return QDir(DataDir + QStringLiteral("/Ejercicios"));
-}
+const QDir ExerciseRoot(DataDir + QStringLiteral("/Ejercicios"));
 
 } // namespace
 
 TEST(ShippedData, EveryExerciseCanBeDrilled)
 {
-    const QStringList languages = subfolders(exerciseRoot());
-    ASSERT_FALSE(languages.isEmpty()) << "no language folders in " << qPrintable(exerciseRoot().path());
+    ASSERT_FALSE(subfolders(ExerciseRoot).isEmpty()) << "no language folders in " << qPrintable(ExerciseRoot.path());
     static const QRegularExpression lessonName(QStringLiteral("^\\d\\d( [\\p{L}\\d]+)+$"));
-    for (const QString &language : languages) {
-        const QDir languageDir(exerciseRoot().filePath(language));
+    static const QRegularExpression exerciseName(QStringLiteral("^[1-9][0-9]*\\.txt$"));
+    for (const QString &language : subfolders(ExerciseRoot)) {
+        const QDir languageDir(ExerciseRoot.filePath(language));
         EXPECT_FALSE(subfolders(languageDir).isEmpty()) << qPrintable(language) << " has no lessons";
         for (const QString &lesson : subfolders(languageDir)) {
             const QString lessonPath = language + u'/' + lesson;
-            const bool nameFits = lessonName.match(lesson).hasMatch() && lesson.size() <= 24
-                && std::all_of(lesson.begin(), lesson.end(), [](QChar c) {
-                       return Cp1252::codeOf(c) >= 0;
-                   });
-            EXPECT_TRUE(nameFits) << "lesson name " << qPrintable(lessonPath);
-            const QDir lessonDir(languageDir.filePath(lesson));
-            const QStringList misplaced = lessonFaults(lessonDir);
-            EXPECT_TRUE(misplaced.isEmpty()) << qPrintable(lessonPath) << ": " << qPrintable(misplaced.join(u", "));
-            for (const QString &exercise : lessonDir.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
-                const QStringList faults = exerciseFaults(contents(lessonDir.filePath(exercise)));
-                EXPECT_TRUE(faults.isEmpty())
-                    << qPrintable(lessonPath + u'/' + exercise) << ": " << qPrintable(faults.join(u"; "));
+            EXPECT_TRUE(lessonName.match(lesson).hasMatch() && lesson.size() <= 24
+                && Cp1252::decode(Cp1252::encode(lesson)) == lesson)
+                << "lesson name " << qPrintable(lessonPath);
+            const QFileInfoList entries
+                = QDir(languageDir.filePath(lesson))
+                      .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            EXPECT_FALSE(entries.isEmpty()) << qPrintable(lessonPath) << " has no exercises";
+            for (const QFileInfo &entry : entries) {
+                // A lesson holds 1.txt .. n.txt, as the exercise number field counts them, and nothing else.
+                const QString where = lessonPath + u'/' + entry.fileName();
+                EXPECT_TRUE(entry.isFile() && exerciseName.match(entry.fileName()).hasMatch()
+                    && entry.completeBaseName().toInt() <= entries.size())
+                    << qPrintable(where) << " is no exercise of its lesson";
+                const QStringList faults = exerciseFaults(contents(entry.filePath()));
+                EXPECT_TRUE(faults.isEmpty()) << qPrintable(where) << ": " << qPrintable(faults.join(u"; "));
             }
         }
     }
@@ -144,16 +114,13 @@ TEST(ShippedData, EveryExerciseCanBeDrilled)
 
 TEST(ShippedData, EveryLanguageHasItsHintsAndFlag)
 {
-    for (const QString &language : subfolders(exerciseRoot())) {
+    for (const QString &language : subfolders(ExerciseRoot)) {
         const QString hintsPath = DataDir + QStringLiteral("/idiomas/") + language + QStringLiteral(".txt");
-        const QByteArray hints = contents(hintsPath);
-        const QStringList lines = Cp1252::decode(hints).split(QStringLiteral("\r\n"));
-        const bool nineTexts
-            = lines.size() >= 9 && std::none_of(lines.begin(), lines.begin() + 9, [](const QString &line) {
-                  return line.isEmpty();
-              });
-        EXPECT_TRUE(nineTexts) << qPrintable(hintsPath) << " is missing or lacks nine hint lines";
-        const QStringList faults = encodingFaults(hints);
+        const QString hints = Cp1252::decode(contents(hintsPath));
+        const QStringList lines = hints.split(QStringLiteral("\r\n"));
+        EXPECT_TRUE(lines.size() >= 9 && !lines.first(9).contains(QString()))
+            << qPrintable(hintsPath) << " is missing or lacks nine hint lines";
+        const QStringList faults = broken(hints, EncodingRules);
         EXPECT_TRUE(faults.isEmpty()) << qPrintable(hintsPath) << ": " << qPrintable(faults.join(u"; "));
 
         const QString flagPath = DataDir + QStringLiteral("/banderas/") + language + QStringLiteral(".jpg");
@@ -166,24 +133,22 @@ TEST(ShippedData, EveryLanguageHasItsHintsAndFlag)
 TEST(ShippedData, TheExerciseCheckRejectsEachBrokenRule)
 {
     EXPECT_TRUE(exerciseFaults("asdf jkl\r\nfdsa lkj").isEmpty());
-    const struct {
-        const char *rule;
-        QByteArray bytes;
-    } broken[] = {
-        {"one line", "asdf jkl"},
-        {"nine lines", "a\r\na\r\na\r\na\r\na\r\na\r\na\r\na\r\na"},
-        {"final line break", "asdf\r\njkl\r\n"},
-        {"LF alone", "asdf\njkl"},
-        {"CR alone", "asdf\rjkl"},
-        {"blank line", "asdf\r\n\r\njkl"},
-        {"trailing blank", "asdf \r\njkl"},
-        {"tab", "asdf\tjkl\r\nx"},
-        {"undefined byte", "asd\x81\r\njkl"},
-        {"typographic quote", "asd\x93x\x94\r\njkl"},
-        {"ellipsis", "asdf\x85\r\njkl"},
-        {"46 characters", QByteArray(46, 'a') + "\r\njkl"},
+    const std::pair<QByteArray, const char *> rows[] = {
+        {"asdf jkl", "1 lines"},
+        {"a\r\na\r\na\r\na\r\na\r\na\r\na\r\na\r\na", "9 lines"},
+        {"asdf\r\njkl\r\n", "a line break at the end"},
+        {"asdf\njkl\r\nx", "a CR or LF outside"},
+        {"asdf\rjkl\r\nx", "a CR or LF outside"},
+        {"asdf\r\n\r\njkl", "line 2: blank"},
+        {"asdf \r\njkl", "line 1: blank"},
+        {"asdf\tjkl\r\nx", "line 1: a character no key types: \t"},
+        {"asd\x81\r\njkl", "undefined"},
+        {"asd\x93x\x94\r\njkl", "line 1: a character no key types: \u201C"},
+        {"asdf\x85\r\njkl", "line 1: a character no key types: \u2026"},
+        {QByteArray(46, 'a') + "\r\njkl", "line 1: longer than"},
     };
-    for (const auto &row : broken) {
-        EXPECT_FALSE(exerciseFaults(row.bytes).isEmpty()) << row.rule;
+    for (const auto &[bytes, fault] : rows) {
+        const QString faults = exerciseFaults(bytes).join(u"; ");
+        EXPECT_TRUE(faults.contains(QString::fromUtf8(fault))) << fault << " not in: " << qPrintable(faults);
     }
 }
