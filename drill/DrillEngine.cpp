@@ -5,6 +5,7 @@
 #include "KeyFrames.h"
 #include "RichTextPane.h"
 #include "SoundPlayer.h"
+#include "VirtualKeys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -163,7 +164,7 @@ void DrillEngine::revealNextCharacter()
 void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
 {
     const bool lineBreakDue = state.expected() == LineBreak;
-    if (lineBreakDue && keyCode != RichTextPane::KeyEnter) {
+    if (lineBreakDue && keyCode != VirtualKeys::Enter) {
         keyCode = 0;
         play(QStringLiteral("fallo.wav"));
         return;
@@ -192,8 +193,7 @@ void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
         ShowNextCharacter();
         return;
     }
-    if (keyCode == RichTextPane::KeyEnter || keyCode == RichTextPane::KeyDelete
-        || keyCode == RichTextPane::KeyBackspace) {
+    if (keyCode == VirtualKeys::Enter || keyCode == VirtualKeys::Delete || keyCode == VirtualKeys::Backspace) {
         keyCode = 0;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Rtf.h"
 #include "SafeFile.h"
+#include "VirtualKeys.h"
 
 #include <algorithm>
 
@@ -15,83 +16,8 @@
 namespace
 {
 
-// Keys the pane reports by a code of their own; any other key gets OtherKey, never 0, since 0
-// means a consumed key.
-constexpr int OtherKey = 255;
 // Characters composed from dead keys (´ ¨ ` then a vowel) report the code of the accent key.
 constexpr int ComposedCharacterKey = 222;
-
-int virtualKeyCode(int qtKey)
-{
-    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
-        return qtKey;
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
-        return 112 + (qtKey - Qt::Key_F1);
-    }
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return RichTextPane::KeyBackspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return RichTextPane::KeyEnter;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-        return 18;
-    case Qt::Key_CapsLock:
-        return 20;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return RichTextPane::KeyDelete;
-    default:
-        return OtherKey;
-    }
-}
-
-bool isNavigationKey(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A key yields a character when it types something: printable text, a tab or the Enter's CR.
 // Control combinations (Ctrl+C, Ctrl+V ...) yield none and so never reach the drill.
@@ -385,7 +311,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event)
     if (!inputOn) {
         return;
     }
-    int keyCode = virtualKeyCode(event->key());
+    int keyCode = VirtualKeys::codeOf(event->key());
     Q_EMIT keyDown(keyCode, event->modifiers());
     if (keyCode == 0 || !inputOn) {
         return;
@@ -394,7 +320,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event)
         for (const QChar character : event->text()) {
             deliverCharacter(character);
         }
-    } else if (isNavigationKey(event->key())) {
+    } else if (VirtualKeys::movesCaret(event->key())) {
         QPlainTextEdit::keyPressEvent(event);
     }
 }

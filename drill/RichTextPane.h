@@ -24,11 +24,6 @@ class RichTextPane : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    // Windows virtual-key codes the drill handles.
-    static constexpr int KeyBackspace = 8;
-    static constexpr int KeyEnter = 13;
-    static constexpr int KeyDelete = 46;
-
     explicit RichTextPane(QWidget *parent = nullptr);
 
     // The whole text, line breaks as CR LF. Setting it drops all formatting.

@@ -1,4 +1,5 @@
 #include "RichTextPane.h"
+#include "VirtualKeys.h"
 
 #include "QtPrinters.h"
 #include "Typing.h"
@@ -70,7 +71,7 @@ TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
     QString presses;
     QObject::connect(&pane, &RichTextPane::keyDown, [&](int &code, Qt::KeyboardModifiers) {
         downs.append(code);
-        if (code == RichTextPane::KeyDelete) {
+        if (code == VirtualKeys::Delete) {
             code = 0;
         }
     });
@@ -89,7 +90,7 @@ TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
     Typing::press(&pane, Qt::Key_Delete);
     Typing::press(&pane, Qt::Key_Shift);
     Typing::compose(&pane, QStringLiteral("é"));
-    EXPECT_EQ(downs, (QList<int> {88, 81, RichTextPane::KeyDelete, 16, 222}));
+    EXPECT_EQ(downs, (QList<int> {88, 81, VirtualKeys::Delete, 16, 222}));
     EXPECT_EQ(presses, QStringLiteral("Xqé"));
     EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
 
