@@ -72,7 +72,10 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     EXPECT_EQ(colourAt(c.echoPane, 0), DrillEngine::Magenta);
     EXPECT_TRUE(c.hintLine->text().isEmpty());
 
-    // Editing keys do nothing at all.
+    // Editing keys do nothing at all, and the echo pane takes no key.
+    Typing::type(c.echoPane, QStringLiteral("z\n"));
+    Typing::press(c.echoPane, Qt::Key_Delete);
+    EXPECT_EQ(c.echoPane->text(), QStringLiteral("A"));
     Typing::press(pane, Qt::Key_Backspace);
     Typing::press(pane, Qt::Key_Delete);
     Typing::type(pane, QStringLiteral("b"));
