@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teclora"));
+    // Wayland desktops find the icon and name of the window through this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclora.Teclora"));
     // Everything the program reads and writes lives beside it.
     const QString appDir = QApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/imagenes/teclora.png")));

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-void DesktopLauncher::open(const QString &path)
+bool DesktopLauncher::open(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }

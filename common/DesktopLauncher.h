@@ -5,5 +5,5 @@
 class DesktopLauncher : public Launcher
 {
 public:
-    void open(const QString &path) override;
+    bool open(const QString &path) override;
 };

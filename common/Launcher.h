@@ -7,5 +7,6 @@ class Launcher
 {
 public:
     virtual ~Launcher() = default;
-    virtual void open(const QString &path) = 0;
+    // False when no program could be started for it.
+    virtual bool open(const QString &path) = 0;
 };

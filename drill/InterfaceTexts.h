@@ -18,8 +18,27 @@ struct InterfaceTexts {
         HintCount
     };
 
+    // Items of the general language file after the nineteen first ones, from item
+    // FirstNoticeItem on. A file written before they existed lacks them, so each has a Spanish
+    // text of its own.
+    enum Notice { ReportNotSaved, EditorNotStarted, NoticeCount };
+    static constexpr int FirstNoticeItem = 20;
+
     // From the general language file; they do not change while the window lives.
     QStringList UiTexts = QStringList(UiCount);
+    QStringList NoticeTexts = QStringList(NoticeCount);
     // From the language file of the current language.
     QStringList HintTexts = QStringList(HintCount);
+
+    // The notice as the general file words it, or its Spanish text when the file has none.
+    QString notice(Notice which) const
+    {
+        static const char16_t *const spanish[NoticeCount] = {
+            u"No se ha podido guardar el informe. Comprueba que la carpeta de Teclora admite cambios y "
+            u"que queda espacio en el disco.",
+            u"No se ha podido abrir el informe: no hay ningún programa para leer archivos RTF.",
+        };
+        const QString text = NoticeTexts.value(which);
+        return text.isEmpty() ? QString::fromUtf16(spanish[which]) : text;
+    }
 };

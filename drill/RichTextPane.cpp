@@ -48,6 +48,12 @@ RichTextPane::RichTextPane(QWidget *parent)
 {
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
+    // Tab and Shift+Tab move on to the next control: no exercise holds a tab, and a learner who
+    // works without the mouse must be able to leave the pane.
+    setTabChangesFocus(true);
+    // Typing is being taught: no guessing, no automatic capitals, no editing handles.
+    setInputMethodHints(
+        Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhNoEditMenu | Qt::ImhNoTextHandles | Qt::ImhMultiLine);
     document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
     work = QTextCursor(document());
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
@@ -282,6 +288,8 @@ bool RichTextPane::saveFile(const QString &path) const
 void RichTextPane::setInputEnabled(bool enabled)
 {
     inputOn = enabled;
+    // A screen reader then says the locked pane is read-only; the keys stay ours either way.
+    setReadOnly(!enabled);
 }
 
 bool RichTextPane::inputEnabled() const
@@ -338,6 +346,17 @@ void RichTextPane::inputMethodEvent(QInputMethodEvent *event)
             deliverCharacter(character);
         }
     }
+}
+
+bool RichTextPane::event(QEvent *event)
+{
+    // The drawn keyboard under the pane is the one to look at: a click must not raise the
+    // desktop's on-screen keyboard over it. Dead keys still compose through the input method.
+    if (event->type() == QEvent::RequestSoftwareInputPanel) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
 }
 
 bool RichTextPane::canInsertFromMimeData(const QMimeData *) const

@@ -63,6 +63,12 @@ void ExerciseCatalogue::RefreshLessonList()
     if (!language.isEmpty()) {
         widgets.lessonList->addItems(
             subFolders(catalogue.ExerciseRoot + QLatin1Char('/') + language, CatalogueState::MaxLessons));
+        // A narrow list cuts long lesson names; the whole name is its tool tip and, as its text,
+        // what a screen reader says.
+        for (int row = 0; row < widgets.lessonList->count(); ++row) {
+            QListWidgetItem *lesson = widgets.lessonList->item(row);
+            lesson->setToolTip(lesson->text());
+        }
     }
     catalogue.LessonIndex = 0;
     for (QWidget *control : std::as_const(widgets.exerciseControls)) {

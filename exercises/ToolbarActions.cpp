@@ -1,17 +1,22 @@
 #include "ToolbarActions.h"
 
 #include "CatalogueState.h"
+#include "Dialogs.h"
+#include "InterfaceTexts.h"
 #include "Launcher.h"
 #include "RichTextPane.h"
 
-ToolbarActions::ToolbarActions(CatalogueState &catalogue, RichTextPane *exercisePane, RichTextPane *echoPane,
-    QWidget *window, Launcher &launcher, const QString &appDir, QObject *parent)
+ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
+    RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &appDir,
+    QObject *parent)
     : QObject(parent)
     , catalogue(catalogue)
+    , texts(texts)
     , exercisePane(exercisePane)
     , echoPane(echoPane)
     , window(window)
     , launcher(launcher)
+    , dialogs(dialogs)
     , appDir(appDir)
 {
 }
@@ -19,8 +24,11 @@ ToolbarActions::ToolbarActions(CatalogueState &catalogue, RichTextPane *exercise
 void ToolbarActions::ExportReport()
 {
     const QString report = appDir + QStringLiteral("/actual.rtf");
-    echoPane->saveFile(report);
-    launcher.open(report);
+    if (!echoPane->saveFile(report)) {
+        dialogs.inform(texts.notice(InterfaceTexts::ReportNotSaved));
+    } else if (!launcher.open(report)) {
+        dialogs.inform(texts.notice(InterfaceTexts::EditorNotStarted));
+    }
 }
 
 void ToolbarActions::ToggleHistoryPane()

@@ -31,6 +31,15 @@ KeyboardToggle::KeyboardToggle(KeyboardWidget *keyboard, QPushButton *button, QF
 void KeyboardToggle::setTextPaneHeight(int pixels)
 {
     textPaneHeight = pixels;
+    // Laid out again while the keyboard is hidden, the panes keep the keyboard's room.
+    if (keyboard->isHidden()) {
+        setPaneHeight(hiddenPaneHeight());
+    }
+}
+
+int KeyboardToggle::hiddenPaneHeight() const
+{
+    return workArea->height() - Twips::toPixels(MarginTwips, keyboard->logicalDpiY());
 }
 
 void KeyboardToggle::setPaneHeight(int pixels)
@@ -45,7 +54,7 @@ void KeyboardToggle::ToggleKeyboard()
     const bool hide = !keyboard->isHidden();
     keyboard->setHidden(hide);
     if (hide) {
-        setPaneHeight(workArea->height() - Twips::toPixels(MarginTwips, keyboard->logicalDpiY()));
+        setPaneHeight(hiddenPaneHeight());
     } else {
         setPaneHeight(textPaneHeight);
     }

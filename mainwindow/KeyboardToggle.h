@@ -17,12 +17,14 @@ public:
     KeyboardToggle(KeyboardWidget *keyboard, QPushButton *button, QFrame *workArea, RichTextPane *exercisePane,
         RichTextPane *echoPane, const QString &appDir, QObject *parent = nullptr);
 
-    // The panes' height while the keyboard shows, in pixels, as the layout placed them.
+    // The panes' height while the keyboard shows, in pixels, as the layout placed them; called
+    // after every layout.
     void setTextPaneHeight(int pixels);
     void ToggleKeyboard();
 
 private:
     void setPaneHeight(int pixels);
+    int hiddenPaneHeight() const;
 
     KeyboardWidget *keyboard;
     QPushButton *button;

@@ -4,6 +4,7 @@
 #include "PointerPictures.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -26,6 +27,38 @@ constexpr double FrameBorderTwips = 60;
 constexpr double KeyBevelTwips = 30;
 constexpr double CaptionPoints = 18;
 
+// What a screen reader says for each finger number.
+const char16_t *const FingerNames[]
+    = {u"meñique derecho", u"anular derecho", u"corazón derecho", u"índice derecho", u"pulgar derecho",
+        u"meñique izquierdo", u"anular izquierdo", u"corazón izquierdo", u"índice izquierdo", u"pulgar izquierdo"};
+
+QString keyName(const KeyboardLayout::Key &key)
+{
+    switch (key.index) {
+    case KeyboardLayout::SpaceBar:
+        return QStringLiteral("espacio");
+    case KeyboardLayout::EnterKey:
+        return QStringLiteral("Intro");
+    case KeyboardLayout::ShiftKey:
+        return QStringLiteral("Mayúsculas");
+    default:
+        return QString(QChar(key.caption));
+    }
+}
+
+// The key to press next and the finger that presses it, as the lit frames show them.
+QString guideDescription(int frame, bool withShift)
+{
+    if (frame == 0) {
+        return QStringLiteral("Siguiente tecla: no está en el teclado dibujado");
+    }
+    const KeyboardLayout::Key &key = KeyboardLayout::keys()[frame == KeyboardLayout::FrameCount - 1 ? 0 : frame];
+    const QString finger = key.finger == KeyboardLayout::EitherThumb ? QStringLiteral("un pulgar")
+                                                                     : QString::fromUtf16(FingerNames[key.finger]);
+    return QStringLiteral("Siguiente tecla: ") + (withShift ? QStringLiteral("Mayúsculas y ") : QString())
+        + keyName(key) + QStringLiteral(", dedo ") + finger;
+}
+
 } // namespace
 
 KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double logicalDpi, QWidget *parent)
@@ -46,6 +79,8 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     captionFont.setPixelSize(Twips::toPixels(CaptionPoints * Twips::PerPoint, logicalDpi));
 
     const QDir data(dataFolder);
+    // The two picture keys are scaled for the densest screen, so they stay sharp at 200 %.
+    const qreal pixelRatio = qApp->devicePixelRatio();
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
         const QRect rect = Twips::toPixels(QRectF(key.twips), logicalDpi);
         keyRects[key.index] = rect;
@@ -53,8 +88,10 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
             const QImage picture(data.filePath(QLatin1String(key.picture)));
             const QSize inside = rect.size() - QSize(2 * keyBevel, 2 * keyBevel);
             if (!picture.isNull() && !inside.isEmpty()) {
-                keyPictures[key.index]
-                    = QPixmap::fromImage(picture.scaled(inside, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                QPixmap scaled = QPixmap::fromImage(
+                    picture.scaled(inside * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                scaled.setDevicePixelRatio(pixelRatio);
+                keyPictures[key.index] = scaled;
             }
         }
     }
@@ -75,6 +112,10 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
     }
     frameColours[frame] = colour;
     update(frameRects[frame]);
+    // The guide lights the key to press last, after Shift; that is when its description is whole.
+    if (frame != ShiftFrame && colour != Qt::white) {
+        setAccessibleDescription(guideDescription(frame, frameColours[ShiftFrame] != Qt::white));
+    }
 }
 
 QColor KeyboardWidget::frameColour(int frame) const
@@ -163,7 +204,7 @@ void KeyboardWidget::paintKey(QPainter &painter, int key) const
     qDrawShadePanel(&painter, r, colours, false, keyBevel, &colours.brush(QPalette::Button));
     const QPixmap &picture = keyPictures[key];
     if (!picture.isNull()) {
-        QRect place(QPoint(), picture.size());
+        QRect place(QPoint(), picture.deviceIndependentSize().toSize());
         place.moveCenter(r.center());
         painter.drawPixmap(place, picture);
     } else if (const char16_t caption = KeyboardLayout::keys()[key].caption) {

@@ -26,7 +26,8 @@ public:
     // window, rather than a ready-made scale with a rounding of its own.
     KeyboardWidget(const QString &dataFolder, Clock &clock, double logicalDpi, QWidget *parent = nullptr);
 
-    // frame: 0 to 37; others are ignored.
+    // frame: 0 to 37; others are ignored. Lighting a key also tells assistive technology which key
+    // comes next and with which finger, as the keyboard's accessible description.
     void setFrameColour(int frame, const QColor &colour) override;
     QColor frameColour(int frame) const;
 
@@ -44,6 +45,7 @@ private:
     void paintKey(QPainter &painter, int key) const;
 
     static constexpr int FingerCount = 10;
+    static constexpr int ShiftFrame = KeyboardLayout::ShiftKey;
 
     Clock &clock;
     std::array<QRect, KeyboardLayout::KeyCount> keyRects;

@@ -17,6 +17,7 @@
 #include "ToolbarActions.h"
 #include "Twips.h"
 #include "UserFiles.h"
+#include "WindowAccessibility.h"
 #include "WindowLayout.h"
 
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWidget *parent)
     : QWidget(parent)
@@ -53,11 +55,23 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
         *exercises, *engine, *history, platform.clock, this);
     languages = new LanguageSwitcher(
         catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
-    tools = new ToolbarActions(catalogue, c.exercisePane, c.echoPane, this, platform.launcher, platform.appDir, this);
+    tools = new ToolbarActions(
+        catalogue, texts, c.exercisePane, c.echoPane, this, platform.launcher, platform.dialogs, platform.appDir, this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
     connectControls();
+    const QList<QWidget *> focusOrder = c.focusOrder();
+    for (qsizetype i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
+    }
+    WindowAccessibility::describeAsFrame(this);
+    setMinimumSize(smallestSize());
     placeControls(ControlGeometry::design());
+}
+
+QSize MainWindow::smallestSize() const
+{
+    return Twips::toPixels(WindowLayout::minimumInnerSize(ControlGeometry::design()), logicalDpiX());
 }
 
 MainWindow::~MainWindow() = default;
@@ -88,6 +102,7 @@ void MainWindow::connectControls()
 
 void MainWindow::placeControls(const ControlGeometry &g)
 {
+    static const ControlGeometry design = ControlGeometry::design();
     const double dpi = logicalDpiX();
     const auto place = [dpi](QWidget *widget, const QRectF &twips) {
         widget->setGeometry(Twips::toPixels(twips, dpi));
@@ -121,28 +136,58 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.minimiseButton, g.minimiseButton);
     place(c.exitButton, g.exitButton);
     place(c.exerciseLabel, g.exerciseLabel);
+    // Its type is as tall as its place allows: as drawn on the tool bar, smaller under the hint line.
+    QFont exerciseFont = c.exerciseLabel->font();
+    exerciseFont.setPointSizeF(MainWindowControls::ExerciseLabelPoints
+        * std::min(1.0, g.exerciseLabel.height() / design.exerciseLabel.height()));
+    c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
     // The work area's frame is drawn behind everything placed on it.
     c.workArea->lower();
-    for (QPushButton *button : {c.nextButton, c.previousButton, c.startButton, c.historyButton, c.textSizeButton,
-             c.randomButton, c.reportButton, c.keyboardButton, c.minimiseButton, c.exitButton}) {
-        button->setIconSize(button->size() * 3 / 4);
+    for (QWidget *control : c.toolBar()) {
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            button->setIconSize(button->size() * 3 / 4);
+        }
     }
 }
 
 void MainWindow::LayoutWindow()
 {
     const double dpi = logicalDpiX();
-    // The layout takes the screen as the window's inner area; the desktop's own panels are left
-    // out, so that nothing it places in the bottom-right corner hides behind them.
-    const QSize screenSize = screen()->availableGeometry().size();
+    // The contents get the window less its frame and title bar, whatever the desktop draws: the
+    // layout works from that size, so nothing falls off the bottom of a maximised window.
     const WindowLayout::Placement placement
-        = WindowLayout::LayoutWindow(Twips::fromPixels(screenSize, dpi), ControlGeometry::design());
-    resize(screenSize);
+        = WindowLayout::LayoutWindow(Twips::fromPixels(size(), dpi), ControlGeometry::design());
+    setMinimumSize(smallestSize());
     placeControls(placement.geometry);
     keyboardToggle->setTextPaneHeight(Twips::toPixels(placement.TextPaneHeight, dpi));
     BackgroundTiler::tileBackground(*this, platform.path(QStringLiteral("fondo.jpg")));
+}
+
+void MainWindow::placeRestoredWindow()
+{
+    // Restored from maximised, the window takes most of the free screen, centred on it.
+    const QRect free = screen()->availableGeometry();
+    QRect restored(QPoint(), (free.size() * 4 / 5).expandedTo(minimumSize()));
+    restored.moveCenter(free.center());
+    setGeometry(restored);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    LayoutWindow();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Moved to a screen of another density, the window is laid out again for its twips.
+    if (!screenWatched && windowHandle()) {
+        screenWatched = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::LayoutWindow);
+    }
 }
 
 void MainWindow::Form_Load()
@@ -151,12 +196,15 @@ void MainWindow::Form_Load()
     // The general texts are read first, so that a message about a missing language file at
     // start-up has its words.
     texts.UiTexts = LanguageFiles::generalItems(platform.appDir, 13, InterfaceTexts::UiCount);
+    texts.NoticeTexts
+        = LanguageFiles::generalItems(platform.appDir, InterfaceTexts::FirstNoticeItem, InterfaceTexts::NoticeCount);
     exercises->FillLanguageList();
     languages->ApplyLanguage();
     if (!currentUser.isEmpty()) {
         history->LoadUserHistory(platform.clock.shortDate());
         setWindowTitle(windowTitle() + QStringLiteral("    *** ") + currentUser + QStringLiteral(" ***"));
     }
+    placeRestoredWindow();
     LayoutWindow();
     c.lineAnimation->play(platform.path(QStringLiteral("gifs/linea.gif")));
     c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));

@@ -45,11 +45,17 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void placeControls(const ControlGeometry &geometry);
-    // Fits the workspace to the screen and covers the window with the background tile.
+    // Fits the workspace to the window's inner area and covers it with the background tile; run
+    // on every resize and screen change.
     void LayoutWindow();
+    void placeRestoredWindow();
+    // The smallest inner size in which the layout keeps every control inside the window.
+    QSize smallestSize() const;
     void connectControls();
 
     Platform platform;
@@ -68,4 +74,5 @@ private:
     KeyboardToggle *keyboardToggle;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
+    bool screenWatched = false;
 };

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,13 +35,14 @@ void setBackColour(QPushButton *button, const QColor &colour)
 }
 
 // A label whose text changes: its text stays its accessible name, the description says what it is.
-QLabel *liveLabel(QWidget *window, const QString &description, const QColor &colour, int pointSize)
+QLabel *liveLabel(QWidget *window, const QString &description, const QColor &colour, double pointSize)
 {
     auto *label = new QLabel(window);
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description);
     setTextColour(label, colour);
-    QFont font(QStringLiteral("Arial"), pointSize);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
     font.setBold(true);
     label->setFont(font);
     return label;
@@ -57,15 +59,17 @@ QPushButton *liveButton(QWidget *window, const QString &description, const QStri
     return button;
 }
 
-// A tool-bar button shows a picture; its action is its accessible name and tooltip.
-QPushButton *toolButton(
-    QWidget *window, const QString &appDir, const QString &picture, const QString &action, const QColor &back)
+// A tool-bar button shows a picture; its action is its accessible name, and with its shortcut its
+// tooltip. Tab reaches it, but a click leaves the focus where the learner is typing.
+QPushButton *toolButton(QWidget *window, const QString &appDir, const QString &picture, const QString &action,
+    const QColor &back, const QKeySequence &shortcut)
 {
     auto *button = new QPushButton(window);
     button->setIcon(QIcon(appDir + QStringLiteral("/imagenes/botones/") + picture + QStringLiteral(".png")));
-    button->setToolTip(action);
+    button->setShortcut(shortcut);
+    button->setToolTip(action + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     button->setAccessibleName(action);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     setBackColour(button, back);
     return button;
 }
@@ -82,26 +86,32 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.flag->setScaledContents(true);
     c.flag->setAccessibleName(QStringLiteral("Bandera"));
 
-    c.nextButton
-        = toolButton(window, appDir, QStringLiteral("siguiente"), QStringLiteral("Ejercicio siguiente"), white);
+    c.nextButton = toolButton(window, appDir, QStringLiteral("siguiente"), QStringLiteral("Ejercicio siguiente"), white,
+        QKeySequence(Qt::ALT | Qt::Key_Right));
     c.numberField = new QLineEdit(QStringLiteral("1"), window);
     c.numberField->setAccessibleName(QStringLiteral("Número de ejercicio"));
     c.numberField->setAlignment(Qt::AlignCenter);
-    c.previousButton
-        = toolButton(window, appDir, QStringLiteral("anterior"), QStringLiteral("Ejercicio anterior"), white);
-    c.startButton = toolButton(window, appDir, QStringLiteral("empezar"), QStringLiteral("Empezar"), {192, 255, 255});
-    c.historyButton
-        = toolButton(window, appDir, QStringLiteral("historial"), QStringLiteral("Ver el historial"), {128, 255, 128});
-    c.textSizeButton
-        = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"), {255, 255, 0});
+    c.previousButton = toolButton(window, appDir, QStringLiteral("anterior"), QStringLiteral("Ejercicio anterior"),
+        white, QKeySequence(Qt::ALT | Qt::Key_Left));
+    c.startButton = toolButton(window, appDir, QStringLiteral("empezar"), QStringLiteral("Empezar"), {192, 255, 255},
+        QKeySequence(Qt::Key_F5));
+    c.historyButton = toolButton(window, appDir, QStringLiteral("historial"), QStringLiteral("Ver el historial"),
+        {128, 255, 128}, QKeySequence(Qt::CTRL | Qt::Key_H));
+    c.textSizeButton = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"),
+        {255, 255, 0}, QKeySequence(Qt::CTRL | Qt::Key_T));
     c.speedLabel = liveLabel(window, QStringLiteral("pulsaciones por minuto"), Blue, 12);
     c.timeLabel = liveLabel(window, QStringLiteral("tiempo"), Blue, 12);
-    c.randomButton = toolButton(window, appDir, QStringLiteral("azar"), QStringLiteral("Ejercicio al azar"), white);
-    c.reportButton = toolButton(window, appDir, QStringLiteral("informe"), QStringLiteral("Informe"), white);
-    c.keyboardButton = toolButton(window, appDir, QStringLiteral("teclado"), QStringLiteral("Teclado"), white);
-    c.minimiseButton = toolButton(window, appDir, QStringLiteral("minimizar"), QStringLiteral("Minimizar"), white);
-    c.exitButton = toolButton(window, appDir, QStringLiteral("salir"), QStringLiteral("Guardar y salir"), white);
-    c.exerciseLabel = liveLabel(window, QStringLiteral("ejercicio actual"), Blue, 14);
+    c.randomButton = toolButton(window, appDir, QStringLiteral("azar"), QStringLiteral("Ejercicio al azar"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_R));
+    c.reportButton = toolButton(window, appDir, QStringLiteral("informe"), QStringLiteral("Informe"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.keyboardButton = toolButton(window, appDir, QStringLiteral("teclado"), QStringLiteral("Teclado"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_B));
+    c.minimiseButton = toolButton(window, appDir, QStringLiteral("minimizar"), QStringLiteral("Minimizar"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_M));
+    c.exitButton = toolButton(window, appDir, QStringLiteral("salir"), QStringLiteral("Guardar y salir"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_Q));
+    c.exerciseLabel = liveLabel(window, QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
     c.exercisePane = new RichTextPane(window);
@@ -109,6 +119,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.exercisePane->setInputEnabled(false);
     c.echoPane = new RichTextPane(window);
     c.echoPane->setAccessibleName(QStringLiteral("Historial"));
+    // Its keys are refused by the drill; a screen reader should say so before the learner tries.
+    c.echoPane->setReadOnly(true);
     c.echoPane->hide();
 
     c.rightCount = liveButton(window, QStringLiteral("pulsaciones correctas"), QStringLiteral("0"));
@@ -133,7 +145,21 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.accuracyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     c.reactionPicture = new AnimatedPicture(window);
+    c.reactionPicture->setAccessibleName(QStringLiteral("Reacción a la última tecla"));
     c.lineAnimation = new AnimatedPicture(window);
+    c.lineAnimation->setAccessibleName(QStringLiteral("Ejercicio en marcha"));
     c.waveAnimation = new AnimatedPicture(window);
+    c.waveAnimation->setAccessibleName(QStringLiteral("Ejercicio terminado"));
     return c;
+}
+
+QList<QWidget *> MainWindowControls::toolBar() const
+{
+    return {nextButton, numberField, previousButton, startButton, historyButton, textSizeButton, randomButton,
+        reportButton, keyboardButton, minimiseButton, exitButton};
+}
+
+QList<QWidget *> MainWindowControls::focusOrder() const
+{
+    return toolBar() + QList<QWidget *> {languageList, lessonList, exercisePane, echoPane};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class AnimatedPicture;
@@ -45,6 +46,15 @@ struct MainWindowControls {
     AnimatedPicture *lineAnimation; // the line under the tool bar while a drill runs
     AnimatedPicture *waveAnimation; // the wave after a finished drill
 
-    // Creates the controls as children of window, with their design texts, colours and names.
+    // The type of the current exercise where it was drawn, on the tool bar.
+    static constexpr double ExerciseLabelPoints = 14;
+
+    // Creates the controls as children of window, with their design texts, colours, names and
+    // shortcuts.
     static MainWindowControls create(QWidget *window, const QString &appDir);
+    // The tool bar from left to right: a button added to the window goes in here, and so into the
+    // Tab order.
+    QList<QWidget *> toolBar() const;
+    // The order Tab walks: the tool bar, then the lists on the left, then the panes.
+    QList<QWidget *> focusOrder() const;
 };

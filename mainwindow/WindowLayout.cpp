@@ -9,6 +9,11 @@ namespace WindowLayout
 namespace
 {
 
+// Room kept between the window's right edge and what the layout places last on a row.
+constexpr float RightMargin = 100;
+// Between two controls that would otherwise touch.
+constexpr float Gap = 15;
+
 // The arithmetic is single precision, as the layout was first worked out; at twips that only
 // ever differs from double precision on screens no one has.
 float left(const QRectF &r)
@@ -42,7 +47,7 @@ Placement place(float W, float H, const ControlGeometry &design)
 
     g.lineAnimation.moveTop(top(tool) + height(tool) + 25);
     work.moveLeft(left(pane));
-    work.setWidth(W - left(pane) - 100);
+    work.setWidth(W - left(pane) - RightMargin);
     work.moveTop(top(tool) + height(tool) + 150);
     work.setHeight(H - (top(pane) + height(g.rightCount) + 450));
 
@@ -79,29 +84,39 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.waveAnimation.moveTop(top(g.hintLine));
     g.waveAnimation.moveLeft(left(g.hintLine) + 50);
 
-    // Where it was drawn, the current exercise would end up under the lesson list and the exercise
-    // pane of a screen-sized window; it goes to the tool bar, after the reaction picture.
-    g.exerciseLabel.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
-
-    // The accuracy sits in the screen's bottom-right corner.
+    // The accuracy sits in the window's bottom-right corner.
     g.accuracyLabel.moveLeft(W - width(g.accuracyLabel) - 50);
     g.accuracyLabel.moveTop(H - height(g.accuracyLabel) - 150);
+
+    // Where it was drawn, the current exercise would end up under the lesson list and the exercise
+    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture. A
+    // window too narrow for it there (a 1080p screen at 200 %) shows it in the strip under the
+    // hint line, between the counters and the accuracy, in smaller type, rather than cutting it
+    // to its first letters.
+    QRectF &exercise = g.exerciseLabel;
+    exercise.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
+    if (left(exercise) + width(exercise) > W - RightMargin) {
+        const float below = top(g.hintLine) + height(g.hintLine) + Gap;
+        exercise = QRectF(left(g.hintLine), below,
+            std::min(width(exercise), left(g.accuracyLabel) - RightMargin - left(g.hintLine)),
+            top(g.accuracyLabel) + height(g.accuracyLabel) - below);
+    }
     return {g, textPaneHeight};
 }
 
 } // namespace
 
-// On a screen too small for the design the steps would give the work area and the panes zero
-// or negative sizes. The rule: the work area is never narrower than the keyboard it holds, and
-// the exercise pane never lower than MinimumPaneHeight; when the screen cannot give that, the
-// layout is made for the smallest screen that can, and the window reaches past the screen's
-// right or bottom edge rather than losing the pane. Both sizes grow twip for twip with the
-// screen, so the shortfall is exactly what the screen lacks. A screen that has room is laid out
-// exactly as the steps say.
-Placement LayoutWindow(const QSizeF &screen, const ControlGeometry &design)
+// In an inner area too small for the design the steps would give the work area and the panes
+// zero or negative sizes. The rule: the work area is never narrower than the keyboard it holds,
+// and the exercise pane never lower than MinimumPaneHeight; when the area cannot give that, the
+// layout is made for the smallest area that can. Both sizes grow twip for twip with the area, so
+// the shortfall is exactly what the area lacks. The window keeps itself at least minimumInnerSize,
+// so this only happens on a screen smaller than that. An area that has room is laid out exactly
+// as the steps say.
+Placement LayoutWindow(const QSizeF &inner, const ControlGeometry &design)
 {
-    const auto W = static_cast<float>(screen.width());
-    const auto H = static_cast<float>(screen.height());
+    const auto W = static_cast<float>(inner.width());
+    const auto H = static_cast<float>(inner.height());
     const Placement fitted = place(W, H, design);
     const float narrower = std::max(0.0f, width(design.keyboard) - width(fitted.geometry.workArea));
     const float lower = std::max(0.0f, MinimumPaneHeight - height(fitted.geometry.exercisePane));
@@ -109,6 +124,19 @@ Placement LayoutWindow(const QSizeF &screen, const ControlGeometry &design)
         return fitted;
     }
     return place(W + narrower, H + lower, design);
+}
+
+QSizeF minimumInnerSize(const ControlGeometry &design)
+{
+    // The tool bar as drawn, ending with the reaction picture, and the keyboard with the work
+    // area's margins must fit across; down, the steps' fixed heights plus the keyboard, its gap
+    // and one line of exercise.
+    const QRectF &lastOnToolBar = design.reactionPicture;
+    const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
+    const float keyboard = left(design.exercisePane) + width(design.keyboard) + RightMargin;
+    const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
+    const float workHeight = height(design.keyboard) + 600 + MinimumPaneHeight;
+    return {std::max(toolBar, keyboard), fixedHeights + workHeight};
 }
 
 } // namespace WindowLayout

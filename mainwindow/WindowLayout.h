@@ -5,8 +5,8 @@
 #include <QSizeF>
 #include <QtGlobal>
 
-// Fits the lesson workspace to the screen, once, at start-up: the work area fills the screen
-// below the tool bar, the keyboard sits centred at its bottom, the text panes fill the rest,
+// Fits the lesson workspace to the window's inner area, whenever that changes: the work area fills
+// the window below the tool bar, the keyboard sits centred at its bottom, the text panes fill the rest,
 // and the counters, the hint line and the animations line up under it.
 namespace WindowLayout
 {
@@ -21,8 +21,12 @@ struct Placement {
     qint32 TextPaneHeight = 0;
 };
 
-// screen: the screen's size in twips, taken as the size of the window's inner area.
+// inner: the size the window's contents get, in twips (the window less its frame and title bar).
 // design: where the controls are before the layout runs (normally ControlGeometry::design()).
-Placement LayoutWindow(const QSizeF &screen, const ControlGeometry &design);
+Placement LayoutWindow(const QSizeF &inner, const ControlGeometry &design);
+
+// The smallest inner area, in twips, in which every control lies inside the window with the
+// keyboard whole and one line of exercise.
+QSizeF minimumInnerSize(const ControlGeometry &design);
 
 } // namespace WindowLayout

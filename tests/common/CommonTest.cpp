@@ -1,9 +1,12 @@
 #include "Cp1252.h"
 #include "FileLookup.h"
+#include "QtSoundPlayer.h"
 #include "SafeFile.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QFile>
+#include <QMediaDevices>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -65,4 +68,29 @@ TEST(SafeFile, AFailedWriteLeavesThePreviousFileWhole)
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("folder")), "x"));
     EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("missing/h")), "x"));
+}
+
+namespace
+{
+QStringList warnings;
+void recordWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("Teclora:"))) {
+        warnings.append(message);
+    }
+}
+} // namespace
+
+TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)
+{
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    {
+        QtSoundPlayer sound;
+        for (int key = 0; key < 3; ++key) {
+            sound.play(QStringLiteral("fallo.wav"));
+        }
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings.size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(warnings.join(u'\n'));
 }

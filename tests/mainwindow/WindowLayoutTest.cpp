@@ -1,5 +1,7 @@
 #include "WindowLayout.h"
 
+#include <QList>
+
 #include <gtest/gtest.h>
 
 using WindowLayout::LayoutWindow;
@@ -39,4 +41,58 @@ TEST(WindowLayout, ScreenTooSmallKeepsTheWholeKeyboardAndOneLineOfExercise)
     EXPECT_FALSE(g.exercisePane.intersects(g.keyboard));
     EXPECT_GT(g.lessonList.height(), 0);
     EXPECT_GT(g.hintLine.top(), g.workArea.bottom());
+}
+
+namespace
+{
+
+QList<QRectF> everyControl(const ControlGeometry &g)
+{
+    return {g.workArea, g.keyboard, g.exercisePane, g.echoPane, g.firstToolButton, g.rightCount, g.wrongCount,
+        g.bestSpeed, g.averageSpeed, g.languageList, g.lessonList, g.hintLine, g.nextCharLabel, g.accuracyLabel,
+        g.lineAnimation, g.waveAnimation, g.flag, g.exerciseNumber, g.previousExerciseButton, g.startButton,
+        g.historyButton, g.textSizeButton, g.speedLabel, g.timeLabel, g.randomButton, g.reportButton, g.keyboardButton,
+        g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture};
+}
+
+// Pixels at 96 dpi in twips.
+QSizeF pixels(int width, int height)
+{
+    return {width * 15.0, height * 15.0};
+}
+
+} // namespace
+
+TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
+{
+    const ControlGeometry design = ControlGeometry::design();
+    const QSizeF smallest = WindowLayout::minimumInnerSize(design);
+    // The tool bar with the reaction picture sets the width, the keyboard and one line of
+    // exercise the height.
+    EXPECT_EQ(smallest, QSizeF(14155, 7080));
+    const struct {
+        const char *name;
+        QSizeF inner;
+        bool exerciseOnToolBar;
+    } rows[] = {
+        {"1920 x 1080 less a 62 px panel and title bar", pixels(1920, 1018), true},
+        {"1366 x 768 less 70 px", pixels(1366, 698), true},
+        {"1080p at 200 %", pixels(960, 540), false},
+        {"the smallest window", smallest, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const ControlGeometry g = LayoutWindow(row.inner, design).geometry;
+        const QRectF window(QPointF(), row.inner);
+        for (const QRectF &control : everyControl(g)) {
+            EXPECT_TRUE(window.contains(control)) << control.left() << ", " << control.top();
+        }
+        // The current exercise has room for a long lesson name, and where it goes it covers nothing.
+        EXPECT_EQ(g.exerciseLabel.top() == 240, row.exerciseOnToolBar);
+        EXPECT_GE(g.exerciseLabel.width(), row.exerciseOnToolBar ? design.exerciseLabel.width() : 4500);
+        for (const QRectF &control : everyControl(g)) {
+            EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
+        }
+        EXPECT_GE(g.exercisePane.height(), WindowLayout::MinimumPaneHeight);
+    }
 }

@@ -70,3 +70,39 @@ TEST_F(History, AnUnregisteredLearnerHasNoDateLineAndNothingIsSaved)
     EXPECT_EQ(recording.dialogs.questions.size(), 1);
     EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Ana")), Cp1252::encode(QStringLiteral("Ana - historial\r\n")));
 }
+
+TEST_F(History, TheReportSaysWhyItCouldNotBeSavedOrOpened)
+{
+    open();
+    const QString report = folder.path() + QStringLiteral("/actual.rtf");
+    controls().reportButton->click();
+    EXPECT_TRUE(recording.dialogs.messages.isEmpty());
+    EXPECT_EQ(recording.launcher.opened, QStringList {report});
+
+    // No program for RTF files: one message, in Spanish while the general file lacks the text.
+    recording.launcher.starts = false;
+    controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 1);
+    EXPECT_TRUE(recording.dialogs.messages.first().contains(QStringLiteral("RTF")));
+
+    // A report that cannot be written is not opened: the editor would show an old one.
+    QFile::remove(report);
+    folder.makeFolder(QStringLiteral("actual.rtf"));
+    recording.launcher.opened.clear();
+    controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 2);
+    EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("guardar el informe")));
+    EXPECT_TRUE(recording.launcher.opened.isEmpty());
+}
+
+TEST_F(History, TheReportMessagesComeFromTheGeneralLanguageFile)
+{
+    // Item 19 belongs to another text; the report's two follow it.
+    folder.write(QStringLiteral("idiomas/idiomageneral.txt"),
+        QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nSalir?\nNo guardado\nFalta idioma\nEspacio\nIntro\n"
+                       "Precision\notro\nInforme no guardado\nSin editor\n"));
+    open();
+    recording.launcher.starts = false;
+    controls().reportButton->click();
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Sin editor")});
+}

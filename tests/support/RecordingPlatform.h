@@ -39,11 +39,13 @@ public:
 class RecordingLauncher : public Launcher
 {
 public:
-    void open(const QString &path) override
+    bool open(const QString &path) override
     {
         opened.append(path);
+        return starts;
     }
     QStringList opened;
+    bool starts = true;
 };
 
 // All four doubles and the Platform that hands them to the program.

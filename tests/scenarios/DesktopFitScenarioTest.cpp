@@ -1,0 +1,123 @@
+#include "TypingWindowFixture.h"
+
+#include "DrillState.h"
+#include "KeyboardWidget.h"
+#include "RichTextPane.h"
+#include "Typing.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+
+namespace
+{
+
+// What the desktop leaves the window's contents, as a window manager resizes it.
+void resizeTo(MainWindow &window, int width, int height)
+{
+    window.resize(width, height);
+    QApplication::processEvents();
+}
+
+QHash<const QWidget *, QRect> placesOf(const MainWindow &window)
+{
+    QHash<const QWidget *, QRect> places;
+    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        places.insert(child, child->geometry());
+    }
+    return places;
+}
+
+void expectEverythingInside(const MainWindow &window)
+{
+    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(&window)) {
+            EXPECT_TRUE(window.rect().contains(child->geometry()))
+                << child->metaObject()->className() << " " << qPrintable(child->accessibleName()) << " at "
+                << child->geometry().x() << ", " << child->geometry().y();
+        }
+    }
+}
+
+} // namespace
+
+class DesktopFit : public TypingWindowFixture
+{
+protected:
+    DesktopFit()
+    {
+        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
+    }
+
+    MainWindow &openShown()
+    {
+        MainWindow &shown = open();
+        shown.show();
+        return shown;
+    }
+};
+
+TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottom)
+{
+    MainWindow &window = openShown();
+    resizeTo(window, 1920, 1080);
+    const QHash<const QWidget *, QRect> frameless = placesOf(window);
+
+    // Maximised under a 32 px panel with a 30 px title bar.
+    resizeTo(window, 1920, 1018);
+    expectEverythingInside(window);
+    for (auto place = frameless.cbegin(); place != frameless.cend(); ++place) {
+        const QRect now = place.key()->geometry();
+        const QRect before = place.value();
+        SCOPED_TRACE(place.key()->metaObject()->className());
+        EXPECT_EQ(now.x(), before.x());
+        EXPECT_EQ(now.width(), before.width());
+        // Each control either keeps its place or goes up with the bottom edge; what fills the
+        // work area gets 62 px lower instead.
+        EXPECT_TRUE(now.top() == before.top() || now.top() == before.top() - 62) << now.top() << " " << before.top();
+        EXPECT_TRUE(now.height() == before.height() || now.height() == before.height() - 62);
+    }
+    EXPECT_EQ(controls().exercisePane->height(), frameless.value(controls().exercisePane).height() - 62);
+    EXPECT_EQ(controls().accuracyLabel->y(), frameless.value(controls().accuracyLabel).y() - 62);
+    EXPECT_EQ(controls().exitButton->geometry(), frameless.value(controls().exitButton));
+
+    for (const QSize inner : {QSize(1366, 698), QSize(960, 540)}) {
+        SCOPED_TRACE(inner.width());
+        resizeTo(window, inner.width(), inner.height());
+        expectEverythingInside(window);
+        QLabel *exercise = controls().exerciseLabel;
+        EXPECT_GE(exercise->width(), exercise->sizeHint().width()) << qPrintable(exercise->text());
+    }
+    // The window manager is told how small the window can go.
+    EXPECT_LE(window.minimumWidth(), 960);
+    EXPECT_LE(window.minimumHeight(), 540);
+}
+
+TEST_F(DesktopFit, ResizingInTheMiddleOfADrillLosesNothing)
+{
+    MainWindow &window = openShown();
+    resizeTo(window, 1920, 1018);
+    const MainWindowControls &c = controls();
+    c.startButton->click();
+    Typing::type(c.exercisePane, QStringLiteral("Ab"));
+
+    resizeTo(window, 1366, 698);
+    EXPECT_EQ(window.drillState().TargetPos, 3);
+    EXPECT_FALSE(window.drillState().DrillDone);
+    EXPECT_TRUE(c.exercisePane->inputEnabled());
+    EXPECT_EQ(c.echoPane->text(), QStringLiteral("Ab"));
+    EXPECT_EQ(c.rightCount->text(), QStringLiteral("2"));
+
+    // With the keyboard hidden, a new size keeps its room for the panes.
+    c.keyboardButton->click();
+    resizeTo(window, 1920, 1018);
+    EXPECT_TRUE(window.keyboardWidget().isHidden());
+    EXPECT_EQ(c.exercisePane->height(), c.workArea->height() - 40);
+
+    Typing::type(c.exercisePane, QStringLiteral("\ncd"));
+    EXPECT_TRUE(window.drillState().DrillDone);
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
+    EXPECT_EQ(c.wrongCount->text(), QStringLiteral("0"));
+}

@@ -1,0 +1,135 @@
+#include "TypingWindowFixture.h"
+
+#include "AnimatedPicture.h"
+#include "DrillState.h"
+#include "KeyboardWidget.h"
+#include "RichTextPane.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class KeyboardOnly : public TypingWindowFixture
+{
+protected:
+    KeyboardOnly()
+    {
+        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
+        folder.write(
+            QStringLiteral("Ejercicios/Castellano/02 Una lección de nombre muy largo/1.txt"), QStringLiteral("x"));
+    }
+
+    // The window shown and active, as the desktop hands it to the learner.
+    MainWindow &openActive()
+    {
+        MainWindow &shown = open();
+        shown.resize(1366, 698);
+        shown.show();
+        QApplication::setActiveWindow(&shown);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+        return shown;
+    }
+
+    static QWidget *focused()
+    {
+        return QApplication::focusWidget();
+    }
+};
+
+TEST_F(KeyboardOnly, TabWalksEveryControlAndADrillRunsWithoutTheMouse)
+{
+    openActive();
+    const MainWindowControls &c = controls();
+    // The history pane is hidden, so Tab passes it by.
+    QList<QWidget *> order = c.focusOrder();
+    order.removeOne(c.echoPane);
+
+    order.first()->setFocus(Qt::TabFocusReason);
+    for (qsizetype step = 1; step <= order.size(); ++step) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), order.at(step % order.size())) << "after " << step << " Tab";
+    }
+    for (qsizetype step = order.size() - 1; step >= 0; --step) {
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_EQ(focused(), order.at(step)) << "Shift+Tab back to " << step;
+    }
+
+    // F5 starts the drill from the lesson list and puts the learner in the pane.
+    c.lessonList->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused(), Qt::Key_F5);
+    QTRY_COMPARE(focused(), c.exercisePane);
+    ASSERT_FALSE(window->drillState().DrillDone);
+
+    // Tab leaves the pane without being typed, and Shift+Tab comes back to the same place.
+    QTest::keyClicks(focused(), QStringLiteral("Ab"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), order.first());
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focused(), c.exercisePane);
+    EXPECT_EQ(c.wrongCount->text(), QStringLiteral("0"));
+
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QTest::keyClicks(focused(), QStringLiteral("cd"));
+    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_EQ(c.rightCount->text(), QStringLiteral("5"));
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
+    advance();
+    EXPECT_EQ(focused(), c.exercisePane);
+}
+
+TEST_F(KeyboardOnly, EveryToolBarButtonHasAShortcutThatWorksWhileTyping)
+{
+    openActive();
+    const MainWindowControls &c = controls();
+    c.startButton->click();
+    ASSERT_EQ(focused(), c.exercisePane);
+    for (QWidget *control : c.toolBar()) {
+        auto *button = qobject_cast<QPushButton *>(control);
+        if (!button || button == c.startButton || button == c.exitButton) {
+            continue;
+        }
+        SCOPED_TRACE(qPrintable(button->accessibleName()));
+        const QKeySequence shortcut = button->shortcut();
+        ASSERT_FALSE(shortcut.isEmpty());
+        EXPECT_TRUE(button->toolTip().endsWith(
+            QStringLiteral("(") + shortcut.toString(QKeySequence::NativeText) + QStringLiteral(")")));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        c.exercisePane->setFocus();
+        QTest::keySequence(c.exercisePane, shortcut);
+        QTRY_COMPARE(clicks.count(), 1);
+        // A shortcut is never judged as a key of the exercise.
+        EXPECT_EQ(c.wrongCount->text(), QStringLiteral("0"));
+        window->showNormal();
+        QApplication::setActiveWindow(window.get());
+    }
+}
+
+TEST_F(KeyboardOnly, AScreenReaderHearsTheFrameTheNextKeyAndALockedPane)
+{
+    openActive();
+    const MainWindowControls &c = controls();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
+    QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(c.exercisePane);
+    EXPECT_TRUE(pane->state().readOnly);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(c.echoPane)->state().readOnly);
+    for (AnimatedPicture *picture : {c.reactionPicture, c.lineAnimation, c.waveAnimation}) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name).isEmpty());
+    }
+    QListWidgetItem *longLesson = c.lessonList->item(1);
+    EXPECT_EQ(longLesson->toolTip(), QStringLiteral("02 Una lección de nombre muy largo"));
+
+    c.startButton->click();
+    EXPECT_FALSE(pane->state().readOnly);
+    const KeyboardWidget &keyboard = window->keyboardWidget();
+    EXPECT_EQ(
+        keyboard.accessibleDescription(), QStringLiteral("Siguiente tecla: Mayúsculas y A, dedo meñique izquierdo"));
+    QTest::keyClicks(c.exercisePane, QStringLiteral("A"));
+    EXPECT_EQ(keyboard.accessibleDescription(), QStringLiteral("Siguiente tecla: B, dedo índice izquierdo"));
+    QTest::keyClicks(c.exercisePane, QStringLiteral("b"));
+    EXPECT_EQ(keyboard.accessibleDescription(), QStringLiteral("Siguiente tecla: Intro, dedo meñique derecho"));
+}

@@ -1,0 +1,48 @@
+#include "AppFolder.h"
+#include "MainWindow.h"
+#include "RecordingPlatform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Run by run-under-weston.sh on a headless compositor with a 1920 x 1080 output, whose panel and
+// Qt's own title bar both take room from a maximised window.
+TEST(Wayland, TheMaximisedWindowAndAllItsControlsLieInsideTheOutput)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    AppFolder folder;
+    folder.writeLanguageFiles(QStringLiteral("Castellano"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("asdf"));
+    RecordingPlatform recording(folder.path());
+    MainWindow window(recording.platform, QString());
+    window.Form_Load();
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(window.windowState() & Qt::WindowMaximized);
+    // The compositor's size arrives after the first frame; wait until the window has settled.
+    QSize settled;
+    for (int tries = 0; tries < 50 && settled != window.size(); ++tries) {
+        settled = window.size();
+        QTest::qWait(100);
+    }
+
+    // A Wayland client is never told where its window is, only how large it is: the frame, title
+    // bar included, must fit the output.
+    const QRect output = window.screen()->geometry();
+    EXPECT_TRUE(output.contains(QRect(output.topLeft(), window.frameGeometry().size())))
+        << window.frameGeometry().width() << " x " << window.frameGeometry().height() << " in " << output.width()
+        << " x " << output.height();
+    EXPECT_LT(window.height(), output.height()) << "the frame or panel took nothing";
+    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(&window)) {
+            EXPECT_TRUE(window.rect().contains(child->geometry()))
+                << child->metaObject()->className() << " " << qPrintable(child->accessibleName());
+        }
+    }
+    std::printf(
+        "window %d x %d inside output %d x %d\n", window.width(), window.height(), output.width(), output.height());
+}
