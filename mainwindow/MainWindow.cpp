@@ -210,6 +210,8 @@ void MainWindow::Form_Load()
     c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));
     languages->showFlag();
     c.accuracyLabel->setText(texts.UiTexts.value(InterfaceTexts::AccuracyWord));
+    // Space or Enter starts the first drill at once; Tab leads everywhere else.
+    c.startButton->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

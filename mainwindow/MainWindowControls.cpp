@@ -71,6 +71,11 @@ QPushButton *toolButton(QWidget *window, const QString &appDir, const QString &p
     button->setAccessibleName(action);
     button->setFocusPolicy(Qt::TabFocus);
     setBackColour(button, back);
+    // The style's own focus mark is a hairline lost on a coloured button; Tab must show clearly
+    // where it is.
+    button->setStyleSheet(QStringLiteral("QPushButton:focus { border: 3px solid palette(highlight); "
+                                         "border-radius: 4px; background-color: %1; }")
+                              .arg(back.name()));
     return button;
 }
 
