@@ -89,13 +89,16 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.accuracyLabel.moveTop(H - height(g.accuracyLabel) - 150);
 
     // Where it was drawn, the current exercise would end up under the lesson list and the exercise
-    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture. A
-    // window too narrow for it there (a 1080p screen at 200 %) shows it in the strip under the
-    // hint line, between the counters and the accuracy, in smaller type, rather than cutting it
-    // to its first letters.
+    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture, with
+    // the rest of the row for a long lesson name. A window too narrow for it there (a 1080p screen
+    // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
+    // in smaller type, rather than cutting it to its first letters.
     QRectF &exercise = g.exerciseLabel;
     exercise.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
-    if (left(exercise) + width(exercise) > W - RightMargin) {
+    const float restOfToolBar = W - RightMargin - left(exercise);
+    if (restOfToolBar >= width(design.exerciseLabel)) {
+        exercise.setWidth(restOfToolBar);
+    } else {
         const float below = top(g.hintLine) + height(g.hintLine) + Gap;
         exercise = QRectF(left(g.hintLine), below,
             std::min(width(exercise), left(g.accuracyLabel) - RightMargin - left(g.hintLine)),
