@@ -64,7 +64,8 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
     for (qsizetype i = 1; i < focusOrder.size(); ++i) {
         setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
     }
-    WindowAccessibility::describeAsFrame(this);
+    WindowAccessibility::giveRole(this, QAccessible::Window);
+    WindowAccessibility::giveRole(keyboard, QAccessible::Graphic);
     setMinimumSize(smallestSize());
     placeControls(ControlGeometry::design());
 }

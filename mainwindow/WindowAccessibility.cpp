@@ -1,8 +1,7 @@
 #include "WindowAccessibility.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
-#include <QSet>
+#include <QHash>
 #include <QWidget>
 
 namespace WindowAccessibility
@@ -11,33 +10,39 @@ namespace WindowAccessibility
 namespace
 {
 
-// The widgets that asked to be frames; the factory is asked about every widget of the program.
-QSet<const QObject *> &frames()
+// The widgets given a role; the factory is asked about every widget of the program.
+QHash<const QObject *, QAccessible::Role> &roles()
 {
-    static QSet<const QObject *> widgets;
-    return widgets;
+    static QHash<const QObject *, QAccessible::Role> given;
+    return given;
 }
 
-QAccessibleInterface *frameInterface(const QString &, QObject *object)
+QAccessibleInterface *interfaceWithRole(const QString &, QObject *object)
 {
-    if (!frames().contains(object)) {
+    const auto role = roles().constFind(object);
+    if (role == roles().cend()) {
         return nullptr;
     }
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return new QAccessibleWidget(static_cast<QWidget *>(object), *role);
 }
 
 } // namespace
 
-void describeAsFrame(QWidget *window)
+void giveRole(QWidget *widget, QAccessible::Role role)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(frameInterface);
+        QAccessible::installFactory(interfaceWithRole);
         return true;
     }();
     Q_UNUSED(installed);
-    frames().insert(window);
-    QObject::connect(window, &QObject::destroyed, [window] {
-        frames().remove(window);
+    roles().insert(widget, role);
+    // An interface made before the role was given (a name set while the widget was built asks
+    // for one) would keep the old role; the next question then makes one through the factory.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget); made->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+    QObject::connect(widget, &QObject::destroyed, [widget] {
+        roles().remove(widget);
     });
 }
 

@@ -125,7 +125,8 @@ TEST_F(KeyboardOnly, AScreenReaderHearsTheFrameTheNextKeyAndALockedPane)
 
     c.startButton->click();
     EXPECT_FALSE(pane->state().readOnly);
-    const KeyboardWidget &keyboard = window->keyboardWidget();
+    KeyboardWidget &keyboard = window->keyboardWidget();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&keyboard)->role(), QAccessible::Graphic);
     EXPECT_EQ(
         keyboard.accessibleDescription(), QStringLiteral("Siguiente tecla: Mayúsculas y A, dedo meñique izquierdo"));
     QTest::keyClicks(c.exercisePane, QStringLiteral("A"));
