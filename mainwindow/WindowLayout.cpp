@@ -87,6 +87,9 @@ Placement place(float W, float H, const ControlGeometry &design)
     // The accuracy sits in the window's bottom-right corner.
     g.accuracyLabel.moveLeft(W - width(g.accuracyLabel) - 50);
     g.accuracyLabel.moveTop(H - height(g.accuracyLabel) - 150);
+    // Their heights overlap: in a window narrower than both side by side (about 1060 pixels) a hint
+    // would be written over the accuracy; it wraps before it instead.
+    g.hintLine.setWidth(std::min(width(g.hintLine), left(g.accuracyLabel) - Gap - left(g.hintLine)));
 
     // Where it was drawn, the current exercise would end up under the lesson list and the exercise
     // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture, with

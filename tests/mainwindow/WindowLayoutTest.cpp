@@ -17,7 +17,8 @@ TEST(WindowLayout, SmallestDesignedScreenComesOutAsWorkedOut)
     EXPECT_EQ(g.exercisePane, QRectF(2780, 1205, 8620, 2640));
     EXPECT_EQ(g.echoPane, g.exercisePane);
     EXPECT_EQ(placed.TextPaneHeight, 2640);
-    EXPECT_EQ(g.hintLine, QRectF(5950, 7990, 6615, 495));
+    // The hint line stops short of the accuracy rather than run under it.
+    EXPECT_EQ(g.hintLine, QRectF(5950, 7990, 2730, 495));
     EXPECT_EQ(g.rightCount.topLeft(), QPointF(2280, 7815));
     EXPECT_EQ(g.averageSpeed.topLeft(), QPointF(4895, 7815));
     EXPECT_EQ(g.accuracyLabel.topLeft(), QPointF(8695, 8235));
@@ -93,6 +94,7 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
         for (const QRectF &control : everyControl(g)) {
             EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
         }
+        EXPECT_FALSE(g.hintLine.intersects(g.accuracyLabel));
         EXPECT_GE(g.exercisePane.height(), WindowLayout::MinimumPaneHeight);
     }
 }
