@@ -1,6 +1,7 @@
 #include "MainWindowControls.h"
 
 #include "AnimatedPicture.h"
+#include "FitTextLabel.h"
 #include "RichTextPane.h"
 
 #include <QComboBox>
@@ -35,9 +36,8 @@ void setBackColour(QPushButton *button, const QColor &colour)
 }
 
 // A label whose text changes: its text stays its accessible name, the description says what it is.
-QLabel *liveLabel(QWidget *window, const QString &description, const QColor &colour, double pointSize)
+QLabel *liveLabel(QLabel *label, const QString &description, const QColor &colour, double pointSize)
 {
-    auto *label = new QLabel(window);
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(description);
     setTextColour(label, colour);
@@ -104,8 +104,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         {128, 255, 128}, QKeySequence(Qt::CTRL | Qt::Key_H));
     c.textSizeButton = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"),
         {255, 255, 0}, QKeySequence(Qt::CTRL | Qt::Key_T));
-    c.speedLabel = liveLabel(window, QStringLiteral("pulsaciones por minuto"), Blue, 12);
-    c.timeLabel = liveLabel(window, QStringLiteral("tiempo"), Blue, 12);
+    c.speedLabel = liveLabel(new QLabel(window), QStringLiteral("pulsaciones por minuto"), Blue, 12);
+    c.timeLabel = liveLabel(new QLabel(window), QStringLiteral("tiempo"), Blue, 12);
     c.randomButton = toolButton(window, appDir, QStringLiteral("azar"), QStringLiteral("Ejercicio al azar"), white,
         QKeySequence(Qt::CTRL | Qt::Key_R));
     c.reportButton = toolButton(window, appDir, QStringLiteral("informe"), QStringLiteral("Informe"), white,
@@ -116,7 +116,7 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         QKeySequence(Qt::CTRL | Qt::Key_M));
     c.exitButton = toolButton(window, appDir, QStringLiteral("salir"), QStringLiteral("Guardar y salir"), white,
         QKeySequence(Qt::CTRL | Qt::Key_Q));
-    c.exerciseLabel = liveLabel(window, QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
+    c.exerciseLabel = liveLabel(new QLabel(window), QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
     c.exercisePane = new RichTextPane(window);
@@ -141,12 +141,12 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.lessonList->setAccessibleName(QStringLiteral("Lecciones"));
 
     // A hint may take two lines of the hint line's height.
-    c.hintLine = liveLabel(window, QStringLiteral("pista"), Navy, 10);
+    c.hintLine = liveLabel(new QLabel(window), QStringLiteral("pista"), Navy, 10);
     c.hintLine->setWordWrap(true);
     c.hintLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.nextCharLabel = liveLabel(window, QStringLiteral("siguiente carácter"), Blue, 40);
+    c.nextCharLabel = liveLabel(new FitTextLabel(window), QStringLiteral("siguiente carácter"), Blue, 40);
     c.nextCharLabel->setAlignment(Qt::AlignCenter);
-    c.accuracyLabel = liveLabel(window, QStringLiteral("precisión"), Blue, 20);
+    c.accuracyLabel = liveLabel(new QLabel(window), QStringLiteral("precisión"), Blue, 20);
     c.accuracyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     c.reactionPicture = new AnimatedPicture(window);

@@ -1,9 +1,11 @@
 #include "KeyboardWidget.h"
+#include "FitTextLabel.h"
 #include "ScriptedClock.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -99,4 +101,14 @@ TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColo
         const QRect rect = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), Dpi);
         EXPECT_EQ(QColor(shown.pixel(rect.center().x(), rect.top() + 1)), colour) << frame;
     }
+}
+
+TEST(FitTextLabel, AWordTooWideForTheNextCharacterIsWrittenSmallerNotCut)
+{
+    QFont big(QStringLiteral("Arial"), 40);
+    big.setBold(true);
+    const QFont fitted = FitTextLabel::fittedFont(big, QStringLiteral("Espacio"), 97);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("Espacio")), 97);
+    // A single character that fits keeps its size.
+    EXPECT_EQ(FitTextLabel::fittedFont(big, QStringLiteral("ñ"), 97), big);
 }
