@@ -1,5 +1,6 @@
 #include "QtSoundPlayer.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
@@ -20,4 +21,9 @@ void QtSoundPlayer::play(const QString &wavPath)
     }
     effect->stop();
     effect->play();
+}
+
+void QtSoundPlayer::beep()
+{
+    QApplication::beep();
 }

@@ -1,10 +1,15 @@
 #include "Cp1252.h"
 #include "FileLookup.h"
 #include "SafeFile.h"
+#include "SpanishQtTexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -65,4 +70,24 @@ TEST(SafeFile, AFailedWriteLeavesThePreviousFileWhole)
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("folder")), "x"));
     EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("missing/h")), "x"));
+}
+
+TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
+{
+    // Qt's own file when the system has it; the three captions the program uses when it has not.
+    for (const QString &folder : {QString(), QStringLiteral("/nonexistent")}) {
+        const QList<QTranslator *> before = QCoreApplication::instance()->findChildren<QTranslator *>();
+        SpanishQtTexts::install(*QCoreApplication::instance(), folder);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Teclora"), QString(),
+            QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar")) << qPrintable(folder);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sí"));
+        EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+        for (QTranslator *installed : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+            if (!before.contains(installed)) {
+                QCoreApplication::removeTranslator(installed);
+                delete installed;
+            }
+        }
+    }
 }
