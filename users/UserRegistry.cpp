@@ -6,6 +6,7 @@
 #include "SafeFile.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace
 {
@@ -31,10 +32,15 @@ UserRegistry::UserRegistry(const QString &appDir)
 
 QStringList UserRegistry::users() const
 {
-    // Hidden files and names no learner could have registered are not learners.
+    // Hidden files and names no learner could have registered are not learners, nor what a save
+    // that was cut short (the program killed, the machine switched off) left beside a history:
+    // the history's name followed by a dot and six letters or digits.
     QStringList names = QDir(usersFolder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    names.removeIf([](const QString &name) {
-        return !isSafeName(name);
+    static const QRegularExpression unfinishedSave(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QStringList all = names;
+    names.removeIf([&all](const QString &name) {
+        const QRegularExpressionMatch save = unfinishedSave.match(name);
+        return !isSafeName(name) || (save.hasMatch() && all.contains(save.captured(1)));
     });
     return names;
 }

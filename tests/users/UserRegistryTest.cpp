@@ -92,9 +92,14 @@ TEST(UserRegistry, SignsInOnlyWithTheStoredClave)
     folder.makeFolder(QStringLiteral("Claves/Rotoclave"));
     folder.write(QStringLiteral("Usuarios/Roto"), QStringLiteral("Roto\n"));
     folder.write(QStringLiteral("Usuarios/.oculto"), QString());
+    // A save cut short leaves its unfinished copy beside the history.
+    folder.write(QStringLiteral("Usuarios/Ana.x9QbZ2"), QString());
+    folder.write(QStringLiteral("Usuarios/Eva.x9QbZ2"), QString());
     const UserRegistry registry(folder.path());
 
-    EXPECT_EQ(registry.users(), (QStringList {QStringLiteral("Ana"), QStringLiteral("Roto"), QStringLiteral("Sin")}));
+    EXPECT_EQ(registry.users(),
+        (QStringList {
+            QStringLiteral("Ana"), QStringLiteral("Eva.x9QbZ2"), QStringLiteral("Roto"), QStringLiteral("Sin")}));
     EXPECT_EQ(registry.signIn(QStringLiteral("Ana"), QStringLiteral("1000")), SignIn::Accepted);
     EXPECT_EQ(registry.signIn(QStringLiteral("aNA"), QStringLiteral("1000")), SignIn::Accepted);
     EXPECT_EQ(registry.storedName(QStringLiteral("aNA")), QStringLiteral("Ana"));
