@@ -43,6 +43,24 @@ void paintBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A caption too long for its button in bold (the chosen mode's look) breaks at the blank nearest
+// its middle; the button's accessible name stays the caption as written.
+void setModeCaption(QPushButton *button, const QString &caption)
+{
+    QFont bold = button->font();
+    bold.setBold(true);
+    QString shown = caption.trimmed();
+    const qsizetype middle = shown.size() / 2;
+    const qsizetype before = shown.lastIndexOf(QLatin1Char(' '), middle);
+    const qsizetype after = shown.indexOf(QLatin1Char(' '), middle);
+    const qsizetype blank = before < 0 || (after >= 0 && after - middle < middle - before) ? after : before;
+    if (QFontMetrics(bold).horizontalAdvance(shown) > button->width() - 12 && blank > 0) {
+        shown[blank] = QLatin1Char('\n');
+        button->setAccessibleName(caption.trimmed());
+    }
+    button->setText(shown);
+}
+
 void colourButton(QPushButton *button, const QColor &colour)
 {
     // A chosen mode button stands out with a heavy border and a bold caption; all stay usable.
@@ -167,11 +185,11 @@ void SignInWindow::Form_Load()
 void SignInWindow::applyTexts()
 {
     using namespace GeneralItems;
-    c.modeButtons[RegisteredMode]->setText(SignInTexts.value(RegisteredUser));
+    setModeCaption(c.modeButtons[RegisteredMode], SignInTexts.value(RegisteredUser));
     c.registeredFrame->setTitle(SignInTexts.value(RegisteredUser));
-    c.modeButtons[NewUserMode]->setText(SignInTexts.value(NewUser));
+    setModeCaption(c.modeButtons[NewUserMode], SignInTexts.value(NewUser));
     c.newUserFrame->setTitle(SignInTexts.value(NewUser));
-    c.modeButtons[UnregisteredMode]->setText(SignInTexts.value(Unregistered));
+    setModeCaption(c.modeButtons[UnregisteredMode], SignInTexts.value(Unregistered));
     c.nameCaption->setText(SignInTexts.value(NameCaption));
     c.claveCaption->setText(SignInTexts.value(ClaveCaption));
     c.signInButton->setText(SignInTexts.value(Accept));
