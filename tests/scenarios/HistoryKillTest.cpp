@@ -1,7 +1,7 @@
 #include "AppFolder.h"
-#include "DrillEngine.h"
 #include "RichTextPane.h"
 #include "SafeFile.h"
+#include "SampleHistory.h"
 #include "UserRegistry.h"
 
 #include <QElapsedTimer>
@@ -24,24 +24,8 @@ int setting(const char *name, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
-// A history of about megabytes: drills with their coloured, bold echo and their result line.
-void fillHistory(RichTextPane &pane, int megabytes)
-{
-    QTextCharFormat echo;
-    echo.setFontWeight(QFont::Bold);
-    echo.setForeground(DrillEngine::Blue);
-    QTextCharFormat result;
-    result.setForeground(DrillEngine::Black);
-    QTextCursor cursor(pane.document());
-    const QString typed = QStringLiteral("La cigüeña vuela sobre el río, ¿verdad? Ñandú");
-    const QString line = QStringLiteral(" ** 231(p/m) - 41 s. - 2(Err.) - 158(c.) ** - Castellano\\17 Frases\\3 - "
-                                        "Precisión 98 %");
-    for (qint64 size = 0; size < megabytes * 1024 * 1024; size += 2 * (typed.size() + line.size())) {
-        cursor.insertText(typed, echo);
-        cursor.insertText(line, result);
-        cursor.insertBlock();
-    }
-}
+// Drills that make about a megabyte of history.
+constexpr int DrillsPerMegabyte = 7800;
 
 } // namespace
 
@@ -53,7 +37,7 @@ TEST(HistorySave, AKilledSaveLeavesThePreviousOrTheNewHistoryWhole)
     const int rounds = setting("TECLORA_KILL_ROUNDS", 40);
     AppFolder folder;
     RichTextPane pane;
-    fillHistory(pane, megabytes);
+    SampleHistory::appendDrills(*pane.document(), megabytes * DrillsPerMegabyte);
     const QString previousPath = folder.path() + QStringLiteral("/previous.rtf");
     const QString nextPath = folder.path() + QStringLiteral("/next.rtf");
     ASSERT_TRUE(pane.saveFile(previousPath));
