@@ -103,6 +103,8 @@ void SignInWindow::buildRegisteredFrame()
     place(c.userList, 2520, 240, 2415, 1440);
     c.userList->setAccessibleName(QStringLiteral("usuarios registrados"));
     connect(c.userList, &QListWidget::itemClicked, this, &SignInWindow::File1_Click);
+    // Moving through the list with the keyboard picks too.
+    connect(c.userList, &QListWidget::currentRowChanged, this, &SignInWindow::File1_Click);
     c.nameCaption = new QLabel(c.registeredFrame);
     place(c.nameCaption, 240, 1800, 2160, 375);
     c.nameField = new QLineEdit(c.registeredFrame);
@@ -205,6 +207,7 @@ void SignInWindow::showMode(Mode mode)
     c.newUserFrame->setVisible(mode == NewUserMode);
     c.modeButtons[RegisteredMode]->setChecked(mode == RegisteredMode);
     c.modeButtons[NewUserMode]->setChecked(mode == NewUserMode);
+    (mode == RegisteredMode ? c.nameField : c.newNameField)->setFocus();
 }
 
 void SignInWindow::Command1_Click(int index)
