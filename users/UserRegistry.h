@@ -13,8 +13,6 @@ public:
 
     // The names of the learners, as the folder lists them.
     QStringList users() const;
-    // The name as stored of the learner called name in any letter case; empty when there is none.
-    QString storedName(const QString &name) const;
 
     enum class SignIn { Accepted, UnknownUser, WrongClave };
     // A learner without a readable clave file never gets in.
@@ -33,6 +31,8 @@ public:
     static constexpr int MaxNameLength = 64;
 
 private:
+    // The name as stored of the learner called name in any letter case; empty when there is none.
+    QString storedName(const QString &name) const;
     QString usersFolder() const;
     QString clavesFolder() const;
     // The clave file of the learner called name: the one stored in any letter case, or a new one.
