@@ -1,12 +1,14 @@
 #include "DesktopLauncher.h"
-#include "MainWindow.h"
 #include "MessageBoxDialogs.h"
 #include "Platform.h"
 #include "QtSoundPlayer.h"
+#include "SpanishQtTexts.h"
 #include "SystemClock.h"
+#include "WindowSequence.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QWidget>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Teclora"));
     // Wayland desktops find the icon and name of the window through this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclora.Teclora"));
+    SpanishQtTexts::install(app);
     // Everything the program reads and writes lives beside it.
     const QString appDir = QApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/imagenes/teclora.png")));
@@ -24,10 +27,11 @@ int main(int argc, char *argv[])
     DesktopLauncher launcher;
     const Platform platform {appDir, sound, dialogs, clock, launcher};
 
-    MainWindow window(platform, QString());
-    dialogs.setParentWindow(&window);
-    QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit);
-    window.Form_Load();
-    window.showMaximized();
+    WindowSequence windows(platform);
+    QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
+        dialogs.setParentWindow(window);
+    });
+    QObject::connect(&windows, &WindowSequence::finished, &app, &QApplication::quit);
+    windows.start();
     return QApplication::exec();
 }

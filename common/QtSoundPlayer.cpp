@@ -1,5 +1,6 @@
 #include "QtSoundPlayer.h"
 
+#include <QApplication>
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -42,4 +43,9 @@ void QtSoundPlayer::play(const QString &wavPath)
     }
     effect->stop();
     effect->play();
+}
+
+void QtSoundPlayer::beep()
+{
+    QApplication::beep();
 }

@@ -13,6 +13,7 @@ class QtSoundPlayer : public QObject, public SoundPlayer
 public:
     explicit QtSoundPlayer(QObject *parent = nullptr);
     void play(const QString &wavPath) override;
+    void beep() override;
 
 private:
     // Looks for an audio output once, and again only when the outputs change. Without one the

@@ -8,4 +8,6 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavPath) = 0;
+    // The system's own warning sound.
+    virtual void beep() = 0;
 };

@@ -121,6 +121,9 @@ void DrillEngine::finishTyping()
     widgets.speedLabel->setText(
         QString::number(DrillRules::keystrokesPerMinute(rightKeys(), state.ElapsedSeconds)) + QStringLiteral("(p/m)"));
     widgets.timeLabel->setText(QString::number(state.ElapsedSeconds) + QStringLiteral(" s."));
+    // The ticker may not have run since the last keys: the result line carries this drill's
+    // own accuracy, never the previous drill's.
+    showAccuracy(rightKeys());
     state.DrillDone = true;
     play(QStringLiteral("fin.wav"));
     Q_EMIT lastCharacterTyped();
@@ -211,9 +214,14 @@ void DrillEngine::Timer1_Timer()
     widgets.speedLabel->setText(
         QString::number(DrillRules::keystrokesPerMinute(right, state.ElapsedSeconds)) + QStringLiteral(" (p/m)"));
     if (right > 0) {
-        widgets.accuracyLabel->setText(texts.UiTexts.value(InterfaceTexts::AccuracyWord) + QLatin1Char(' ')
-            + QString::number(DrillRules::accuracyPercent(right, wrongKeys())) + QStringLiteral(" %"));
+        showAccuracy(right);
     }
+}
+
+void DrillEngine::showAccuracy(qint64 right)
+{
+    widgets.accuracyLabel->setText(texts.UiTexts.value(InterfaceTexts::AccuracyWord) + QLatin1Char(' ')
+        + QString::number(DrillRules::accuracyPercent(right, wrongKeys())) + QStringLiteral(" %"));
 }
 
 void DrillEngine::ShowKeyGuide()

@@ -71,6 +71,7 @@ private:
     void rightKey(QChar typed);
     void wrongKey(QChar typed);
     void finishTyping();
+    void showAccuracy(qint64 right);
     void play(const QString &relativePath);
 
     DrillState &state;

@@ -18,11 +18,9 @@ struct InterfaceTexts {
         HintCount
     };
 
-    // Items of the general language file after the nineteen first ones, from item
-    // FirstNoticeItem on. A file written before they existed lacks them, so each has a Spanish
-    // text of its own.
+    // The last items of the general language file. A file written before they existed lacks
+    // them, so each has a Spanish text of its own.
     enum Notice { ReportNotSaved, EditorNotStarted, NoticeCount };
-    static constexpr int FirstNoticeItem = 20;
 
     // From the general language file; they do not change while the window lives.
     QStringList UiTexts = QStringList(UiCount);

@@ -348,7 +348,19 @@ void RtfReader::addLineBreak()
 void RtfReader::flushRun()
 {
     if (!run.isEmpty()) {
-        cursor.insertText(run, formatOf(runStyle));
+        cursor.insertText(run, cachedFormat(runStyle));
         run.resize(0);
     }
+}
+
+// A history holds a handful of styles in hundreds of thousands of runs: each format is built
+// once, which also spares the document hashing a fresh format at every run.
+const QTextCharFormat &RtfReader::cachedFormat(const RtfStyle &style)
+{
+    const auto key = std::make_tuple(style.colour, style.bold, style.halfPoints);
+    auto known = formats.find(key);
+    if (known == formats.end()) {
+        known = formats.emplace(key, formatOf(style)).first;
+    }
+    return known->second;
 }

@@ -4,8 +4,11 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QTextCharFormat>
 
+#include <map>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 class QTextCursor;
@@ -50,6 +53,7 @@ private:
     void addCharacter(QChar character);
     void addLineBreak();
     void flushRun();
+    const QTextCharFormat &cachedFormat(const RtfStyle &style);
 
     QByteArrayView input;
     qsizetype position = 0;
@@ -66,4 +70,5 @@ private:
     QTextCursor &cursor;
     QString run;
     RtfStyle runStyle;
+    std::map<std::tuple<QRgb, bool, int>, QTextCharFormat> formats;
 };

@@ -9,6 +9,7 @@
 #include "DrillHistory.h"
 #include "DrillSequencer.h"
 #include "ExerciseCatalogue.h"
+#include "GeneralItems.h"
 #include "KeyboardToggle.h"
 #include "KeyboardWidget.h"
 #include "LanguageFiles.h"
@@ -196,9 +197,9 @@ void MainWindow::Form_Load()
     catalogue.ExerciseRoot = platform.appDir + QStringLiteral("/Ejercicios");
     // The general texts are read first, so that a message about a missing language file at
     // start-up has its words.
-    texts.UiTexts = LanguageFiles::generalItems(platform.appDir, 13, InterfaceTexts::UiCount);
+    texts.UiTexts = LanguageFiles::generalItems(platform.appDir, GeneralItems::ExitQuestion, InterfaceTexts::UiCount);
     texts.NoticeTexts
-        = LanguageFiles::generalItems(platform.appDir, InterfaceTexts::FirstNoticeItem, InterfaceTexts::NoticeCount);
+        = LanguageFiles::generalItems(platform.appDir, GeneralItems::ReportNotSaved, InterfaceTexts::NoticeCount);
     exercises->FillLanguageList();
     languages->ApplyLanguage();
     if (!currentUser.isEmpty()) {

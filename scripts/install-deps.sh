@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland weston
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-translations-l10n
+    qt6-wayland weston
     libgtest-dev libbenchmark-dev clang-format
     fonts-liberation fonts-dejavu-core
 )

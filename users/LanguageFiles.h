@@ -9,7 +9,6 @@
 namespace LanguageFiles
 {
 
-constexpr int GeneralItemCount = 19;
 constexpr int LanguageLineCount = 9;
 
 // Items first to first + count - 1 of the general file; what cannot be read is empty.

@@ -2,12 +2,17 @@
 #include "FileLookup.h"
 #include "QtSoundPlayer.h"
 #include "SafeFile.h"
+#include "SpanishQtTexts.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMediaDevices>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -93,4 +98,24 @@ TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)
     }
     qInstallMessageHandler(previous);
     EXPECT_EQ(warnings.size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(warnings.join(u'\n'));
+}
+
+TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
+{
+    // Qt's own file when the system has it; the three captions the program uses when it has not.
+    for (const QString &folder : {QString(), QStringLiteral("/nonexistent")}) {
+        const QList<QTranslator *> before = QCoreApplication::instance()->findChildren<QTranslator *>();
+        SpanishQtTexts::install(*QCoreApplication::instance(), folder);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Teclora"), QString(),
+            QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar")) << qPrintable(folder);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sí"));
+        EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+        for (QTranslator *installed : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+            if (!before.contains(installed)) {
+                QCoreApplication::removeTranslator(installed);
+                delete installed;
+            }
+        }
+    }
 }

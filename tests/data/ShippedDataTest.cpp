@@ -1,4 +1,6 @@
 #include "Cp1252.h"
+#include "GeneralItems.h"
+#include "LanguageFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,6 +129,17 @@ TEST(ShippedData, EveryLanguageHasItsHintsAndFlag)
         EXPECT_TRUE(contents(flagPath).startsWith("\xFF\xD8"))
             << qPrintable(flagPath) << " is missing or no JPEG picture";
     }
+}
+
+TEST(ShippedData, TheGeneralFileGivesEveryItemItsText)
+{
+    const QStringList items = LanguageFiles::generalItems(DataDir, 0, GeneralItems::ItemCount);
+    for (int item = 0; item < GeneralItems::ItemCount; ++item) {
+        EXPECT_FALSE(items.at(item).isEmpty()) << "item " << item << " of idiomageneral.txt is empty or missing";
+    }
+    // The sign-in captions are the window's design wording.
+    EXPECT_EQ(items.at(GeneralItems::RegisteredUser), QStringLiteral("Usuario registrado"));
+    EXPECT_EQ(items.at(GeneralItems::NewClaveCaption), QStringLiteral("Pulsa una clave fácil de recordar"));
 }
 
 // The checks above pass silently on good data; each row here proves one of them would speak up.

@@ -98,9 +98,11 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     EXPECT_TRUE(window->drillState().DrillDone);
     EXPECT_FALSE(pane->inputEnabled());
     EXPECT_TRUE(c.nextCharLabel->isHidden());
-    // Finished before the first tick: the speed is what the first tick would have shown.
+    // Finished before the first tick: the speed is what the first tick would have shown, and the
+    // accuracy this drill's own.
     EXPECT_EQ(c.echoPane->text(),
-        QStringLiteral("Ab\r\ncd ** 300(p/m) - 0 s. - 1(Err.) - 5(c.) ** - Castellano\\01 Uno\\1 - Precision\r\n"));
+        QStringLiteral(
+            "Ab\r\ncd ** 300(p/m) - 0 s. - 1(Err.) - 5(c.) ** - Castellano\\01 Uno\\1 - Precision 80 %\r\n"));
     EXPECT_EQ(c.bestSpeed->text(), QStringLiteral("300 +"));
     EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("300 M"));
 
@@ -113,7 +115,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     Typing::compose(pane, QStringLiteral("á"));
     EXPECT_TRUE(window->drillState().DrillDone);
     EXPECT_TRUE(c.echoPane->text().endsWith(QStringLiteral("\r\nñá ** 120(p/m) - 0 s. - 0(Err.) - 2(c.) ** - "
-                                                           "Castellano\\01 Uno\\2 - Precision\r\n")));
+                                                           "Castellano\\01 Uno\\2 - Precision 100 %\r\n")));
     EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("210 M"));
 }
 
@@ -167,7 +169,7 @@ TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnter)
     EXPECT_TRUE(window->drillState().DrillDone);
     EXPECT_EQ(c.echoPane->text(),
         QStringLiteral("ab\r\n ** 180(p/m) - 0 s. - 0(Err.) - 3(c.) ** - "
-                       "Castellano\\01 Uno\\1 - Precision\r\n"));
+                       "Castellano\\01 Uno\\1 - Precision 100 %\r\n"));
     // The next drill's echo starts on the new line, and abandoning it removes just that.
     advance();
     const QString before = c.echoPane->text();

@@ -16,6 +16,10 @@ public:
     {
         played.append(wavPath.section(QLatin1Char('/'), -1));
     }
+    void beep() override
+    {
+        played.append(QStringLiteral("beep"));
+    }
     QStringList played;
 };
 

@@ -1,0 +1,81 @@
+#include "WindowSequence.h"
+
+#include "MainWindow.h"
+#include "SignInWindow.h"
+#include "StartWindow.h"
+
+WindowSequence::WindowSequence(const Platform &platform, QObject *parent)
+    : QObject(parent)
+    , platform(platform)
+{
+}
+
+WindowSequence::~WindowSequence()
+{
+    delete signIn;
+    delete start_;
+}
+
+void WindowSequence::start()
+{
+    start_ = new StartWindow(platform);
+    start_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(start_, &StartWindow::signInRequested, this, &WindowSequence::openSignIn);
+    connect(start_, &StartWindow::closed, this, &WindowSequence::finished);
+    start_->Form_Load();
+    start_->show();
+    Q_EMIT frontWindowChanged(start_);
+}
+
+void WindowSequence::openSignIn()
+{
+    // However often the picture is clicked, there is one sign-in window.
+    if (signIn) {
+        signIn->raise();
+        signIn->activateWindow();
+        return;
+    }
+    signIn = new SignInWindow(platform);
+    // Closed by its frame, it is gone; the next click makes a fresh one.
+    signIn->setAttribute(Qt::WA_DeleteOnClose);
+    connect(signIn, &SignInWindow::signedIn, this, &WindowSequence::openTypingWindow);
+    connect(signIn, &QObject::destroyed, this, [this] {
+        Q_EMIT frontWindowChanged(start_);
+    });
+    signIn->Form_Load();
+    signIn->show();
+    Q_EMIT frontWindowChanged(signIn);
+}
+
+void WindowSequence::openTypingWindow(const QString &user)
+{
+    typing = std::make_unique<MainWindow>(platform, user);
+    connect(typing.get(), &MainWindow::exitRequested, this, &WindowSequence::finished);
+    typing->Form_Load();
+    typing->showMaximized();
+    Q_EMIT frontWindowChanged(typing.get());
+    // The typing window is shown first, so the program never runs out of windows on the way.
+    if (signIn) {
+        signIn->disconnect(this);
+        signIn->close();
+    }
+    if (start_) {
+        start_->disconnect(this);
+        start_->close();
+    }
+}
+
+StartWindow *WindowSequence::startWindow() const
+{
+    return start_;
+}
+
+SignInWindow *WindowSequence::signInWindow() const
+{
+    return signIn;
+}
+
+MainWindow *WindowSequence::typingWindow() const
+{
+    return typing.get();
+}

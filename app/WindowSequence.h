@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class MainWindow;
+class SignInWindow;
+class StartWindow;
+class QWidget;
+
+// The order of the program's windows: the start-up window asks for the sign-in window, the
+// sign-in window reports who signed in, and the typing window opened for that learner replaces
+// both. The windows know nothing of each other; this is where they meet.
+class WindowSequence : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowSequence(const Platform &platform, QObject *parent = nullptr);
+    ~WindowSequence() override;
+
+    // Shows the start-up window.
+    void start();
+
+    StartWindow *startWindow() const;
+    SignInWindow *signInWindow() const;
+    MainWindow *typingWindow() const;
+
+Q_SIGNALS:
+    // The window in front changed: message boxes belong to it.
+    void frontWindowChanged(QWidget *window);
+    // The learner left the program.
+    void finished();
+
+private:
+    void openSignIn();
+    void openTypingWindow(const QString &user);
+
+    Platform platform;
+    QPointer<StartWindow> start_;
+    QPointer<SignInWindow> signIn;
+    std::unique_ptr<MainWindow> typing;
+};

@@ -1,0 +1,303 @@
+#include "AppFolder.h"
+#include "DrillSequencer.h"
+#include "MainWindow.h"
+#include "RecordingPlatform.h"
+#include "RichTextPane.h"
+#include "SignInWindow.h"
+#include "StartWindow.h"
+#include "Twips.h"
+#include "Typing.h"
+#include "WindowSequence.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+
+void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void setClave(const SignInWindow::CodeButtons &buttons, const QString &digits)
+{
+    // Clicks each button until it shows its digit, as a learner does.
+    for (int index = 0; index < ClaveDigits::ButtonCount; ++index) {
+        for (int click = 0; click < 10 && buttons[index]->text() != digits.at(index); ++click) {
+            buttons[index]->click();
+        }
+    }
+}
+
+} // namespace
+
+// The program's windows in their order, over a small application folder.
+class Windows : public ::testing::Test
+{
+protected:
+    Windows()
+    {
+        folder.writeLanguageFiles(QStringLiteral("Castellano"));
+        folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sí"));
+        QImage cover(636, 334, QImage::Format_RGB32);
+        cover.fill(Qt::darkCyan);
+        folder.makeFolder(QStringLiteral("imagenes"));
+        cover.save(folder.path() + QStringLiteral("/imagenes/portada.jpg"));
+        recording.clock.date = QStringLiteral("06/12/2026");
+    }
+
+    void start()
+    {
+        windows = std::make_unique<WindowSequence>(recording.platform);
+        windows->start();
+    }
+
+    QWidget *part(const char *name) const
+    {
+        return windows->startWindow()->findChild<QWidget *>(QString::fromLatin1(name));
+    }
+
+    void clickOn(QWidget *widget, QPoint where = QPoint(2, 2)) const
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
+    }
+
+    // Opens the sign-in window from the start-up window's picture.
+    const SignInWindow::Controls &signIn()
+    {
+        start();
+        clickOn(part("picture"));
+        return windows->signInWindow()->controls();
+    }
+
+    void registerUser(const QString &name, const QString &digits)
+    {
+        const SignInWindow::Controls &c = signIn();
+        c.modeButtons[SignInWindow::NewUserMode]->click();
+        c.newNameField->setText(name);
+        setClave(c.newUserButtons, digits);
+        c.registerButton->click();
+    }
+
+    void signInAs(const QString &name, const QString &digits)
+    {
+        const SignInWindow::Controls &c = signIn();
+        c.nameField->setText(name);
+        setClave(c.loginButtons, digits);
+        c.signInButton->click();
+    }
+
+    const MainWindowControls &typing() const
+    {
+        return windows->typingWindow()->controls();
+    }
+
+    AppFolder folder;
+    RecordingPlatform recording {folder.path()};
+    std::unique_ptr<WindowSequence> windows;
+};
+
+TEST_F(Windows, TheStartWindowOpensOneSignInWindowAndSlidesItsAnimationOutOfSight)
+{
+    start();
+    StartWindow *window = windows->startWindow();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Teclora: bienvenida"));
+    EXPECT_EQ(static_cast<QLabel *>(part("title"))->text(), QStringLiteral("TECLORA 5.0"));
+    EXPECT_EQ(static_cast<QLabel *>(part("picture"))->pixmap().size(), QSize(636, 334));
+
+    // The title and the animation lie over the background but do not open anything.
+    clickOn(part("title"));
+    clickOn(part("slide"));
+    EXPECT_EQ(windows->signInWindow(), nullptr);
+    clickOn(part("picture"));
+    SignInWindow *signIn = windows->signInWindow();
+    ASSERT_NE(signIn, nullptr);
+    clickOn(part("picture"));
+    clickOn(window, QPoint(window->width() - 1, window->height() / 2));
+    EXPECT_EQ(windows->signInWindow(), signIn);
+    const QWidgetList windowsOnScreen = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(windowsOnScreen.cbegin(), windowsOnScreen.cend(),
+                  [](QWidget *shown) {
+                      return qobject_cast<SignInWindow *>(shown) != nullptr;
+                  }),
+        1);
+
+    const double dpi = window->logicalDpiX();
+    window->Timer1_Timer();
+    EXPECT_EQ(part("slide")->pos(), Twips::toPixels(QPointF(30, 150), dpi));
+    for (int tick = 0; tick < 400; ++tick) {
+        window->Timer1_Timer();
+    }
+    const int end = window->frameGeometry().width() * 1440 / dpi + 400;
+    const int lastLeft = (end - 1) / 30 * 30;
+    EXPECT_EQ(part("slide")->pos(), Twips::toPixels(QPointF(lastLeft, 150), dpi));
+    EXPECT_GT(part("slide")->x(), window->width());
+
+    QSignalSpy finished(windows.get(), &WindowSequence::finished);
+    window->close();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(Windows, TheSignInWindowShowsItsModesCaptionsUsersAndCodeButtons)
+{
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
+    folder.write(QStringLiteral("Usuarios/Luis"), QStringLiteral("Luis\n"));
+    const SignInWindow::Controls &c = signIn();
+    SignInWindow *window = windows->signInWindow();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Teclora: usuario"));
+    EXPECT_EQ(c.modeButtons[0]->text(), QStringLiteral("a"));
+    EXPECT_EQ(c.registeredFrame->title(), QStringLiteral("a"));
+    EXPECT_EQ(c.newUserFrame->title(), QStringLiteral("b"));
+    EXPECT_EQ(c.newClaveCaption->text(), QStringLiteral("h"));
+    EXPECT_EQ(c.signInButton->text(), QStringLiteral("f"));
+
+    EXPECT_EQ(c.newUserFrame->geometry().top(), c.registeredFrame->geometry().top());
+    EXPECT_EQ(c.newUserFrame->height(), c.registeredFrame->height());
+    EXPECT_TRUE(c.registeredFrame->isVisible());
+    EXPECT_FALSE(c.newUserFrame->isVisible());
+    EXPECT_TRUE(c.modeButtons[0]->isChecked());
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(192, 255, 192));
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    EXPECT_FALSE(c.registeredFrame->isVisible());
+    EXPECT_TRUE(c.newUserFrame->isVisible());
+    EXPECT_TRUE(c.modeButtons[1]->isChecked());
+    EXPECT_FALSE(c.modeButtons[0]->isChecked());
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(255, 192, 192));
+
+    ASSERT_EQ(c.userList->count(), 2);
+    c.userList->setCurrentRow(1);
+    window->File1_Click();
+    EXPECT_EQ(c.nameField->text(), QStringLiteral("Luis"));
+
+    EXPECT_EQ(c.loginButtons[0]->text() + c.loginButtons[3]->text(), QStringLiteral("10"));
+    c.loginButtons[0]->click();
+    EXPECT_EQ(c.loginButtons[0]->text(), QStringLiteral("1"));
+    c.loginButtons[3]->click();
+    EXPECT_EQ(c.loginButtons[3]->text(), QStringLiteral("1"));
+    EXPECT_FALSE(c.userList->accessibleName().isEmpty());
+    EXPECT_FALSE(c.nameField->accessibleName().isEmpty());
+    EXPECT_FALSE(c.newNameField->accessibleName().isEmpty());
+    // A code button is read out by its digit, and says what it is for.
+    EXPECT_TRUE(c.loginButtons[3]->accessibleName().isEmpty());
+    EXPECT_FALSE(c.loginButtons[3]->accessibleDescription().isEmpty());
+}
+
+TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
+{
+    registerUser(QStringLiteral("Luis"), QStringLiteral("2705"));
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Luisclave")), QByteArray("2705"));
+    EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Luis")), QByteArray("Luis - historial\r\n"));
+    ASSERT_NE(windows->typingWindow(), nullptr);
+    EXPECT_EQ(windows->typingWindow()->windowTitle(), QStringLiteral("Teclora    *** Luis ***"));
+    EXPECT_EQ(typing().echoPane->text(), QStringLiteral("Luis - historial\r\n\r\n06/12/2026\r\n"));
+    deleteClosedWindows();
+    EXPECT_EQ(windows->signInWindow(), nullptr);
+    EXPECT_EQ(windows->startWindow(), nullptr);
+
+    // Two drills, the first with a wrong key: each result line carries its own accuracy even
+    // though the ticker never ran.
+    typing().startButton->click();
+    Typing::type(typing().exercisePane, QStringLiteral("xsí"));
+    windows->typingWindow()->drillSequencer().AdvanceExercise();
+    Typing::type(typing().exercisePane, QStringLiteral("sí"));
+    const QString history = typing().echoPane->text();
+    EXPECT_TRUE(history.contains(QStringLiteral("(c.) ** - Castellano\\A\\1 - Precision 50 %\r\nsí")));
+    EXPECT_TRUE(history.endsWith(QStringLiteral("(c.) ** - Castellano\\A\\1 - Precision 100 %\r\n")));
+    QSignalSpy finished(windows.get(), &WindowSequence::finished);
+    typing().exitButton->click();
+    EXPECT_EQ(finished.count(), 1);
+
+    recording.clock.date = QStringLiteral("07/12/2026");
+    signInAs(QStringLiteral("luis"), QStringLiteral("2705"));
+    ASSERT_NE(windows->typingWindow(), nullptr);
+    EXPECT_EQ(typing().echoPane->text(), history + QStringLiteral("\r\n07/12/2026\r\n"));
+    // The colours and bold of the echoes came back with the text.
+    const QTextDocument *echo = typing().echoPane->document();
+    QTextCursor firstEcho(echo->find(QStringLiteral("sí"), echo->find(QStringLiteral("06/12/2026"))));
+    firstEcho.setPosition(firstEcho.selectionStart() + 1);
+    EXPECT_EQ(firstEcho.charFormat().foreground().color(), QColor(255, 0, 255));
+    EXPECT_EQ(firstEcho.charFormat().fontWeight(), QFont::Bold);
+    typing().exitButton->click();
+    EXPECT_EQ(
+        QDir(folder.path() + QStringLiteral("/Usuarios")).entryList(QDir::Files), QStringList {QStringLiteral("Luis")});
+    EXPECT_TRUE(folder.read(QStringLiteral("Usuarios/Luis")).startsWith("{\\rtf1"));
+}
+
+TEST_F(Windows, RefusedAttemptsSayWhyAndWriteNothing)
+{
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
+    folder.write(QStringLiteral("Claves/Anaclave"), QStringLiteral("1234"));
+    const SignInWindow::Controls &c = signIn();
+    c.nameField->setText(QStringLiteral("Ana"));
+    c.signInButton->click();
+    c.nameField->setText(QStringLiteral("Eva"));
+    c.signInButton->click();
+    c.nameField->clear();
+    c.signInButton->click();
+    EXPECT_EQ(
+        recording.dialogs.messages, (QStringList {QStringLiteral("i"), QStringLiteral("j"), QStringLiteral("j")}));
+
+    recording.dialogs.messages.clear();
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    c.newNameField->setText(QStringLiteral("ANA"));
+    c.registerButton->click();
+    c.newNameField->setText(QStringLiteral("   "));
+    c.registerButton->click();
+    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("beep")});
+    c.newNameField->setText(QStringLiteral("../Ana"));
+    c.registerButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 3);
+    EXPECT_EQ(recording.dialogs.messages.mid(0, 2), (QStringList {QStringLiteral("k"), QStringLiteral("l")}));
+    EXPECT_TRUE(recording.dialogs.messages.at(2).startsWith(QStringLiteral("Ese nombre")));
+
+    EXPECT_EQ(windows->typingWindow(), nullptr);
+    EXPECT_EQ(
+        QDir(folder.path() + QStringLiteral("/Usuarios")).entryList(QDir::Files), QStringList {QStringLiteral("Ana")});
+    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Claves")).entryList(QDir::Files),
+        QStringList {QStringLiteral("Anaclave")});
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Anaclave")), QByteArray("1234"));
+}
+
+TEST_F(Windows, AnUnregisteredLearnerLeavesNoFilesAndIsStillAskedOnLeaving)
+{
+    const SignInWindow::Controls &c = signIn();
+    c.modeButtons[SignInWindow::UnregisteredMode]->click();
+    ASSERT_NE(windows->typingWindow(), nullptr);
+    EXPECT_EQ(windows->typingWindow()->windowTitle(), QStringLiteral("Teclora"));
+    EXPECT_TRUE(typing().echoPane->text().isEmpty());
+    typing().exitButton->click();
+    EXPECT_EQ(recording.dialogs.questions, QStringList {QStringLiteral("Salir?")});
+    EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Usuarios")).exists());
+    EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Claves")).exists());
+}
+
+TEST_F(Windows, ClosingTheSignInWindowLeavesTheStartWindowForAFreshOne)
+{
+    signIn();
+    QPointer<SignInWindow> first = windows->signInWindow();
+    first->close();
+    deleteClosedWindows();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(windows->signInWindow(), nullptr);
+    EXPECT_TRUE(windows->startWindow()->isVisible());
+
+    folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva\n"));
+    clickOn(part("picture"));
+    ASSERT_NE(windows->signInWindow(), nullptr);
+    EXPECT_EQ(windows->signInWindow()->controls().userList->count(), 1);
+}

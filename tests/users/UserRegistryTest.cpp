@@ -1,0 +1,106 @@
+#include "UserRegistry.h"
+#include "ClaveDigits.h"
+#include "Cp1252.h"
+#include "GeneralItems.h"
+
+#include "AppFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using Registration = UserRegistry::Registration;
+using SignIn = UserRegistry::SignIn;
+
+QStringList captionsAfterClicks(int index, int clicks)
+{
+    int counter = 0;
+    QStringList captions;
+    for (int click = 0; click < clicks; ++click) {
+        captions.append(ClaveDigits::step(index, counter));
+    }
+    return captions;
+}
+
+} // namespace
+
+TEST(ClaveDigits, TheFirstButtonNeverShowsZeroAndTheOthersWrapThroughIt)
+{
+    EXPECT_EQ(captionsAfterClicks(0, 11).join(QString()), QStringLiteral("12345678912"));
+    for (int index = 1; index < ClaveDigits::ButtonCount; ++index) {
+        EXPECT_EQ(captionsAfterClicks(index, 12).join(QString()), QStringLiteral("123456789012")) << index;
+    }
+}
+
+TEST(UserRegistry, RefusesNamesThatCannotBeFileNames)
+{
+    for (const QString &safe : {QStringLiteral("Luis"), QStringLiteral("María José"), QStringLiteral("Ñandú 2"),
+             QStringLiteral("a.b"), QString(UserRegistry::MaxNameLength, QLatin1Char('x'))}) {
+        EXPECT_TRUE(UserRegistry::isSafeName(safe)) << qPrintable(safe);
+    }
+    for (const QString &unsafe : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral(".oculto"),
+             QStringLiteral("../Luis"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("a:b"),
+             QStringLiteral("a<b"), QStringLiteral("a>b"), QStringLiteral("a\"b"), QStringLiteral("a|b"),
+             QStringLiteral("a?b"), QStringLiteral("a*b"), QStringLiteral("tab\tb"), QStringLiteral("line\nb"),
+             QStringLiteral("Ω"), QString(UserRegistry::MaxNameLength + 1, QLatin1Char('x'))}) {
+        EXPECT_FALSE(UserRegistry::isSafeName(unsafe)) << qPrintable(unsafe);
+    }
+}
+
+// The refusals and the two files of a plain registration are driven through the sign-in window
+// in the scenario tests; these are the cases around the files.
+TEST(UserRegistry, RegistersIntoMissingFoldersAndOverALeftoverClave)
+{
+    AppFolder folder;
+    const UserRegistry registry(folder.path());
+    EXPECT_TRUE(registry.users().isEmpty());
+    EXPECT_EQ(registry.registerUser(QStringLiteral("Begoña"), QStringLiteral("2000"), QStringLiteral(" - h")),
+        Registration::Registered);
+    EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Begoña")), Cp1252::encode(QStringLiteral("Begoña - h\r\n")));
+
+    // A clave left without its learner is replaced by the new learner's, in the file as stored.
+    folder.write(QStringLiteral("Claves/EVAclave"), QStringLiteral("5555"));
+    EXPECT_EQ(
+        registry.registerUser(QStringLiteral("Eva"), QStringLiteral("1000"), QString()), Registration::Registered);
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/EVAclave")), QByteArray("1000"));
+    EXPECT_EQ(registry.signIn(QStringLiteral("eva"), QStringLiteral("1000")), SignIn::Accepted);
+}
+
+TEST(UserRegistry, SignsInOnlyWithTheStoredClave)
+{
+    AppFolder folder;
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
+    folder.write(QStringLiteral("Claves/Anaclave"), QStringLiteral("1000\n"));
+    folder.write(QStringLiteral("Usuarios/Sin"), QStringLiteral("Sin\n"));
+    folder.makeFolder(QStringLiteral("Claves/Rotoclave"));
+    folder.write(QStringLiteral("Usuarios/Roto"), QStringLiteral("Roto\n"));
+    folder.write(QStringLiteral("Usuarios/.oculto"), QString());
+    // A save cut short leaves its unfinished copy beside the history.
+    folder.write(QStringLiteral("Usuarios/Ana.x9QbZ2"), QString());
+    folder.write(QStringLiteral("Usuarios/Eva.x9QbZ2"), QString());
+    const UserRegistry registry(folder.path());
+
+    EXPECT_EQ(registry.users(),
+        (QStringList {
+            QStringLiteral("Ana"), QStringLiteral("Eva.x9QbZ2"), QStringLiteral("Roto"), QStringLiteral("Sin")}));
+    EXPECT_EQ(registry.signIn(QStringLiteral("aNA"), QStringLiteral("1000")), SignIn::Accepted);
+    // Without a readable clave file nobody gets in.
+    EXPECT_EQ(registry.signIn(QStringLiteral("Sin"), QStringLiteral("1000")), SignIn::WrongClave);
+    EXPECT_EQ(registry.signIn(QStringLiteral("Roto"), QStringLiteral("1000")), SignIn::WrongClave);
+    for (const QString &unknown :
+        {QString(), QStringLiteral("Eva"), QStringLiteral("../Usuarios/Ana"), QStringLiteral(".oculto")}) {
+        EXPECT_EQ(registry.signIn(unknown, QStringLiteral("1000")), SignIn::UnknownUser) << qPrintable(unknown);
+    }
+}
+
+TEST(GeneralItems, TheUnsafeNameMessageHasAWordingEvenInAnOlderFile)
+{
+    QStringList items(GeneralItems::UnsafeName);
+    EXPECT_TRUE(GeneralItems::text(items, GeneralItems::UnsafeName).startsWith(QStringLiteral("Ese nombre")));
+    EXPECT_TRUE(GeneralItems::text(items, GeneralItems::WrongClave).isEmpty());
+    items.append(QStringLiteral("Nombre no válido"));
+    EXPECT_EQ(GeneralItems::text(items, GeneralItems::UnsafeName), QStringLiteral("Nombre no válido"));
+}

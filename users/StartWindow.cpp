@@ -1,0 +1,105 @@
+#include "StartWindow.h"
+
+#include "AnimatedPicture.h"
+#include "ScreenCentre.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace
+{
+
+// The window's design, in twips.
+constexpr double ClientWidth = 9555;
+constexpr double ClientHeight = 6105;
+constexpr int SlideStep = 30;
+constexpr int SlideTop = 150;
+// The animation stops this far past the window's right edge, out of sight.
+constexpr int SlideEndMargin = 400;
+constexpr int SlideInterval = 200;
+
+} // namespace
+
+StartWindow::StartWindow(const Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , platform(platform)
+    , title(new QLabel(QStringLiteral("TECLORA 5.0"), this))
+    , picture(new QLabel(this))
+    , slide(new AnimatedPicture(this))
+{
+    setWindowTitle(QStringLiteral("Teclora: bienvenida"));
+    setFixedSize(Twips::toPixels(QSizeF(ClientWidth, ClientHeight), logicalDpiX()));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    // Named, so that tests and scripts find the three parts.
+    title->setObjectName(QStringLiteral("title"));
+    picture->setObjectName(QStringLiteral("picture"));
+    slide->setObjectName(QStringLiteral("slide"));
+    title->setGeometry(twipsToPixels(4440, 120, 5895, 1095));
+    title->setFont(QFont(QStringLiteral("Arial"), 36, QFont::Bold));
+    QPalette blue = title->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    title->setPalette(blue);
+
+    picture->setGeometry(twipsToPixels(0, 1080, 9540, 5010));
+    picture->setScaledContents(true);
+    picture->setAccessibleName(QStringLiteral("portada: pulsa para entrar"));
+    picture->setToolTip(QStringLiteral("Pulsa para entrar"));
+    picture->setCursor(Qt::PointingHandCursor);
+
+    slide->setGeometry(twipsToPixels(0, 120, 2175, 855));
+    Timer1.setInterval(SlideInterval);
+    connect(&Timer1, &QTimer::timeout, this, &StartWindow::Timer1_Timer);
+}
+
+QRect StartWindow::twipsToPixels(double left, double top, double width, double height) const
+{
+    return Twips::toPixels(QRectF(left, top, width, height), logicalDpiX());
+}
+
+void StartWindow::Form_Load()
+{
+    centreOnScreen(*this);
+    picture->setPixmap(QPixmap(platform.path(QStringLiteral("imagenes/portada.jpg"))));
+    slide->play(platform.path(QStringLiteral("gifs/feli2.gif")));
+    Timer1.start();
+}
+
+void StartWindow::Timer1_Timer()
+{
+    SlideLeft += SlideStep;
+    const double outerWidth = Twips::fromPixels(frameGeometry().size(), logicalDpiX()).width();
+    if (outerWidth + SlideEndMargin > SlideLeft) {
+        slide->move(Twips::toPixels(QPointF(SlideLeft, SlideTop), logicalDpiX()));
+    }
+}
+
+void StartWindow::mousePressEvent(QMouseEvent *event)
+{
+    // Taking the press makes the release come here too, wherever it is.
+    event->accept();
+}
+
+void StartWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint where = event->position().toPoint();
+    // The title and the animation lie over the background, but clicking them does nothing.
+    if (!rect().contains(where) || title->geometry().contains(where) || slide->geometry().contains(where)) {
+        return;
+    }
+    Q_EMIT signInRequested();
+}
+
+void StartWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class AnimatedPicture;
+class QLabel;
+
+// The first window: the title, the cover picture and a small animation that slides once across
+// the top. A click on the picture or the free background asks for the sign-in window.
+class StartWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StartWindow(const Platform &platform, QWidget *parent = nullptr);
+
+    // Centres the window and starts the animation.
+    void Form_Load();
+    void Timer1_Timer();
+
+    // Where the animation has slid to, in twips.
+    int SlideLeft = 0;
+
+Q_SIGNALS:
+    void signInRequested();
+    // The learner closed the window: the program ends.
+    void closed();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QRect twipsToPixels(double left, double top, double width, double height) const;
+
+    Platform platform;
+    // The product title; clicking it does nothing.
+    QLabel *title;
+    // The cover picture; clicking it asks for the sign-in window.
+    QLabel *picture;
+    // The animation that slides to the right; clicking it does nothing.
+    AnimatedPicture *slide;
+    QTimer Timer1;
+};
