@@ -10,9 +10,9 @@ class QTextDocument;
 namespace Rtf
 {
 
-// The largest file read as a history. A drill's echo and result line take some 4 bytes of RTF
-// for every key typed, so this holds thousands of hours of practice, and it still loads in
-// seconds; past it a damaged or foreign file would hold the program for minutes.
+// The largest file read as a history. A drill's echo and result line take 3 to 4 bytes of RTF
+// for every key typed, so this holds hundreds of hours of practice, and it still loads in a few
+// seconds; past it a damaged or foreign file could hold the program for minutes.
 constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 
 // One RTF document: a font table naming Arial, a colour table, and for every run of text its
