@@ -168,6 +168,10 @@ void RtfReader::openGroup()
 void RtfReader::closeGroup()
 {
     fallbackToSkip = 0;
+    // Input that does not open with a brace has nothing to close.
+    if (depth == 0) {
+        return;
+    }
     if (--groups.back().depth == 0) {
         groups.pop_back();
     }
