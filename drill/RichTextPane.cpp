@@ -269,7 +269,7 @@ void RichTextPane::replaceSelection(const QString &text)
 bool RichTextPane::loadFile(const QString &path)
 {
     bool ok = false;
-    const QByteArray content = SafeFile::read(path, &ok);
+    const QByteArray content = SafeFile::read(path, &ok, Rtf::MaxFileSize);
     if (!ok) {
         return false;
     }

@@ -45,7 +45,8 @@ public:
     // Replaces the selection (or inserts at the caret); CR LF, CR or LF each become a line break.
     void replaceSelection(const QString &text);
 
-    // Replaces the content by the RTF (or plain text) file; false when it cannot be read.
+    // Replaces the content by the RTF (or plain text) file; false, leaving the content as it was,
+    // when it cannot be read or is larger than Rtf::MaxFileSize.
     bool loadFile(const QString &path);
     // Writes the whole content as one RTF document; false when it could not be saved whole.
     bool saveFile(const QString &path) const;

@@ -10,6 +10,11 @@ class QTextDocument;
 namespace Rtf
 {
 
+// The largest file read as a history. A drill's echo and result line take 3 to 4 bytes of RTF
+// for every key typed, so this holds hundreds of hours of practice, and it still loads in a few
+// seconds; past it a damaged or foreign file could hold the program for minutes.
+constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
+
 // One RTF document: a font table naming Arial, a colour table, and for every run of text its
 // \cf colour, \b emphasis and \fs size, \par for each line break and \'hh for bytes past ASCII
 // (a character outside Windows-1252 is written as \uN with a '?' fallback).

@@ -10,9 +10,6 @@
 namespace
 {
 
-// Group nesting past this depth is still counted, so braces keep matching, but no longer gets its
-// own state: a hostile file cannot make us allocate without bound.
-constexpr std::size_t MaxGroupDepth = 256;
 // Parameters saturate well inside int's range, so no arithmetic on them can overflow.
 constexpr qint64 MaxParameter = 999'999'999;
 // The biggest size word processors offer, 1638 pt.
@@ -131,31 +128,55 @@ void RtfReader::parse()
     flushRun();
 }
 
-RtfReader::Group &RtfReader::group()
+const RtfReader::Group &RtfReader::group() const
 {
-    return groups.back();
+    return groups.back().group;
+}
+
+RtfReader::Group &RtfReader::changeGroup()
+{
+    if (groups.back().depth > 1) {
+        --groups.back().depth;
+        groups.push_back(GroupRun {group(), 1});
+    }
+    return groups.back().group;
+}
+
+// Setting what a group has already leaves it sharing its state, so files that repeat their
+// formatting in every group stay cheap.
+void RtfReader::setStyle(const RtfStyle &style)
+{
+    if (style != group().style) {
+        changeGroup().style = style;
+    }
+}
+
+void RtfReader::setDestination(Destination destination)
+{
+    if (destination != group().destination) {
+        changeGroup().destination = destination;
+    }
 }
 
 void RtfReader::openGroup()
 {
     fallbackToSkip = 0;
-    if (groups.size() > MaxGroupDepth) {
-        ++groupsBeyondLimit;
-    } else {
-        groups.push_back(groups.back());
-    }
+    ++groups.back().depth;
+    ++depth;
 }
 
 void RtfReader::closeGroup()
 {
     fallbackToSkip = 0;
-    if (groupsBeyondLimit > 0) {
-        --groupsBeyondLimit;
+    // Input that does not open with a brace has nothing to close.
+    if (depth == 0) {
         return;
     }
-    groups.pop_back();
+    if (--groups.back().depth == 0) {
+        groups.pop_back();
+    }
     // What follows the document's closing brace is padding or junk, never text.
-    finished = groups.size() == 1;
+    finished = --depth == 0;
 }
 
 // Every text byte, control symbol and control word counts as one character of a fallback.
@@ -197,7 +218,7 @@ void RtfReader::readControlSymbol(char symbol)
     }
     switch (symbol) {
     case '*':
-        group().destination = Destination::Skipped;
+        setDestination(Destination::Skipped);
         break;
     case '\\':
     case '{':
@@ -270,7 +291,7 @@ void RtfReader::readControlWord()
 
 void RtfReader::applyControlWord(std::string_view word, bool hasParameter, int parameter)
 {
-    RtfStyle &style = group().style;
+    RtfStyle style = group().style;
     if (word == "par" || word == "line") {
         addLineBreak();
     } else if (word == "tab") {
@@ -282,22 +303,27 @@ void RtfReader::applyControlWord(std::string_view word, bool hasParameter, int p
         }
         fallbackToSkip = group().fallbackLength;
     } else if (word == "uc") {
-        group().fallbackLength = std::clamp(parameter, 0, 16);
+        if (const int length = std::clamp(parameter, 0, 16); length != group().fallbackLength) {
+            changeGroup().fallbackLength = length;
+        }
     } else if (word == "cf") {
         const bool known = parameter >= 0 && static_cast<std::size_t>(parameter) < colourTable.size();
         style.colour = known ? colourTable[static_cast<std::size_t>(parameter)] : qRgb(0, 0, 0);
+        setStyle(style);
     } else if (word == "b") {
         style.bold = !hasParameter || parameter != 0;
+        setStyle(style);
     } else if (word == "fs") {
         style.halfPoints = parameter > 0 ? std::min(parameter, MaxHalfPoints) : RtfStyle {}.halfPoints;
+        setStyle(style);
     } else if (word == "plain") {
-        style = RtfStyle {};
+        setStyle(RtfStyle {});
     } else if (word == "colortbl") {
-        group().destination = Destination::ColourTable;
+        setDestination(Destination::ColourTable);
     } else if (word == "red" || word == "green" || word == "blue") {
         setColourComponent(word, std::clamp(parameter, 0, 255));
     } else if (isSkippedDestination(word)) {
-        group().destination = Destination::Skipped;
+        setDestination(Destination::Skipped);
     } else if (const QChar symbol = namedCharacter(word); !symbol.isNull()) {
         addCharacter(symbol);
     }
@@ -325,8 +351,19 @@ void RtfReader::endColourEntry()
 
 void RtfReader::addCharacter(QChar character)
 {
+    // A CR or LF given as \'0d or \u10 is a line break of its own: left in the run, CR LF would
+    // merge into one break.
+    if (character == u'\r' || character == u'\n') {
+        addLineBreak();
+        return;
+    }
     if (group().destination != Destination::Text) {
         return;
+    }
+    // The document takes these two noncharacters for the start and end of a frame and would break
+    // the line there.
+    if (character == u'\uFDD0' || character == u'\uFDD1') {
+        character = QChar::ReplacementCharacter;
     }
     if (!run.isEmpty() && group().style != runStyle) {
         flushRun();

@@ -33,12 +33,24 @@ private:
         RtfStyle style;
         int fallbackLength = 1; // \uc: characters after \uN that stand in for readers without Unicode
         Destination destination = Destination::Text;
+
+        bool operator==(const Group &) const = default;
+    };
+    // Nested groups that change nothing share one entry: "{{{{" costs a count, not four copies,
+    // so any depth keeps its own state in memory that grows only with the changes made.
+    struct GroupRun {
+        Group group;
+        qint64 depth;
     };
 
     RtfReader(QByteArrayView rtf, QTextCursor &cursor);
     void parse();
 
-    Group &group();
+    const Group &group() const;
+    // The innermost group's state, made its own first when enclosing groups share it.
+    Group &changeGroup();
+    void setStyle(const RtfStyle &style);
+    void setDestination(Destination destination);
     void openGroup();
     void closeGroup();
     bool skipsAsFallback();
@@ -58,10 +70,10 @@ private:
     QByteArrayView input;
     qsizetype position = 0;
     bool finished = false;
-    // The first entry stands for what lies outside the document's group; it is never popped, as
-    // the document ends when its group closes.
-    std::vector<Group> groups {Group {}};
-    int groupsBeyondLimit = 0;
+    // The first run's first level stands for what lies outside the document's group; it is never
+    // closed, as the document ends when its group closes.
+    std::vector<GroupRun> groups {GroupRun {Group {}, 1}};
+    qint64 depth = 0;
     int fallbackToSkip = 0;
     std::vector<QRgb> colourTable;
     QRgb pendingColour = qRgb(0, 0, 0);

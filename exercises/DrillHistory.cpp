@@ -8,6 +8,7 @@
 #include "InterfaceTexts.h"
 #include "ResultLine.h"
 #include "RichTextPane.h"
+#include "SafeFile.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -77,9 +78,11 @@ void DrillHistory::DiscardEcho()
 void DrillHistory::LoadUserHistory(const QString &today)
 {
     RichTextPane &echo = *widgets.echoPane;
-    // A missing or unreadable history starts an empty one; the file is only replaced on saving.
+    // A missing or unreadable history starts an empty one. One that is there but unreadable (too
+    // large, a folder, a FIFO, a link out of the folder) stays as it is.
     if (!echo.loadFile(historyFile)) {
         echo.setText(QString());
+        unreadHistoryKept = SafeFile::isTaken(historyFile);
     }
     echo.setSelStart(echo.length());
     echo.replaceSelection(QStringLiteral("\n") + today + QStringLiteral("\n"));
@@ -89,7 +92,7 @@ void DrillHistory::LoadUserHistory(const QString &today)
 
 bool DrillHistory::saveHistory()
 {
-    if (historyFile.isEmpty() || widgets.echoPane->saveFile(historyFile)) {
+    if (historyFile.isEmpty() || (!unreadHistoryKept && widgets.echoPane->saveFile(historyFile))) {
         return true;
     }
     dialogs.inform(texts.UiTexts.value(InterfaceTexts::SaveFailed));

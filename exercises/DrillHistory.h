@@ -43,7 +43,7 @@ public:
     void DiscardEcho();
     void LoadUserHistory(const QString &today);
     // Saves the history (if there is a learner); false, after telling the learner, when it
-    // could not be saved.
+    // could not be saved, or must not be, as the file it would replace could not be loaded.
     bool saveHistory();
     void SaveAndExit();
 
@@ -66,4 +66,7 @@ private:
     QTimer &statisticsTimer;
     Dialogs &dialogs;
     QString historyFile;
+    // The learner's history is there but could not be loaded: saving this run's shorter history
+    // over it would lose it.
+    bool unreadHistoryKept = false;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Teclora needs to build, test and run; installs nothing when
-# they are all there already.
+# Installs the Debian 12 packages Teclora needs to build, test and run, and any further packages
+# named as arguments (scripts/fuzz.sh adds clang); installs nothing when they are all there already.
 set -euo pipefail
 packages=(
     cmake ninja-build g++
@@ -8,6 +8,7 @@ packages=(
     qt6-wayland weston
     libgtest-dev libbenchmark-dev clang-format
     fonts-liberation fonts-dejavu-core
+    "$@"
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(Cp1252, EveryByteSurvivesARoundTrip)
 {
@@ -118,4 +121,43 @@ TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
             }
         }
     }
+}
+
+TEST(SafeFile, FollowsLinksOnlyWithinTheirFolderAndNeverOpensAFifo)
+{
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    root.mkdir(QStringLiteral("Usuarios"));
+    const auto path = [&](const char *relative) {
+        return root.filePath(QString::fromLatin1(relative));
+    };
+    ASSERT_TRUE(SafeFile::write(path("Usuarios/Ana.rtf"), "ana"));
+    ASSERT_TRUE(SafeFile::write(path("outside"), "outside"));
+    QFile::link(QStringLiteral("Ana.rtf"), path("Usuarios/Ana"));
+    QFile::link(path("outside"), path("Usuarios/Eva"));
+    QFile::link(QStringLiteral("../outside"), path("Usuarios/Luz"));
+    QFile::link(QStringLiteral("nowhere"), path("Usuarios/Sol"));
+    ::mkfifo(QFile::encodeName(path("Usuarios/Fifo")).constData(), 0644);
+    SafeFile::write(path("Usuarios/empty"), QByteArray());
+
+    bool ok = false;
+    // A link within the folder reads and writes its target.
+    EXPECT_EQ(SafeFile::read(path("Usuarios/Ana"), &ok), QByteArray("ana"));
+    EXPECT_TRUE(SafeFile::write(path("Usuarios/Ana"), "new"));
+    EXPECT_EQ(SafeFile::read(path("Usuarios/Ana.rtf")), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(path("Usuarios/Ana")).isSymLink());
+    // Links out of the folder or to nowhere, and a FIFO, are neither read nor written.
+    for (const char *refused : {"Usuarios/Eva", "Usuarios/Luz", "Usuarios/Sol", "Usuarios/Fifo"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_TRUE(SafeFile::read(path(refused), &ok).isEmpty());
+        EXPECT_FALSE(ok);
+        EXPECT_FALSE(SafeFile::write(path(refused), "x"));
+        EXPECT_TRUE(SafeFile::isTaken(path(refused)));
+    }
+    EXPECT_EQ(SafeFile::read(path("outside")), QByteArray("outside"));
+    EXPECT_FALSE(QFile::exists(path("Usuarios/nowhere")));
+    // An empty file is read, and what is not there is not taken.
+    EXPECT_TRUE(SafeFile::read(path("Usuarios/empty"), &ok).isEmpty());
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(SafeFile::isTaken(path("Usuarios/Nadie")));
 }

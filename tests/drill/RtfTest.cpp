@@ -150,4 +150,24 @@ TEST(RtfTest, keepsTheReadableTextOfMalformedInput)
     EXPECT_FALSE(load(junk)->toPlainText().isEmpty());
 }
 
+TEST(RtfTest, deepGroupsLineEndEscapesAndFrameNoncharactersReadAsTheySay)
+{
+    const QByteArray open(300, '{');
+    const QByteArray close(300, '}');
+    const std::pair<QByteArray, std::string> cases[] = {
+        // Every group keeps its own state however deep it lies.
+        {"{\\rtf1 " + open + "{\\*\\foo hidden}shown{\\b bold}plain" + close + " end}",
+            "{000000 12}shown{000000 b 12}bold{000000 12}plain end"},
+        {"{\\rtf1 " + open + "\\b{\\b0 a{\\b b}c}d" + close + "e}",
+            "{000000 12}a{000000 b 12}b{000000 12}c{000000 b 12}d{000000 12}e"},
+        // A CR or LF escape is a line break of its own, also beside \\par or another escape.
+        {"{\\rtf1 a\\'0d\\par b\\'0d\\'0a c\\u13?\\u10?d\\'0a}", "{000000 12}a\n\nb\n\n c\n\nd\n"},
+        // U+FDD0 and U+FDD1 are no line breaks.
+        {"{\\rtf1 a\\u-560?b\\u64977?c}", "{000000 12}a\uFFFDb\uFFFDc"},
+    };
+    for (const auto &[rtf, expected] : cases) {
+        EXPECT_EQ(describe(*load(rtf)), expected) << rtf.right(60).toStdString();
+    }
+}
+
 } // namespace
