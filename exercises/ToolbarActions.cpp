@@ -1,26 +1,33 @@
 #include "ToolbarActions.h"
 
 #include "CatalogueState.h"
+#include "Dialogs.h"
+#include "InterfaceTexts.h"
 #include "Launcher.h"
 #include "RichTextPane.h"
 
-ToolbarActions::ToolbarActions(CatalogueState &catalogue, RichTextPane *exercisePane, RichTextPane *echoPane,
-    QWidget *window, Launcher &launcher, const QString &appDir, QObject *parent)
+ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
+    RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &reportFile,
+    QObject *parent)
     : QObject(parent)
     , catalogue(catalogue)
+    , texts(texts)
     , exercisePane(exercisePane)
     , echoPane(echoPane)
     , window(window)
     , launcher(launcher)
-    , appDir(appDir)
+    , dialogs(dialogs)
+    , reportFile(reportFile)
 {
 }
 
 void ToolbarActions::ExportReport()
 {
-    const QString report = appDir + QStringLiteral("/actual.rtf");
-    echoPane->saveFile(report);
-    launcher.open(report);
+    if (!echoPane->saveFile(reportFile)) {
+        dialogs.inform(texts.UiTexts.value(InterfaceTexts::SaveFailed));
+        return;
+    }
+    launcher.open(reportFile);
 }
 
 void ToolbarActions::ToggleHistoryPane()

@@ -2,10 +2,12 @@
 
 #include <QObject>
 
+class Dialogs;
 class Launcher;
 class QWidget;
 class RichTextPane;
 struct CatalogueState;
+struct InterfaceTexts;
 
 // The tool-bar buttons that act on the two panes and on the window.
 class ToolbarActions : public QObject
@@ -13,11 +15,14 @@ class ToolbarActions : public QObject
     Q_OBJECT
 
 public:
-    ToolbarActions(CatalogueState &catalogue, RichTextPane *exercisePane, RichTextPane *echoPane, QWidget *window,
-        Launcher &launcher, const QString &appDir, QObject *parent = nullptr);
+    // reportFile is actual.rtf in the learners' home.
+    ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
+        RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &reportFile,
+        QObject *parent = nullptr);
 
-    // Saves the history pane as actual.rtf and opens it in the desktop's editor; a failure of
-    // either is silent.
+    // Saves the history pane as the report and opens it in the desktop's editor. A report that
+    // cannot be saved is said so, instead of opening an older one as if it were new; an editor
+    // that cannot be started is silent.
     void ExportReport();
     void ToggleHistoryPane();
     // 36, 38, 40, then 10, 12 ... 40 and round again.
@@ -26,9 +31,11 @@ public:
 
 private:
     CatalogueState &catalogue;
+    const InterfaceTexts &texts;
     RichTextPane *exercisePane;
     RichTextPane *echoPane;
     QWidget *window;
     Launcher &launcher;
-    QString appDir;
+    Dialogs &dialogs;
+    QString reportFile;
 };
