@@ -73,10 +73,10 @@ bool AppHomes::prepareUserDir() const
 
 QString AppHomes::missingDataMessage() const
 {
-    QString message = QStringLiteral("Teclora no encuentra sus ejercicios (la carpeta %1). Ha buscado en:").arg(Marker);
+    QString message = QStringLiteral("Teclora no encuentra sus ejercicios.\nHa buscado la carpeta %1 en:").arg(Marker);
     for (const QString &folder : tried) {
         message += QStringLiteral("\n  ") + QDir::toNativeSeparators(folder);
     }
-    message += QStringLiteral("\nVuelve a instalar Teclora o copia la carpeta de datos junto al programa.");
+    message += QStringLiteral("\nVuelve a instalar Teclora, o copia su carpeta de datos junto al programa.");
     return message;
 }
