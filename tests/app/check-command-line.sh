@@ -9,7 +9,10 @@ data=$2
 work=$(mktemp -d)
 program=
 cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null
+    if [ -n "$program" ]; then
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
     chmod -R u+w "$work"
     rm -rf "$work"
 }
