@@ -4,8 +4,9 @@
 # program starts offscreen as an ordinary user, reads its data from /usr/share/teclora and makes
 # the learners' folders in that user's own data folder, and no installed file was changed.
 #   try-package.sh                    on this machine; the package and the user are removed again
-#   try-package.sh --clean-root DIR   in a minimal Debian 12 made with debootstrap in DIR (kept,
-#                                     so a second run starts at once)
+#   try-package.sh --clean-root DIR   in a minimal Debian 12 made with debootstrap in DIR; the
+#                                     root is kept (a second run skips debootstrap), the package
+#                                     and the user are removed from it again
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=$(ls teclora_*.deb 2>/dev/null | tail -n 1) || true
@@ -18,12 +19,11 @@ if [ "${1:-}" = --clean-root ]; then
     root=$(realpath -m "${2:?--clean-root needs a folder}")
 fi
 user=teclora-learner
+# What runs inside the clean root goes through chroot; on this machine it runs as it is.
+enter_root=()
+[ -n "$root" ] && enter_root=(chroot "$root")
 in_root() {
-    if [ -n "$root" ]; then
-        chroot "$root" "$@"
-    else
-        "$@"
-    fi
+    "${enter_root[@]}" "$@"
 }
 program=
 cleanup() {
@@ -33,11 +33,8 @@ cleanup() {
         wait "$program" 2>/dev/null || true
     fi
     in_root userdel --remove "$user" 2>/dev/null || true
-    if [ -n "$root" ]; then
-        umount "$root/proc" 2>/dev/null || true
-    else
-        apt-get purge -y teclora >/dev/null 2>&1 || true
-    fi
+    in_root apt-get purge -y teclora >/dev/null 2>&1 || true
+    [ -z "$root" ] || umount "$root/proc" 2>/dev/null || true
 }
 trap cleanup EXIT
 failures=0
@@ -62,7 +59,7 @@ else
 fi
 in_root useradd --create-home --shell /bin/sh "$user"
 home=$(in_root getent passwd "$user" | cut -d: -f6)
-as_learner=(in_root runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8)
+as_learner=("${enter_root[@]}" runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8)
 
 [ -x "$root/usr/bin/teclora" ] || fail "no /usr/bin/teclora"
 "${as_learner[@]}" teclora --version || fail "--version"
@@ -77,7 +74,7 @@ for _ in $(seq 150); do
 done
 kill -0 "$program" 2>/dev/null || fail "the program stopped: $(cat "$root/tmp/teclora.stderr")"
 [ -d "$root$data/Usuarios" ] && [ -d "$root$data/Claves" ] || fail "no learners' folders in $data"
-[ "$(stat -c %U "$root$data/Usuarios" 2>/dev/null)" = "$user" ] || fail "$data/Usuarios does not belong to $user"
+[ "$(in_root stat -c %U "$data/Usuarios" 2>/dev/null)" = "$user" ] || fail "$data/Usuarios does not belong to $user"
 for written in Usuarios Claves actual.rtf; do
     [ ! -e "$root/usr/share/teclora/$written" ] || fail "the program wrote $written in /usr/share/teclora"
 done
