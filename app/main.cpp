@@ -1,3 +1,4 @@
+#include "AppHomes.h"
 #include "DesktopLauncher.h"
 #include "MessageBoxDialogs.h"
 #include "Platform.h"
@@ -8,24 +9,87 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTextStream>
 #include <QWidget>
+
+#include <cstring>
+
+namespace
+{
+
+// The name of the desktop entry, the icon and the AppStream component.
+const QString AppId = QStringLiteral("io.github.teclora.Teclora");
+
+const char *const Usage = "Uso: teclora [OPCIÓN]\n"
+                          "Curso de mecanografía para el teclado español.\n"
+                          "\n"
+                          "  -h, --help     muestra esta ayuda y termina\n"
+                          "  -v, --version  muestra la versión y termina\n"
+                          "\n"
+                          "Los ejercicios, textos e imágenes se leen de la carpeta del programa si contiene\n"
+                          "Ejercicios (una copia portátil) y si no de ../share/teclora junto a ella. El historial,\n"
+                          "las claves y el informe se guardan en ~/.local/share/Teclora, o junto al programa en\n"
+                          "una copia portátil.\n";
+
+// --help and --version are answered before any window system is needed, so they work in a
+// terminal without a display. Returns the exit status, or -1 to go on.
+int answerInformationOptions(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            QTextStream(stdout) << QString::fromUtf8(Usage);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            QTextStream(stdout) << "teclora " TECLORA_VERSION "\n";
+            return 0;
+        }
+    }
+    return -1;
+}
+
+// Without its data the program cannot show a single lesson: say where it looked and stop.
+int refuseToStartWithoutData(const AppHomes &homes)
+{
+    const QString message = homes.missingDataMessage();
+    QTextStream(stderr) << message << Qt::endl;
+    // Off a real screen nobody would see the box, and it would wait for ever.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QMessageBox::critical(nullptr, QStringLiteral("Teclora"), message);
+    }
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const int status = answerInformationOptions(argc, argv); status >= 0) {
+        return status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teclora"));
-    // Wayland desktops find the icon and name of the window through this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclora.Teclora"));
+    QApplication::setApplicationVersion(QStringLiteral(TECLORA_VERSION));
+    QGuiApplication::setDesktopFileName(AppId);
     SpanishQtTexts::install(app);
-    // Everything the program reads and writes lives beside it.
-    const QString appDir = QApplication::applicationDirPath();
-    QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/imagenes/teclora.png")));
+    const AppHomes homes = AppHomes::locate(
+        QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!homes.hasData()) {
+        return refuseToStartWithoutData(homes);
+    }
+    // A home that cannot be made shows up where something is saved, with the message for it.
+    homes.prepareUserDir();
+    // The icon theme's copy when installed; a portable copy has only its own picture.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(AppId, QIcon(homes.dataDir() + QStringLiteral("/imagenes/teclora.png"))));
 
     QtSoundPlayer sound;
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;
-    const Platform platform {appDir, sound, dialogs, clock, launcher};
+    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher};
 
     WindowSequence windows(platform);
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {

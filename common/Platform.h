@@ -7,10 +7,14 @@ class Dialogs;
 class Launcher;
 class SoundPlayer;
 
-// What the windows need from outside the program: the application directory and the platform
+// What the windows need from outside the program: the two homes of its files and the platform
 // seams. The program hands in the real ones; tests hand in recording doubles.
 struct Platform {
+    // The shipped data: exercises, language files, pictures, sounds. Read only.
     QString appDir;
+    // The learners' files: Usuarios, Claves, actual.rtf. The same folder as appDir in a portable
+    // copy, the learner's own data folder in an installed one.
+    QString userDir;
     SoundPlayer &sound;
     Dialogs &dialogs;
     Clock &clock;
@@ -20,5 +24,10 @@ struct Platform {
     QString path(const QString &relative) const
     {
         return appDir + QLatin1Char('/') + relative;
+    }
+    // userDir joined with a path relative to it ("actual.rtf").
+    QString userPath(const QString &relative) const
+    {
+        return userDir + QLatin1Char('/') + relative;
     }
 };

@@ -7,7 +7,7 @@
 #include "RichTextPane.h"
 
 ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
-    RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &appDir,
+    RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &reportFile,
     QObject *parent)
     : QObject(parent)
     , catalogue(catalogue)
@@ -17,16 +17,15 @@ ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &
     , window(window)
     , launcher(launcher)
     , dialogs(dialogs)
-    , appDir(appDir)
+    , reportFile(reportFile)
 {
 }
 
 void ToolbarActions::ExportReport()
 {
-    const QString report = appDir + QStringLiteral("/actual.rtf");
-    if (!echoPane->saveFile(report)) {
+    if (!echoPane->saveFile(reportFile)) {
         dialogs.inform(texts.notice(InterfaceTexts::ReportNotSaved));
-    } else if (!launcher.open(report)) {
+    } else if (!launcher.open(reportFile)) {
         dialogs.inform(texts.notice(InterfaceTexts::EditorNotStarted));
     }
 }

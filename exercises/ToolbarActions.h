@@ -15,11 +15,12 @@ class ToolbarActions : public QObject
     Q_OBJECT
 
 public:
+    // reportFile is actual.rtf in the learners' home.
     ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
-        RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &appDir,
+        RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &reportFile,
         QObject *parent = nullptr);
 
-    // Saves the history pane as actual.rtf and opens it in the desktop's editor. A report that
+    // Saves the history pane as the report and opens it in the desktop's editor. A report that
     // could not be saved is not opened (the editor would show an older one as if it were new);
     // either failure is told in one message.
     void ExportReport();
@@ -36,5 +37,5 @@ private:
     QWidget *window;
     Launcher &launcher;
     Dialogs &dialogs;
-    QString appDir;
+    QString reportFile;
 };

@@ -50,14 +50,14 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
     history = new DrillHistory(drill, texts,
         {c.speedLabel, c.timeLabel, c.wrongCount, c.rightCount, c.exerciseLabel, c.accuracyLabel, c.bestSpeed,
             c.averageSpeed, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.exercisePane, c.echoPane},
-        engine->statisticsTimer(), platform.dialogs, UserFiles::historyFile(platform.appDir, currentUser), this);
+        engine->statisticsTimer(), platform.dialogs, UserFiles::historyFile(platform.userDir, currentUser), this);
     sequencer = new DrillSequencer(catalogue, drill,
         {c.exercisePane, c.rightCount, c.wrongCount, c.reactionPicture, c.lineAnimation, c.waveAnimation, keyboard},
         *exercises, *engine, *history, platform.clock, this);
     languages = new LanguageSwitcher(
         catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
-    tools = new ToolbarActions(
-        catalogue, texts, c.exercisePane, c.echoPane, this, platform.launcher, platform.dialogs, platform.appDir, this);
+    tools = new ToolbarActions(catalogue, texts, c.exercisePane, c.echoPane, this, platform.launcher, platform.dialogs,
+        platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
     connectControls();

@@ -76,7 +76,7 @@ void colourButton(QPushButton *button, const QColor &colour)
 SignInWindow::SignInWindow(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
-    , registry(platform.appDir)
+    , registry(platform.userDir)
 {
     setWindowTitle(QStringLiteral("Teclora: usuario"));
     setFixedSize(Twips::toPixels(QSizeF(ClientWidth, ClientHeight), logicalDpiX()));

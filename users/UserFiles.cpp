@@ -5,12 +5,12 @@
 namespace UserFiles
 {
 
-QString historyFile(const QString &appDir, const QString &user)
+QString historyFile(const QString &userDir, const QString &user)
 {
     if (!FileLookup::isSafeFileName(user)) {
         return {};
     }
-    const QString folder = appDir + QStringLiteral("/Usuarios");
+    const QString folder = userDir + QStringLiteral("/Usuarios");
     const QString stored = FileLookup::findIgnoringCase(folder, user);
     return folder + QLatin1Char('/') + (stored.isEmpty() ? user : stored);
 }

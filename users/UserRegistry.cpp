@@ -25,8 +25,8 @@ bool isSpelledInWindows1252(const QString &name)
 
 } // namespace
 
-UserRegistry::UserRegistry(const QString &appDir)
-    : appDir(appDir)
+UserRegistry::UserRegistry(const QString &userDir)
+    : userDir(userDir)
 {
 }
 
@@ -102,12 +102,12 @@ bool UserRegistry::isSafeName(const QString &name)
 
 QString UserRegistry::usersFolder() const
 {
-    return appDir + QStringLiteral("/Usuarios");
+    return userDir + QStringLiteral("/Usuarios");
 }
 
 QString UserRegistry::clavesFolder() const
 {
-    return appDir + QStringLiteral("/Claves");
+    return userDir + QStringLiteral("/Claves");
 }
 
 QString UserRegistry::claveFile(const QString &name) const

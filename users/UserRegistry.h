@@ -9,7 +9,7 @@
 class UserRegistry
 {
 public:
-    explicit UserRegistry(const QString &appDir);
+    explicit UserRegistry(const QString &userDir);
 
     // The names of the learners, as the folder lists them.
     QStringList users() const;
@@ -38,5 +38,5 @@ private:
     // The clave file of the learner called name: the one stored in any letter case, or a new one.
     QString claveFile(const QString &name) const;
 
-    QString appDir;
+    QString userDir;
 };

@@ -52,10 +52,11 @@ public:
     bool starts = true;
 };
 
-// All four doubles and the Platform that hands them to the program.
+// All four doubles and the Platform that hands them to the program. One folder serves as both
+// homes, as in a portable copy, unless the learners' files are given a folder of their own.
 struct RecordingPlatform {
-    explicit RecordingPlatform(const QString &appDir)
-        : platform {appDir, sound, dialogs, clock, launcher}
+    explicit RecordingPlatform(const QString &appDir, const QString &userDir = QString())
+        : platform {appDir, userDir.isEmpty() ? appDir : userDir, sound, dialogs, clock, launcher}
     {
     }
     RecordingSound sound;

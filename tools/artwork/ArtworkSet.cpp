@@ -12,9 +12,6 @@
 #include "SoundSynth.h"
 #include "ToolIcons.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace
 {
 
@@ -75,15 +72,6 @@ const Sound Wavs[] = {
     {u"fin.wav", SoundSynth::endChime},
 };
 
-bool save(const QString &path, const QByteArray &content)
-{
-    if (content.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) {
-        return false;
-    }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-}
-
 } // namespace
 
 namespace ArtworkSet
@@ -93,7 +81,7 @@ QStringList writeAll(const QDir &dataDir, QTextStream &log)
 {
     QStringList failed;
     const auto write = [&](const QString &path, const QByteArray &content) {
-        if (save(dataDir.filePath(path), content)) {
+        if (ImageFiles::save(dataDir.filePath(path), content)) {
             log << path << u' ' << content.size() << Qt::endl;
         } else {
             failed.append(path);

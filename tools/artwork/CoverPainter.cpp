@@ -145,12 +145,15 @@ QImage cover()
     });
 }
 
+void paintAppIcon(QPainter &painter)
+{
+    KeyPainter::drawKeycap(painter, QRectF(104, 14, 136, 136), ArtStyle::RightHandKey);
+    KeyPainter::drawKeycap(painter, QRectF(16, 80, 176, 164), QColor(110, 150, 250), QStringLiteral("Ñ"));
+}
+
 QImage appIcon()
 {
-    return Canvas::draw(QSize(256, 256), Qt::transparent, [](QPainter &painter) {
-        KeyPainter::drawKeycap(painter, QRectF(104, 14, 136, 136), ArtStyle::RightHandKey);
-        KeyPainter::drawKeycap(painter, QRectF(16, 80, 176, 164), QColor(110, 150, 250), QStringLiteral("Ñ"));
-    });
+    return Canvas::draw(QSize(AppIconSize, AppIconSize), Qt::transparent, paintAppIcon);
 }
 
 } // namespace CoverPainter

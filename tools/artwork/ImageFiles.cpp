@@ -1,7 +1,10 @@
 #include "ImageFiles.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
+#include <QSaveFile>
 
 namespace
 {
@@ -37,6 +40,15 @@ QByteArray png(const QImage &image)
 QByteArray jpeg(const QImage &image)
 {
     return encode(image.convertToFormat(QImage::Format_RGB32), "jpeg", JpegQuality);
+}
+
+bool save(const QString &path, const QByteArray &content)
+{
+    if (content.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) {
+        return false;
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
 }
 
 } // namespace ImageFiles

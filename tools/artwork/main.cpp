@@ -1,3 +1,4 @@
+#include "AppIcons.h"
 #include "ArtworkSet.h"
 
 #include <QGuiApplication>
@@ -8,11 +9,15 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        err << "usage: teclora-artwork DATA_FOLDER" << Qt::endl;
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        err << "usage: teclora-artwork DATA_FOLDER [ICON_FOLDER]" << Qt::endl;
         return 2;
     }
-    const QStringList failed = ArtworkSet::writeAll(QDir(arguments.at(1)), out);
+    QStringList failed = ArtworkSet::writeAll(QDir(arguments.at(1)), out);
+    // The desktop's icons are installed beside the data, not in it.
+    if (arguments.size() == 3) {
+        failed += AppIcons::writeAll(QDir(arguments.at(2)), out);
+    }
     for (const QString &path : failed) {
         err << "could not write " << path << Qt::endl;
     }

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The program as a packager and a learner meet it from a terminal: --help and --version work
+# without a display, a binary without its data says where it looked and fails, and an installed
+# binary reads its data from ../share/teclora and makes the learners' folder in their own home.
+#   check-command-line.sh TECLORA_BINARY DATA_FOLDER
+set -euo pipefail
+binary=$1
+data=$2
+work=$(mktemp -d)
+program=
+cleanup() {
+    if [ -n "$program" ]; then
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
+    chmod -R u+w "$work"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+
+"${no_display[@]}" "$binary" --help >"$work/help" || fail "--help exits with $?"
+grep -q -- '--version' "$work/help" || fail "--help does not list --version"
+[ "$("${no_display[@]}" "$binary" -v)" = "teclora 0.1" ] || fail "-v prints $("$binary" -v)"
+
+mkdir -p "$work/prefix/bin" "$work/home"
+cp "$binary" "$work/prefix/bin/teclora"
+status=0
+HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" 2>"$work/stderr" || status=$?
+[ "$status" -ne 0 ] || fail "a binary without data exits with 0"
+grep -qF "$work/prefix/bin" "$work/stderr" || fail "the message does not name $work/prefix/bin"
+grep -qF "$work/prefix/share/teclora" "$work/stderr" || fail "the message does not name $work/prefix/share/teclora"
+[ -z "$(ls "$work/home")" ] || fail "a binary without data wrote into the home"
+
+# Installed: the data is read only, and the learners' folder appears in the home at start-up.
+mkdir -p "$work/prefix/share"
+cp -r "$data" "$work/prefix/share/teclora"
+chmod -R a-w "$work/prefix"
+HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" 2>"$work/stderr" &
+program=$!
+for _ in $(seq 100); do
+    [ -d "$work/home/.local/share/Teclora/Usuarios" ] && break
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+[ -d "$work/home/.local/share/Teclora/Usuarios" ] || fail "no Usuarios in the learner's data folder"
+[ -d "$work/home/.local/share/Teclora/Claves" ] || fail "no Claves in the learner's data folder"
+kill -0 "$program" 2>/dev/null || fail "the installed program stopped: $(cat "$work/stderr")"
+for written in Usuarios Claves actual.rtf; do
+    [ ! -e "$work/prefix/share/teclora/$written" ] || fail "the installed program wrote $written beside its data"
+done
+
+[ "$failures" -eq 0 ] && echo "command line checked"
+exit "$failures"
