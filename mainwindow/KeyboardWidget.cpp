@@ -70,7 +70,9 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
 
 void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
 {
-    if (frame < 0 || frame >= KeyboardLayout::FrameCount) {
+    // The guide sets three frames on every key, mostly to the colours they have; only a change
+    // is repainted.
+    if (frame < 0 || frame >= KeyboardLayout::FrameCount || frameColours[frame] == colour) {
         return;
     }
     frameColours[frame] = colour;
