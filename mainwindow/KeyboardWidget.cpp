@@ -47,16 +47,9 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
 
     const QDir data(dataFolder);
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
-        const QRect rect = Twips::toPixels(QRectF(key.twips), logicalDpi);
-        keyRects[key.index] = rect;
-        if (key.picture) {
-            const QImage picture(data.filePath(QLatin1String(key.picture)));
-            const QSize inside = rect.size() - QSize(2 * keyBevel, 2 * keyBevel);
-            if (!picture.isNull() && !inside.isEmpty()) {
-                keyPictures[key.index]
-                    = QPixmap::fromImage(picture.scaled(inside, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-            }
-        }
+        keyRects[key.index] = Twips::toPixels(QRectF(key.twips), logicalDpi);
+        const QImage picture = key.picture ? QImage(data.filePath(QLatin1String(key.picture))) : QImage();
+        keyFaces[key.index] = keyFace(key, picture);
     }
     for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
         frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), logicalDpi);
@@ -143,7 +136,7 @@ void KeyboardWidget::paintEvent(QPaintEvent *event)
     }
     for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
         if (event->region().intersects(keyRects[key])) {
-            paintKey(painter, key);
+            painter.drawPixmap(keyRects[key].topLeft(), keyFaces[key]);
         }
     }
 }
@@ -158,19 +151,27 @@ void KeyboardWidget::paintFrame(QPainter &painter, int frame) const
     painter.fillRect(r.right() - frameBorder + 1, r.top(), frameBorder, r.height(), colour);
 }
 
-void KeyboardWidget::paintKey(QPainter &painter, int key) const
+QPixmap KeyboardWidget::keyFace(const KeyboardLayout::Key &key, const QImage &picture) const
 {
-    const QRect &r = keyRects[key];
-    const QPalette colours {QColor(KeyboardLayout::keys()[key].colour)};
-    qDrawShadePanel(&painter, r, colours, false, keyBevel, &colours.brush(QPalette::Button));
-    const QPixmap &picture = keyPictures[key];
-    if (!picture.isNull()) {
-        QRect place(QPoint(), picture.size());
-        place.moveCenter(r.center());
-        painter.drawPixmap(place, picture);
-    } else if (const char16_t caption = KeyboardLayout::keys()[key].caption) {
+    const QRect &r = keyRects[key.index];
+    if (r.isEmpty()) {
+        return {};
+    }
+    QPixmap face(r.size());
+    QPainter painter(&face);
+    const QRect inside(QPoint(), r.size());
+    const QPalette colours {QColor(key.colour)};
+    qDrawShadePanel(&painter, inside, colours, false, keyBevel, &colours.brush(QPalette::Button));
+    const QSize pictureArea = r.size() - QSize(2 * keyBevel, 2 * keyBevel);
+    if (!picture.isNull() && !pictureArea.isEmpty()) {
+        const QImage scaled = picture.scaled(pictureArea, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QRect place(QPoint(), scaled.size());
+        place.moveCenter(inside.center());
+        painter.drawImage(place, scaled);
+    } else if (key.caption) {
         painter.setFont(captionFont);
         painter.setPen(Qt::black);
-        painter.drawText(r, Qt::AlignCenter, QString(QChar(caption)));
+        painter.drawText(inside, Qt::AlignCenter, QString(QChar(key.caption)));
     }
+    return face;
 }
