@@ -24,14 +24,10 @@ AnimatedPicture::AnimatedPicture(QWidget *parent)
 
 void AnimatedPicture::play(const QString &gifPath)
 {
-    if (gifPath != shownPath) {
-        shownPath = gifPath;
-        if (!decoded.contains(gifPath)) {
-            decode(gifPath);
-        }
-    }
-    // A new file, or the same reaction again: it starts over from its first frame.
-    frame = frames() != nullptr ? 0 : -1;
+    // A new file, or the same reaction again: it starts over from its first frame. A file is read
+    // when it is first painted, so that a window shows itself before its animations are decoded.
+    shownPath = gifPath;
+    frame = 0;
     clock.stop();
     update();
     followVisibility();
@@ -44,7 +40,7 @@ QString AnimatedPicture::fileName() const
 
 int AnimatedPicture::currentFrame() const
 {
-    return frame;
+    return frames() != nullptr ? frame : -1;
 }
 
 bool AnimatedPicture::isRunning() const
@@ -113,6 +109,10 @@ void AnimatedPicture::timerEvent(QTimerEvent *event)
 
 void AnimatedPicture::paintEvent(QPaintEvent *)
 {
+    if (!shownPath.isEmpty() && !decoded.contains(shownPath)) {
+        decode(shownPath);
+        followVisibility();
+    }
     if (const Frames *file = frames()) {
         QPainter painter(this);
         painter.drawPixmap(0, 0, file->pictures.at(frame));
@@ -121,14 +121,10 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
 
 void AnimatedPicture::resizeEvent(QResizeEvent *)
 {
-    // The frames kept are of the old size; the file on show is read again at the new one.
+    // The frames kept are of the old size; the files are read again at the new one.
     decoded.clear();
-    if (!shownPath.isEmpty()) {
-        decode(shownPath);
-        if (frames() == nullptr) {
-            frame = -1;
-        }
-    }
+    clock.stop();
+    update();
 }
 
 void AnimatedPicture::showEvent(QShowEvent *)

@@ -21,7 +21,7 @@ public:
     void play(const QString &gifPath);
     QString fileName() const;
 
-    // The frame on show, counted from 0; -1 when nothing is shown.
+    // The frame on show, counted from 0; -1 when nothing is shown (yet).
     int currentFrame() const;
     // Whether the next frame is due: false while it stands still or shows a still picture.
     bool isRunning() const;
