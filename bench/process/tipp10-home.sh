@@ -26,7 +26,17 @@ PY
 Xvfb "$DPY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 & XVFB_PID=$!
 mkdir -p -m 700 "$DEST.run"
 HOME=$DEST XDG_RUNTIME_DIR=$DEST.run DISPLAY=$DPY tipp10 >/dev/null 2>&1 & APP_PID=$!
-DISPLAY=$DPY timeout 600 xdotool search --sync --onlyvisible --name '^TIPP10$' >/dev/null || true
-kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
-kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null || true
+# Done when the main window shows, or (it does not always show on a first start) when the filled
+# database has stopped growing.
+DB=$DEST/.local/share/TIPP10/TIPP10/tipp10v2.db last=-1
+for _ in $(seq 600); do
+  DISPLAY=$DPY xdotool search --onlyvisible --name '^TIPP10$' >/dev/null 2>&1 && break
+  size=$(stat -c %s "$DB")
+  if ((size == last)) && [[ ! -e $DB-journal ]] && python3 -c "import sqlite3, sys; sys.exit(not sqlite3.connect(sys.argv[1]).execute(\"select count(*) from sqlite_master where name = 'own_analysis'\").fetchone()[0])" "$DB" 2>/dev/null; then
+    break
+  fi
+  last=$size; sleep 2
+done
+kill "$APP_PID" 2>/dev/null || true; wait "$APP_PID" 2>/dev/null || true
+kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true
 rm -rf "$DEST.run"
