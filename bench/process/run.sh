@@ -2,7 +2,8 @@
 # run.sh - the process bench in one command. Builds the program, stages its app folder, then
 # measures Teclora and, when it is installed, TIPP10 (apt-get install tipp10 libqt6sql6-sqlite)
 # the same way in the same run, the programs taking turns rep by rep, and prints a table of the
-# figures with their ratios. About 3 minutes a rep and 2 minutes of latency runs.
+# figures with their ratios. About 1.5 minutes a rep of both programs, a few minutes for
+# TIPP10 to fill its lesson database on its first start, and 2 minutes of latency runs.
 # usage: bash bench/process/run.sh [-r REPS] [-k KEYS] [-l LATENCY_KEYS] [-D :N] [-o DIR]
 #   -h        this help
 #   -r REPS   starts per program (default 5); -k KEYS typed per start (default 500)
