@@ -13,8 +13,8 @@ set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd); ROOT=$(cd "$HERE/../.." && pwd)
 REPS=5 KEYS=500 LATKEYS=200 DPY=:99 OUT=/tmp/teclora-process-bench
 while getopts hr:k:l:D:o: o; do
-  case $o in h) sed -n "2,10p" "$0"; exit 0;; r) REPS=$OPTARG;; k) KEYS=$OPTARG;; l) LATKEYS=$OPTARG;; D) DPY=$OPTARG;; o) OUT=$OPTARG;;
-    *) sed -n '2,10p' "$0"; exit 2;; esac
+  case $o in h) sed -n "2,11p" "$0"; exit 0;; r) REPS=$OPTARG;; k) KEYS=$OPTARG;; l) LATKEYS=$OPTARG;; D) DPY=$OPTARG;; o) OUT=$OPTARG;;
+    *) sed -n '2,11p' "$0"; exit 2;; esac
 done
 
 needed=(xvfb xdotool x11-utils procps imagemagick gcc libx11-dev libxdamage-dev libxtst-dev python3)
