@@ -1,8 +1,8 @@
 #include "DesktopLauncher.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
-#include "ModuleSoundPlayer.h"
 #include "Platform.h"
+#include "QtSoundPlayer.h"
 #include "SystemClock.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     const QString appDir = QApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(appDir + QStringLiteral("/imagenes/teclora.png")));
 
-    ModuleSoundPlayer sound(appDir + QStringLiteral("/teclora_sound.so"));
+    QtSoundPlayer sound;
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;

@@ -5,8 +5,8 @@
 #include "DesktopLauncher.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
-#include "ModuleSoundPlayer.h"
 #include "Platform.h"
+#include "QtSoundPlayer.h"
 #include "RichTextPane.h"
 #include "SystemClock.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString appDir = QApplication::applicationDirPath();
-    ModuleSoundPlayer sound(appDir + QStringLiteral("/teclora_sound.so"));
+    QtSoundPlayer sound;
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;

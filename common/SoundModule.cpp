@@ -1,7 +1,0 @@
-// The sound module's entry point, looked up by ModuleSoundPlayer when the first sound plays.
-#include "QtSoundPlayer.h"
-
-extern "C" Q_DECL_EXPORT SoundPlayer *teclora_createSoundPlayer()
-{
-    return new QtSoundPlayer;
-}
