@@ -67,7 +67,10 @@ void DrillEngine::play(const QString &relativePath)
 
 void DrillEngine::richtextbox1_KeyPress(QChar &typed)
 {
-    widgets.hintLine->clear();
+    // Clearing a label repaints it even when it is empty already; most keys find it empty.
+    if (!widgets.hintLine->text().isEmpty()) {
+        widgets.hintLine->clear();
+    }
     const QString expected = state.expected();
     if (expected.isEmpty()) {
         // Nothing to type (no exercise was ever loaded): the key is neither right nor wrong.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QImage>
-
+class QImage;
 class QString;
 class QWidget;
 
@@ -9,14 +8,15 @@ class QWidget;
 namespace BackgroundTiler
 {
 
-// The area covered with copies of tile, the first at the top-left corner, the others beside and
-// below it with no gap; the copies at the right and bottom edges are cut off there. A tile or an
-// area without pixels gives a null image: there is nothing to draw.
-QImage TileBitmap(const QImage &tile, const QSize &area);
+// Covers form's background with copies of tile, the first at the top-left corner, the others
+// beside and below it with no gap; the copies at the right and bottom edges are cut off there.
+// The tile becomes the window brush, which Qt repeats wherever it paints the background, so
+// the copies come back whenever the form is uncovered or resized, and the form keeps the tile
+// only, not a picture of its whole size. A tile without pixels changes nothing.
+void TileBitmap(QWidget &form, const QImage &tile);
 
-// Gives widget a background of the picture at picturePath tiled over its present size, as its
-// window brush, so that it comes back whenever the widget is uncovered. A picture that cannot
-// be read leaves the background as it was.
-void tileBackground(QWidget &widget, const QString &picturePath);
+// The same with the picture at picturePath; a picture that cannot be read leaves the background
+// as it was.
+void tileBackground(QWidget &form, const QString &picturePath);
 
 } // namespace BackgroundTiler

@@ -79,21 +79,12 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     captionFont.setPixelSize(Twips::toPixels(CaptionPoints * Twips::PerPoint, logicalDpi));
 
     const QDir data(dataFolder);
-    // The two picture keys are scaled for the densest screen, so they stay sharp at 200 %.
+    // The key faces are drawn for the densest screen, so they stay sharp at 200 %.
     const qreal pixelRatio = qApp->devicePixelRatio();
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
-        const QRect rect = Twips::toPixels(QRectF(key.twips), logicalDpi);
-        keyRects[key.index] = rect;
-        if (key.picture) {
-            const QImage picture(data.filePath(QLatin1String(key.picture)));
-            const QSize inside = rect.size() - QSize(2 * keyBevel, 2 * keyBevel);
-            if (!picture.isNull() && !inside.isEmpty()) {
-                QPixmap scaled = QPixmap::fromImage(
-                    picture.scaled(inside * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-                scaled.setDevicePixelRatio(pixelRatio);
-                keyPictures[key.index] = scaled;
-            }
-        }
+        keyRects[key.index] = Twips::toPixels(QRectF(key.twips), logicalDpi);
+        const QImage picture = key.picture ? QImage(data.filePath(QLatin1String(key.picture))) : QImage();
+        keyFaces[key.index] = keyFace(key, picture, pixelRatio);
     }
     for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
         frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), logicalDpi);
@@ -107,7 +98,9 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
 
 void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
 {
-    if (frame < 0 || frame >= KeyboardLayout::FrameCount) {
+    // The guide sets three frames on every key, mostly to the colours they have; only a change
+    // is repainted.
+    if (frame < 0 || frame >= KeyboardLayout::FrameCount || frameColours[frame] == colour) {
         return;
     }
     frameColours[frame] = colour;
@@ -182,7 +175,7 @@ void KeyboardWidget::paintEvent(QPaintEvent *event)
     }
     for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
         if (event->region().intersects(keyRects[key])) {
-            paintKey(painter, key);
+            painter.drawPixmap(keyRects[key].topLeft(), keyFaces[key]);
         }
     }
 }
@@ -197,19 +190,29 @@ void KeyboardWidget::paintFrame(QPainter &painter, int frame) const
     painter.fillRect(r.right() - frameBorder + 1, r.top(), frameBorder, r.height(), colour);
 }
 
-void KeyboardWidget::paintKey(QPainter &painter, int key) const
+QPixmap KeyboardWidget::keyFace(const KeyboardLayout::Key &key, const QImage &picture, qreal pixelRatio) const
 {
-    const QRect &r = keyRects[key];
-    const QPalette colours {QColor(KeyboardLayout::keys()[key].colour)};
-    qDrawShadePanel(&painter, r, colours, false, keyBevel, &colours.brush(QPalette::Button));
-    const QPixmap &picture = keyPictures[key];
-    if (!picture.isNull()) {
-        QRect place(QPoint(), picture.deviceIndependentSize().toSize());
-        place.moveCenter(r.center());
-        painter.drawPixmap(place, picture);
-    } else if (const char16_t caption = KeyboardLayout::keys()[key].caption) {
+    const QRect &r = keyRects[key.index];
+    if (r.isEmpty()) {
+        return {};
+    }
+    QPixmap face(r.size() * pixelRatio);
+    face.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&face);
+    const QRect inside(QPoint(), r.size());
+    const QPalette colours {QColor(key.colour)};
+    qDrawShadePanel(&painter, inside, colours, false, keyBevel, &colours.brush(QPalette::Button));
+    const QSize pictureArea = r.size() - QSize(2 * keyBevel, 2 * keyBevel);
+    if (!picture.isNull() && !pictureArea.isEmpty()) {
+        QImage scaled = picture.scaled(pictureArea * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(pixelRatio);
+        QRect place(QPoint(), scaled.deviceIndependentSize().toSize());
+        place.moveCenter(inside.center());
+        painter.drawImage(place, scaled);
+    } else if (key.caption) {
         painter.setFont(captionFont);
         painter.setPen(Qt::black);
-        painter.drawText(r, Qt::AlignCenter, QString(QChar(caption)));
+        painter.drawText(inside, Qt::AlignCenter, QString(QChar(key.caption)));
     }
+    return face;
 }

@@ -42,7 +42,8 @@ private:
     void ResetKeyboardCursor();
     int fingerOf(int key);
     void paintFrame(QPainter &painter, int frame) const;
-    void paintKey(QPainter &painter, int key) const;
+    // The key as it always looks: its bevelled face with the caption or the picture.
+    QPixmap keyFace(const KeyboardLayout::Key &key, const QImage &picture, qreal pixelRatio) const;
 
     static constexpr int FingerCount = 10;
     static constexpr int ShiftFrame = KeyboardLayout::ShiftKey;
@@ -51,7 +52,9 @@ private:
     std::array<QRect, KeyboardLayout::KeyCount> keyRects;
     std::array<QRect, KeyboardLayout::FrameCount> frameRects;
     std::array<QColor, KeyboardLayout::FrameCount> frameColours;
-    std::array<QPixmap, KeyboardLayout::KeyCount> keyPictures; // scaled to their keys; most are null
+    // Drawn once: the keys near a frame are painted again whenever it changes, on every key the
+    // learner types, and a face costs one copy where drawing it costs a bevel and a caption.
+    std::array<QPixmap, KeyboardLayout::KeyCount> keyFaces;
     std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
     QFont captionFont;
     int frameBorder; // pixels

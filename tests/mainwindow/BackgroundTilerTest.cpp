@@ -33,10 +33,15 @@ TEST(TileBitmap, CopiesStartAtTheCornerAndAreCutAtTheEdges)
         {{1, 1}, {7, 3}},
     };
     for (const auto &[tile, area] : rows) {
-        EXPECT_TRUE(TileBitmap(numbered(tile, tile), area) == numbered(area, tile)) << area.width();
+        QWidget form;
+        form.resize(area);
+        TileBitmap(form, numbered(tile, tile));
+        // grab() paints the widget afresh, as uncovering it would.
+        EXPECT_TRUE(form.grab().toImage().convertToFormat(QImage::Format_RGB32) == numbered(area, tile))
+            << area.width();
+        // The form keeps the tile, not a picture of its own size.
+        EXPECT_EQ(form.palette().window().texture().size(), tile);
     }
-    EXPECT_TRUE(TileBitmap(QImage(), {640, 480}).isNull());
-    EXPECT_TRUE(TileBitmap(numbered({100, 80}, {100, 80}), {0, 480}).isNull());
 }
 
 TEST(TileBitmap, WidgetGetsTheTiledBackgroundOnlyFromAPictureThatIsThere)
@@ -48,9 +53,10 @@ TEST(TileBitmap, WidgetGetsTheTiledBackgroundOnlyFromAPictureThatIsThere)
     const QBrush before = window.palette().window();
 
     BackgroundTiler::tileBackground(window, folder.filePath(QStringLiteral("fondo.jpg")));
+    TileBitmap(window, QImage());
     EXPECT_EQ(window.palette().window(), before);
 
     BackgroundTiler::tileBackground(window, folder.filePath(QStringLiteral("fondo.png")));
-    // grab() paints the widget afresh, as uncovering it would.
-    EXPECT_TRUE(window.grab().toImage().convertToFormat(QImage::Format_RGB32) == numbered({640, 480}, {100, 80}));
+    window.resize(700, 500);
+    EXPECT_TRUE(window.grab().toImage().convertToFormat(QImage::Format_RGB32) == numbered({700, 500}, {100, 80}));
 }
