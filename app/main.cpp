@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
 #include "Platform.h"
+#include "ProgressLink.h"
 #include "QtSoundPlayer.h"
 #include "SystemClock.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(platform, QString());
     dialogs.setParentWindow(&window);
+    ProgressLink::attach(window, platform);
     QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit);
     window.Form_Load();
     window.showMaximized();

@@ -49,6 +49,7 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
         const QRect rect = Twips::toPixels(QRectF(key.twips), logicalDpi);
         keyRects[key.index] = rect;
+        keyColours[key.index] = QColor(key.colour);
         if (key.picture) {
             const QImage picture(data.filePath(QLatin1String(key.picture)));
             const QSize inside = rect.size() - QSize(2 * keyBevel, 2 * keyBevel);
@@ -80,6 +81,20 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
 QColor KeyboardWidget::frameColour(int frame) const
 {
     return frameColours.at(frame);
+}
+
+void KeyboardWidget::setKeyColour(int key, const QColor &colour)
+{
+    if (key < 0 || key >= KeyboardLayout::KeyCount) {
+        return;
+    }
+    keyColours[key] = colour;
+    update(keyRects[key]);
+}
+
+QRect KeyboardWidget::keyRect(int key) const
+{
+    return keyRects.at(key);
 }
 
 int KeyboardWidget::keyAt(const QPoint &position) const
@@ -159,7 +174,7 @@ void KeyboardWidget::paintFrame(QPainter &painter, int frame) const
 void KeyboardWidget::paintKey(QPainter &painter, int key) const
 {
     const QRect &r = keyRects[key];
-    const QPalette colours {QColor(KeyboardLayout::keys()[key].colour)};
+    const QPalette colours {keyColours[key]};
     qDrawShadePanel(&painter, r, colours, false, keyBevel, &colours.brush(QPalette::Button));
     const QPixmap &picture = keyPictures[key];
     if (!picture.isNull()) {

@@ -29,6 +29,9 @@ public:
     // frame: 0 to 37; others are ignored.
     void setFrameColour(int frame, const QColor &colour) override;
     QColor frameColour(int frame) const;
+    // The face of a key (0 to 36), drawn in its hand's colour until it is given another.
+    void setKeyColour(int key, const QColor &colour);
+    QRect keyRect(int key) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -49,6 +52,7 @@ private:
     std::array<QRect, KeyboardLayout::KeyCount> keyRects;
     std::array<QRect, KeyboardLayout::FrameCount> frameRects;
     std::array<QColor, KeyboardLayout::FrameCount> frameColours;
+    std::array<QColor, KeyboardLayout::KeyCount> keyColours;
     std::array<QPixmap, KeyboardLayout::KeyCount> keyPictures; // scaled to their keys; most are null
     std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
     QFont captionFont;

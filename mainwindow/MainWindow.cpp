@@ -14,6 +14,8 @@
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
 #include "RichTextPane.h"
+#include "StatsRecorder.h"
+#include "StatsTexts.h"
 #include "ToolbarActions.h"
 #include "Twips.h"
 #include "UserFiles.h"
@@ -56,6 +58,9 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
     tools = new ToolbarActions(catalogue, c.exercisePane, c.echoPane, this, platform.launcher, platform.appDir, this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
+    stats = new StatsRecorder(drill, *engine, platform.appDir, currentUser, platform.dialogs, platform.clock, this);
+    c.progressButton->setToolTip(stats->texts().value(StatsTexts::ProgressButton));
+    c.progressButton->setAccessibleName(c.progressButton->toolTip());
     connectControls();
     placeControls(ControlGeometry::design());
 }
@@ -64,6 +69,16 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls()
 {
+    // The statistics count each key before the drill judges it and moves on.
+    connect(c.exercisePane, &RichTextPane::keyDown, stats, [this](int &keyCode, Qt::KeyboardModifiers) {
+        stats->tallyKeyDown(keyCode);
+    });
+    connect(c.exercisePane, &RichTextPane::keyPress, stats, [this](QChar &typed) {
+        stats->tallyKeyPress(typed);
+    });
+    connect(engine, &DrillEngine::lastCharacterTyped, stats, [this] {
+        stats->recordDrill(c.exerciseLabel->text());
+    });
     connect(c.exercisePane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
         engine->RichTextBox1_KeyDown(keyCode);
     });
@@ -111,6 +126,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.numberField, g.exerciseNumber);
     place(c.previousButton, g.previousExerciseButton);
     place(c.startButton, g.startButton);
+    place(c.progressButton, g.progressButton);
     place(c.historyButton, g.historyButton);
     place(c.textSizeButton, g.textSizeButton);
     place(c.speedLabel, g.speedLabel);
@@ -125,8 +141,8 @@ void MainWindow::placeControls(const ControlGeometry &g)
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
     // The work area's frame is drawn behind everything placed on it.
     c.workArea->lower();
-    for (QPushButton *button : {c.nextButton, c.previousButton, c.startButton, c.historyButton, c.textSizeButton,
-             c.randomButton, c.reportButton, c.keyboardButton, c.minimiseButton, c.exitButton}) {
+    for (QPushButton *button : {c.nextButton, c.previousButton, c.startButton, c.progressButton, c.historyButton,
+             c.textSizeButton, c.randomButton, c.reportButton, c.keyboardButton, c.minimiseButton, c.exitButton}) {
         button->setIconSize(button->size() * 3 / 4);
     }
 }
@@ -209,4 +225,14 @@ DrillHistory &MainWindow::drillHistory()
 KeyboardWidget &MainWindow::keyboardWidget()
 {
     return *keyboard;
+}
+
+ExerciseCatalogue &MainWindow::exerciseCatalogue()
+{
+    return *exercises;
+}
+
+StatsRecorder &MainWindow::statistics()
+{
+    return *stats;
 }

@@ -90,6 +90,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.previousButton
         = toolButton(window, appDir, QStringLiteral("anterior"), QStringLiteral("Ejercicio anterior"), white);
     c.startButton = toolButton(window, appDir, QStringLiteral("empezar"), QStringLiteral("Empezar"), {192, 255, 255});
+    c.progressButton
+        = toolButton(window, appDir, QStringLiteral("progreso"), QStringLiteral("Mi progreso"), {255, 224, 192});
     c.historyButton
         = toolButton(window, appDir, QStringLiteral("historial"), QStringLiteral("Ver el historial"), {128, 255, 128});
     c.textSizeButton

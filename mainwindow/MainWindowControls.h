@@ -19,6 +19,7 @@ struct MainWindowControls {
     QLineEdit *numberField; // the current exercise number
     QPushButton *previousButton; // previous exercise
     QPushButton *startButton; // starts the drill
+    QPushButton *progressButton; // opens the learner's progress
     QPushButton *historyButton; // shows or hides the history pane
     QPushButton *textSizeButton; // cycles the size of the exercise text
     QLabel *speedLabel; // keystrokes per minute

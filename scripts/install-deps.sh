@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libqt6sql6-sqlite
     libgtest-dev libbenchmark-dev clang-format
     fonts-liberation fonts-dejavu-core
 )

@@ -1,0 +1,74 @@
+#include "ErrorMap.h"
+
+#include "KeyboardWidget.h"
+#include "StatsTexts.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cmath>
+
+namespace
+{
+
+QString percent(double rate)
+{
+    return QString::number(std::lround(rate * 100)) + QStringLiteral(" %");
+}
+
+} // namespace
+
+ErrorMap::ErrorMap(const QString &dataFolder, Clock &clock, const QStringList &texts, QWidget *parent)
+    : QWidget(parent)
+    , drawnKeyboard(new KeyboardWidget(dataFolder, clock, logicalDpiX(), this))
+    , texts(texts)
+    , legendHeight(fontMetrics().height() * 3)
+{
+    drawnKeyboard->setAccessibleName(texts.value(StatsTexts::ErrorMapTitle));
+    setFixedSize(drawnKeyboard->width(), drawnKeyboard->height() + legendHeight);
+}
+
+const KeyboardWidget &ErrorMap::keyboard() const
+{
+    return *drawnKeyboard;
+}
+
+void ErrorMap::showRates(const KeyErrorRates::Rates &rates)
+{
+    for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
+        const KeyErrorRates::KeyRate &rate = rates[key];
+        drawnKeyboard->setKeyColour(
+            key, rate.typed > 0 ? KeyErrorRates::tint(rate.rate()) : KeyErrorRates::noDataColour());
+    }
+    update();
+}
+
+void ErrorMap::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height();
+    const int top = drawnKeyboard->height() + line / 2;
+    const QString noData = texts.value(StatsTexts::LegendNoData);
+
+    // The no-data swatch at the left, the colour scale filling the rest.
+    const QRect swatch(0, top, line, line);
+    painter.fillRect(swatch, KeyErrorRates::noDataColour());
+    painter.setPen(Qt::black);
+    painter.drawRect(swatch);
+    painter.drawText(swatch.right() + line / 2, top + metrics.ascent(), noData);
+
+    const int scaleLeft = swatch.right() + line + metrics.horizontalAdvance(noData) + 2 * line;
+    const QRect scale(scaleLeft, top, width() - scaleLeft - 1, line);
+    QLinearGradient gradient(scale.topLeft(), scale.topRight());
+    for (const double stop : {0.0, 0.5, 1.0}) {
+        gradient.setColorAt(stop, KeyErrorRates::tint(stop * KeyErrorRates::ScaleTop));
+    }
+    painter.fillRect(scale, gradient);
+    painter.drawRect(scale);
+    const int below = scale.bottom() + metrics.ascent() + 2;
+    painter.drawText(scale.left(), below, texts.value(StatsTexts::LegendFew) + QStringLiteral(" (0 %)"));
+    const QString many = texts.value(StatsTexts::LegendMany) + QStringLiteral(" (") + percent(KeyErrorRates::ScaleTop)
+        + QStringLiteral(" +)");
+    painter.drawText(scale.right() - metrics.horizontalAdvance(many), below, many);
+}

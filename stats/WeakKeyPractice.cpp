@@ -1,0 +1,60 @@
+#include "WeakKeyPractice.h"
+
+#include "CourseWords.h"
+#include "Dialogs.h"
+#include "DrillSequencer.h"
+#include "ExerciseCatalogue.h"
+#include "MainWindow.h"
+#include "StatsRecorder.h"
+#include "StatsTexts.h"
+#include "WeakKeyExercise.h"
+#include "WeakKeys.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+WeakKeyPractice::WeakKeyPractice(const StatsRecorder &stats, MainWindow &window, Dialogs &dialogs, QObject *parent)
+    : QObject(parent)
+    , stats(stats)
+    , window(window)
+    , dialogs(dialogs)
+{
+}
+
+bool WeakKeyPractice::start()
+{
+    const QList<QChar> weakest = WeakKeys::choose(stats.store().keyTotals());
+    const QString language = window.controls().languageList->currentText();
+    QString text;
+    if (weakest.size() >= WeakKeys::Count && !language.isEmpty()) {
+        const QStringList words = CourseWords::read(window.catalogueState().ExerciseRoot + u'/' + language);
+        text = WeakKeyExercise::build(words, weakest, rounds);
+    }
+    if (text.isEmpty()) {
+        offerFirstLesson();
+        return false;
+    }
+    ++rounds;
+    window.exerciseCatalogue().presentExercise(
+        language + u'\\' + stats.texts().value(StatsTexts::ReviewLesson) + u'\\' + QString::number(rounds), text);
+    window.drillSequencer().StartDrill();
+    window.activateWindow();
+    return true;
+}
+
+void WeakKeyPractice::offerFirstLesson()
+{
+    ExerciseCatalogue &exercises = window.exerciseCatalogue();
+    if (!dialogs.askYesNo(stats.texts().value(StatsTexts::TooLittleData)) || !exercises.hasLessons()) {
+        return;
+    }
+    QListWidget *lessons = window.controls().lessonList;
+    if (lessons->currentRow() == 0) {
+        exercises.list1_Click(0);
+    } else {
+        // Choosing the row loads the lesson's exercise.
+        lessons->setCurrentRow(0);
+    }
+    window.drillSequencer().StartDrill();
+    window.activateWindow();
+}

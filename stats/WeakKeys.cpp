@@ -1,0 +1,34 @@
+#include "WeakKeys.h"
+
+#include <algorithm>
+
+namespace WeakKeys
+{
+
+QList<QChar> choose(const QList<KeyCount> &totals)
+{
+    QList<KeyCount> candidates;
+    std::copy_if(totals.cbegin(), totals.cend(), std::back_inserter(candidates), [](const KeyCount &count) {
+        return count.typed() >= MinimumTyped && count.character != QLatin1Char(' ')
+            && count.character != QLatin1Char('\r');
+    });
+    std::sort(candidates.begin(), candidates.end(), [](const KeyCount &a, const KeyCount &b) {
+        // Cross-multiplied, so that equal rates compare equal.
+        const qint64 left = a.wrong * b.typed();
+        const qint64 right = b.wrong * a.typed();
+        if (left != right) {
+            return left > right;
+        }
+        if (a.wrong != b.wrong) {
+            return a.wrong > b.wrong;
+        }
+        return a.character < b.character;
+    });
+    QList<QChar> weakest;
+    for (int i = 0; i < std::min<qsizetype>(Count, candidates.size()); ++i) {
+        weakest.append(candidates.at(i).character);
+    }
+    return weakest;
+}
+
+} // namespace WeakKeys
