@@ -22,13 +22,8 @@ namespace
 // 100 characters of the course: ASCII signs, digits and letters, then accented letters.
 QChar character(int i)
 {
-    static const QString set = [] {
-        QString chars;
-        for (char16_t c = u'!'; c <= u'~'; ++c) {
-            chars += QChar(c);
-        }
-        return chars + QStringLiteral("áéíóúñç");
-    }();
+    static const QString set = QStringLiteral("!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+                                              "abcdefghijklmnopqrstuvwxyz{|}~áéíóúñç");
     return set.at(i % set.size());
 }
 
@@ -36,7 +31,7 @@ QChar character(int i)
 DrillRecord drill(int n)
 {
     DrillRecord record;
-    record.finished = QDateTime(QDate(2026, 1, 1), QTime(8, 0)).addSecs(qint64(n) * 600);
+    record.finished = QDateTime(QDate(2026, 1, 1), QTime(8, 0)).addSecs(qint64(n) * 600).toString(Qt::ISODate);
     record.exercise = QStringLiteral("Castellano\\%1 Lección\\%2").arg(n % 19 + 1).arg(n % 10 + 1);
     record.seconds = 60;
     record.speed = 100 + n % 150;

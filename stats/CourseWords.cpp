@@ -16,10 +16,8 @@ namespace
 {
 
 // Lesson folders and exercise files in the order a learner meets them: "2.txt" before "10.txt".
-QStringList naturalOrder(QStringList names)
+QStringList naturalOrder(QStringList names, const QCollator &collator)
 {
-    QCollator collator;
-    collator.setNumericMode(true);
     std::sort(names.begin(), names.end(), collator);
     return names;
 }
@@ -30,10 +28,12 @@ QStringList read(const QString &languageFolder)
 {
     QStringList words;
     QSet<QString> seen;
+    QCollator collator;
+    collator.setNumericMode(true);
     const QDir language(languageFolder);
-    for (const QString &lesson : naturalOrder(language.entryList(QDir::Dirs | QDir::NoDotAndDotDot))) {
+    for (const QString &lesson : naturalOrder(language.entryList(QDir::Dirs | QDir::NoDotAndDotDot), collator)) {
         const QDir folder(language.filePath(lesson));
-        for (const QString &file : naturalOrder(folder.entryList({QStringLiteral("*.txt")}, QDir::Files))) {
+        for (const QString &file : naturalOrder(folder.entryList({QStringLiteral("*.txt")}, QDir::Files), collator)) {
             bool ok = false;
             const QByteArray bytes = SafeFile::read(folder.filePath(file), &ok, ExerciseText::MaxFileSize);
             if (!ok) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -32,7 +31,9 @@ struct Mistake {
 
 // One finished drill as the statistics keep it.
 struct DrillRecord {
-    QDateTime finished;
+    // Local date and time as the database keeps it, "2026-12-06T09:15:00": turning ten thousand
+    // of them into QDateTime would take most of the time the progress window has to open.
+    QString finished;
     QString exercise; // language\lesson\number, as the result line names it
     int seconds = 0;
     qint64 speed = 0; // keystrokes per minute

@@ -1,8 +1,10 @@
 #include "ProgressChart.h"
 
+#include "ChartLine.h"
 #include "ProgressFigures.h"
 #include "StatsTexts.h"
 
+#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -52,9 +54,11 @@ void ProgressChart::showDrills(const QList<DrillRecord> &drills)
     best = figures.bestSpeed;
     average = figures.averageSpeed;
     speedTop = roundTop(best);
-    const QString format = QStringLiteral("dd/MM/yyyy");
-    firstDate = drills.isEmpty() ? QString() : drills.first().finished.toString(format);
-    lastDate = drills.isEmpty() ? QString() : drills.last().finished.toString(format);
+    const auto day = [](const DrillRecord &drill) {
+        return QDate::fromString(drill.finished.left(10), Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy"));
+    };
+    firstDate = drills.isEmpty() ? QString() : day(drills.first());
+    lastDate = drills.isEmpty() ? QString() : day(drills.last());
     // The live figures are the chart's accessible description, for those who cannot see it.
     setAccessibleDescription(texts.value(StatsTexts::Best) + QLatin1Char(' ') + QString::number(best) + u' '
         + texts.value(StatsTexts::SpeedSeries) + QStringLiteral(", ") + texts.value(StatsTexts::Average) + u' '
@@ -96,29 +100,29 @@ void ProgressChart::paintEvent(QPaintEvent *)
 void ProgressChart::paintSeries(QPainter &painter, const QRect &plot) const
 {
     const qsizetype count = speeds.size();
-    const auto xOf = [&](qsizetype i) {
-        return count == 1 ? plot.center().x() : plot.left() + double(plot.width()) * double(i) / double(count - 1);
-    };
     const auto yOf = [&](double value, double top) {
         return plot.bottom() - double(plot.height()) * value / top;
     };
-    QPolygonF speedLine;
-    QPolygonF accuracyLine;
-    speedLine.reserve(count);
-    accuracyLine.reserve(count);
-    for (qsizetype i = 0; i < count; ++i) {
-        speedLine.append({xOf(i), yOf(double(speeds.at(i)), double(speedTop))});
-        accuracyLine.append({xOf(i), yOf(double(accuracies.at(i)), 100.0)});
-    }
-    // Thousands of drills make a dense line; smoothing it would only cost time.
-    painter.setRenderHint(QPainter::Antialiasing, count < 500);
-    painter.setPen(QPen(AccuracyColour, 2));
-    painter.drawPolyline(accuracyLine);
-    painter.setPen(QPen(SpeedColour, 2));
-    painter.drawPolyline(speedLine);
+    // A line of more drills than pixels is a band of thin strokes: smoothing and joining wide
+    // strokes across thousands of zigzags would cost a large part of a second.
+    const bool dense = count > plot.width();
+    painter.setRenderHint(QPainter::Antialiasing, !dense);
+    const auto draw = [&](const QPolygonF &line, const QColor &colour) {
+        painter.setPen(QPen(colour, dense ? 1 : 2));
+        painter.drawPolyline(line);
+    };
+    draw(ChartLine::points(accuracies, plot.left(), plot.width(),
+             [&](qint64 value) {
+                 return yOf(double(value), 100.0);
+             }),
+        AccuracyColour);
+    const QPolygonF speedLine = ChartLine::points(speeds, plot.left(), plot.width(), [&](qint64 value) {
+        return yOf(double(value), double(speedTop));
+    });
+    draw(speedLine, SpeedColour);
     if (count < 60) {
         painter.setBrush(SpeedColour);
-        for (const QPointF &point : std::as_const(speedLine)) {
+        for (const QPointF &point : speedLine) {
             painter.drawEllipse(point, 3, 3);
         }
     }

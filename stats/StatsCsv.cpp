@@ -61,9 +61,8 @@ bool exportTo(const StatsStore &store, const QStringList &texts, const QString &
     }
     QList<QStringList> drills;
     for (const DrillRecord &drill : store.drills()) {
-        drills.append(
-            {drill.finished.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), drill.exercise, number(drill.seconds),
-                number(drill.speed), number(drill.right), number(drill.wrong), number(drill.accuracy)});
+        drills.append({QString(drill.finished).replace(u'T', u' '), drill.exercise, number(drill.seconds),
+            number(drill.speed), number(drill.right), number(drill.wrong), number(drill.accuracy)});
     }
     QList<QStringList> keys;
     for (const KeyCount &key : store.keyTotals()) {

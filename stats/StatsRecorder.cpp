@@ -72,7 +72,7 @@ void StatsRecorder::tallyKeyDown(int keyCode)
 void StatsRecorder::recordDrill(const QString &exercise)
 {
     DrillRecord record;
-    record.finished = clock.now();
+    record.finished = clock.now().toString(Qt::ISODate);
     record.exercise = exercise;
     record.seconds = drill.ElapsedSeconds;
     record.right = engine.rightKeys();

@@ -80,7 +80,7 @@ bool StatsStore::writeDrill(const DrillRecord &drill)
     QSqlQuery query(database);
     query.prepare(QStringLiteral("INSERT INTO drills (finished, exercise, seconds, speed, right_keys, wrong_keys,"
                                  " accuracy) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(notNull(drill.finished.toString(Qt::ISODate)));
+    query.addBindValue(notNull(drill.finished));
     query.addBindValue(notNull(drill.exercise));
     query.addBindValue(drill.seconds);
     query.addBindValue(drill.speed);
@@ -146,7 +146,7 @@ QList<DrillRecord> StatsStore::drills() const
                               " FROM drills ORDER BY id"));
     while (query.next()) {
         DrillRecord drill;
-        drill.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
+        drill.finished = query.value(0).toString();
         drill.exercise = query.value(1).toString();
         drill.seconds = query.value(2).toInt();
         drill.speed = query.value(3).toLongLong();

@@ -14,7 +14,7 @@ namespace
 DrillRecord drill(const QString &exercise, qint64 speed, QList<KeyCount> keys, QList<Mistake> mistakes = {})
 {
     DrillRecord record;
-    record.finished = QDateTime(QDate(2026, 12, 6), QTime(9, 15));
+    record.finished = QStringLiteral("2026-12-06T09:15:00");
     record.exercise = exercise;
     record.seconds = 30;
     record.speed = speed;
@@ -74,7 +74,7 @@ TEST(StatsStore, KeepsDrillsAndAddsUpTheCharactersAcrossDrills)
     const QList<DrillRecord> drills = reopened.drills();
     ASSERT_EQ(drills.size(), 2);
     EXPECT_EQ(drills[0].exercise, QStringLiteral("Castellano\\01 Fila central\\1"));
-    EXPECT_EQ(drills[0].finished, QDateTime(QDate(2026, 12, 6), QTime(9, 15)));
+    EXPECT_EQ(drills[0].finished, QStringLiteral("2026-12-06T09:15:00"));
     EXPECT_EQ(drills[1].speed, 150);
     const QList<KeyCount> keys = reopened.keyTotals();
     ASSERT_EQ(keys.size(), 2);
