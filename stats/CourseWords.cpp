@@ -24,6 +24,23 @@ QStringList naturalOrder(QStringList names, const QCollator &collator)
 
 } // namespace
 
+bool isRealWord(QStringView word)
+{
+    QString letters;
+    bool vowel = false;
+    for (const QChar character : word) {
+        if (!character.isLetter()) {
+            continue;
+        }
+        const QChar lower = character.toLower();
+        vowel = vowel || QStringView(u"aeiouáéíóúàèìòùäëïöü").contains(lower);
+        if (!letters.contains(lower)) {
+            letters += lower;
+        }
+    }
+    return vowel && letters.size() >= 3;
+}
+
 QStringList read(const QString &languageFolder)
 {
     QStringList words;
@@ -43,7 +60,7 @@ QStringList read(const QString &languageFolder)
             for (const QStringView word : QStringView(text).split(u' ', Qt::SkipEmptyParts)) {
                 for (const QStringView part : word.split(u'\r', Qt::SkipEmptyParts)) {
                     const QString trimmed = part.trimmed().toString();
-                    if (!trimmed.isEmpty() && !seen.contains(trimmed)) {
+                    if (isRealWord(trimmed) && !seen.contains(trimmed)) {
                         seen.insert(trimmed);
                         words.append(trimmed);
                     }

@@ -11,6 +11,12 @@
 namespace
 {
 
+// Frame k surrounds key k, except Q (key 0), whose frame is the last.
+int frameOfKey(int key)
+{
+    return key == 0 ? KeyboardLayout::FrameCount - 1 : key;
+}
+
 QString percent(double rate)
 {
     return QString::number(std::lround(rate * 100)) + QStringLiteral(" %");
@@ -37,8 +43,10 @@ void ErrorMap::showRates(const KeyErrorRates::Rates &rates)
 {
     for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
         const KeyErrorRates::KeyRate &rate = rates[key];
-        drawnKeyboard->setKeyColour(
-            key, rate.typed > 0 ? KeyErrorRates::tint(rate.rate()) : KeyErrorRates::noDataColour());
+        const bool typed = rate.typed > 0;
+        drawnKeyboard->setKeyColour(key, typed ? KeyErrorRates::tint(rate.rate()) : KeyErrorRates::noDataColour());
+        // The frame carries the tint too: Shift and Enter show pictures on their faces.
+        drawnKeyboard->setFrameColour(frameOfKey(key), typed ? KeyErrorRates::tint(rate.rate()) : QColor(Qt::white));
     }
     update();
 }

@@ -19,11 +19,11 @@ namespace
 const QColor BestColour(200, 60, 40);
 const QColor AverageColour(120, 120, 120);
 
-// A round top for the speed scale, a little above the best speed.
+// A round top for the speed scale, a little above the best speed, whose quarters are round too.
 qint64 roundTop(qint64 best)
 {
-    const qint64 step = best > 200 ? 50 : 20;
-    return std::max<qint64>(step, (best / step + 1) * step);
+    const qint64 step = best > 200 ? 100 : 40;
+    return (best / step + 1) * step;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 namespace
@@ -101,6 +102,8 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
     grid->addLayout(bottom, 6, 0, 1, 2);
     grid->setRowStretch(2, 3);
     grid->setRowStretch(4, 2);
+    // Room for the tables' columns and a readable chart, within the screen.
+    resize(QSize(1150, 940).boundedTo(screen()->availableSize()));
 }
 
 void ProgressWindow::showEvent(QShowEvent *event)
