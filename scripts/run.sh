@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Teclora, stages it with the data it ships into run/ and starts it there. What learners
-# wrote in run/ (Usuarios, Claves, actual.rtf) is never touched.
+# wrote in run/ (Usuarios, Claves, Estadisticas, actual.rtf) is never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh

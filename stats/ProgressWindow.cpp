@@ -35,6 +35,7 @@ QTableWidget *table(const QStringList &columns, const QString &name, QWidget *pa
     widget->setAccessibleName(name);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->setSelectionMode(QAbstractItemView::NoSelection);
+    widget->setFocusPolicy(Qt::NoFocus);
     widget->verticalHeader()->hide();
     widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     widget->horizontalHeader()->setStretchLastSection(true);
