@@ -28,11 +28,6 @@ void KeyTally::clear()
     wrongTyped.clear();
 }
 
-bool KeyTally::isEmpty() const
-{
-    return keys().isEmpty();
-}
-
 QList<KeyCount> KeyTally::keys() const
 {
     QList<KeyCount> counts;

@@ -14,7 +14,6 @@ public:
     void right(QChar expected);
     void wrong(QChar expected, QChar typed);
     void clear();
-    bool isEmpty() const;
 
     // Every character that was expected at least once, in character order.
     QList<KeyCount> keys() const;

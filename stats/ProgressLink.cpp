@@ -42,11 +42,6 @@ ProgressWindow &ProgressLink::progressWindow()
     return *progress;
 }
 
-WeakKeyPractice &ProgressLink::weakKeyPractice()
-{
-    return *practice;
-}
-
 void ProgressLink::exportStatistics()
 {
     const StatsRecorder &stats = window.statistics();

@@ -19,7 +19,6 @@ public:
     static ProgressLink *attach(MainWindow &window, const Platform &platform);
 
     ProgressWindow &progressWindow();
-    WeakKeyPractice &weakKeyPractice();
     // Writes the CSV files and tells the learner where they are.
     void exportStatistics();
 

@@ -161,11 +161,6 @@ void ProgressWindow::fillKeys()
     map->showRates(KeyErrorRates::perKey(totals));
 }
 
-const ProgressChart &ProgressWindow::chart() const
-{
-    return *speedChart;
-}
-
 const ErrorMap &ProgressWindow::errorMap() const
 {
     return *map;

@@ -24,7 +24,6 @@ public:
 
     void refresh();
 
-    const ProgressChart &chart() const;
     const ErrorMap &errorMap() const;
     const QTableWidget &lessonTable() const;
     const QTableWidget &keyTable() const;

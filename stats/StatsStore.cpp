@@ -25,7 +25,6 @@ QString notNull(const QString &text)
 
 StatsStore::StatsStore(const QString &path)
     : connectionName(QStringLiteral("teclora-stats-%1").arg(connectionCount.fetchAndAddRelaxed(1)))
-    , filePath(path)
 {
     database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     if (!path.isEmpty() && !QDir().mkpath(QFileInfo(path).path())) {
@@ -56,11 +55,6 @@ StatsStore::~StatsStore()
 StatsSchema::Outcome StatsStore::state() const
 {
     return outcome;
-}
-
-QString StatsStore::path() const
-{
-    return filePath;
 }
 
 bool StatsStore::record(const DrillRecord &drill)

@@ -17,7 +17,6 @@ public:
     StatsStore &operator=(const StatsStore &) = delete;
 
     StatsSchema::Outcome state() const;
-    QString path() const;
 
     // Writes the drill and adds it to the totals, all or nothing; false when the database is
     // unusable, locked or full.
@@ -33,7 +32,6 @@ private:
     bool writeDrill(const DrillRecord &drill);
 
     QString connectionName;
-    QString filePath;
     QSqlDatabase database;
     StatsSchema::Outcome outcome = StatsSchema::Outcome::Unusable;
 };

@@ -46,7 +46,8 @@ TEST(KeyTally, CountsEachExpectedCharacterAndWhatWasTypedInstead)
     EXPECT_EQ(mistakes[1].kind, 1); // acute
     EXPECT_EQ(mistakes[1].times, 2);
     tally.clear();
-    EXPECT_TRUE(tally.isEmpty());
+    EXPECT_TRUE(tally.keys().isEmpty());
+    EXPECT_TRUE(tally.mistakes().isEmpty());
 }
 
 TEST(WeakKeyExercise, IsSixLinesOfCourseWordsHoldingTheWeakCharacters)
