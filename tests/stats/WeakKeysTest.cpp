@@ -5,6 +5,7 @@
 #include "KeyErrorRates.h"
 #include "KeyTally.h"
 #include "StatsCsv.h"
+#include "StatsTexts.h"
 #include "WeakKeyExercise.h"
 
 #include <gtest/gtest.h>
@@ -132,4 +133,15 @@ TEST(StatsCsv, QuotesWhatWouldBreakARowAndKeepsFormulasAsText)
         QStringLiteral("\"x;y\";\"say \"\"hi\"\"\"\r\n"));
     EXPECT_EQ(StatsCsv::line({QStringLiteral("=SUM(A1)"), QStringLiteral("-"), QStringLiteral("@")}),
         QStringLiteral("'=SUM(A1);'-;'@\r\n"));
+}
+
+TEST(StatsTexts, TheShippedGeneralFileHoldsEveryItemWhereTheProgramReadsIt)
+{
+    // Read from the shipped file, every item is the Spanish one the program falls back to: an
+    // item moved in the file without moving FirstItem would show here as a mismatch.
+    EXPECT_EQ(StatsTexts::load(QString::fromUtf8(TECLORA_DATA_DIR)), StatsTexts::builtIn());
+    AppFolder empty;
+    EXPECT_EQ(StatsTexts::load(empty.path()), StatsTexts::builtIn());
+    EXPECT_EQ(StatsTexts::characterName(StatsTexts::builtIn(), u'\r'), QStringLiteral("Intro"));
+    EXPECT_EQ(StatsTexts::kindName(StatsTexts::builtIn(), 99), QStringLiteral("otra tecla"));
 }
