@@ -3,8 +3,10 @@
 #include "KeyboardWidget.h"
 #include "StatsTexts.h"
 
+#include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -31,6 +33,7 @@ ErrorMap::ErrorMap(const QString &dataFolder, Clock &clock, const QStringList &t
     , legendHeight(fontMetrics().height() * 3)
 {
     drawnKeyboard->setAccessibleName(texts.value(StatsTexts::ErrorMapTitle));
+    drawnKeyboard->installEventFilter(this);
     setFixedSize(drawnKeyboard->width(), drawnKeyboard->height() + legendHeight);
 }
 
@@ -41,6 +44,7 @@ const KeyboardWidget &ErrorMap::keyboard() const
 
 void ErrorMap::showRates(const KeyErrorRates::Rates &rates)
 {
+    shown = rates;
     for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
         const KeyErrorRates::KeyRate &rate = rates[key];
         const bool typed = rate.typed > 0;
@@ -49,6 +53,28 @@ void ErrorMap::showRates(const KeyErrorRates::Rates &rates)
         drawnKeyboard->setFrameColour(frameOfKey(key), typed ? KeyErrorRates::tint(rate.rate()) : QColor(Qt::white));
     }
     update();
+}
+
+bool ErrorMap::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != drawnKeyboard || event->type() != QEvent::ToolTip) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const QPoint position = static_cast<QHelpEvent *>(event)->pos();
+    for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
+        const KeyErrorRates::KeyRate &rate = shown[key];
+        if (drawnKeyboard->keyRect(key).contains(position)) {
+            const QString tip = rate.typed == 0
+                ? texts.value(StatsTexts::LegendNoData)
+                : texts.value(StatsTexts::TypedColumn) + QStringLiteral(": ") + QString::number(rate.typed)
+                    + QStringLiteral(", ") + texts.value(StatsTexts::ErrorsColumn) + QStringLiteral(": ")
+                    + QString::number(rate.wrong) + QStringLiteral(" (") + percent(rate.rate()) + u')';
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, drawnKeyboard);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 void ErrorMap::paintEvent(QPaintEvent *)

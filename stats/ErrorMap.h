@@ -21,9 +21,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A key's tool tip tells its figures: the colour alone is an estimate.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     KeyboardWidget *drawnKeyboard;
+    KeyErrorRates::Rates shown {};
     QStringList texts;
     int legendHeight;
 };

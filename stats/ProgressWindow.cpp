@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 
 namespace
@@ -76,6 +77,7 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
     exporter = new QPushButton(t.value(StatsTexts::ExportButton), this);
     auto *close = new QPushButton(t.value(StatsTexts::CloseButton), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     connect(&stats, &StatsRecorder::drillRecorded, this, [this] {
         if (isVisible()) {
             refresh();

@@ -13,13 +13,16 @@
 #include "StatsTexts.h"
 #include "Typing.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace
 {
@@ -99,6 +102,12 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
     EXPECT_EQ(faceColour(progress.errorMap(), 21), KeyErrorRates::tint(0)); // L
     EXPECT_EQ(faceColour(progress.errorMap(), 0), KeyErrorRates::noDataColour()); // Q
     EXPECT_EQ(faceColour(progress.errorMap(), KeyboardLayout::ShiftKey), KeyErrorRates::noDataColour());
+    // Its tool tip gives the figures behind a key's colour.
+    auto &keyboard = const_cast<KeyboardWidget &>(progress.errorMap().keyboard());
+    const QPoint onS = keyboard.keyRect(14).center();
+    QHelpEvent help(QEvent::ToolTip, onS, keyboard.mapToGlobal(onS));
+    QApplication::sendEvent(&keyboard, &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Pulsada: 2, Errores: 1 (50 %)"));
     EXPECT_EQ(progress.keyTable().rowCount(), 3);
     EXPECT_EQ(progress.lessonTable().item(0, 0)->text(), QStringLiteral("Castellano\\A"));
 
