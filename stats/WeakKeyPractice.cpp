@@ -23,13 +23,12 @@ WeakKeyPractice::WeakKeyPractice(const StatsRecorder &stats, MainWindow &window,
 
 bool WeakKeyPractice::start()
 {
-    const QList<QChar> weakest = WeakKeys::choose(stats.store().keyTotals());
     const QString language = window.controls().languageList->currentText();
-    QString text;
-    if (weakest.size() >= WeakKeys::Count && !language.isEmpty()) {
-        const QStringList words = CourseWords::read(window.catalogueState().ExerciseRoot + u'/' + language);
-        text = WeakKeyExercise::build(words, weakest, rounds);
-    }
+    const QStringList words = language.isEmpty()
+        ? QStringList()
+        : CourseWords::read(window.catalogueState().ExerciseRoot + u'/' + language);
+    const QList<QChar> weakest = WeakKeys::choose(WeakKeys::foundIn(stats.store().keyTotals(), words));
+    const QString text = weakest.size() < WeakKeys::Count ? QString() : WeakKeyExercise::build(words, weakest, rounds);
     if (text.isEmpty()) {
         offerFirstLesson();
         return false;

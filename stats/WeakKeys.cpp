@@ -1,5 +1,8 @@
 #include "WeakKeys.h"
 
+#include <QSet>
+#include <QStringList>
+
 #include <algorithm>
 
 namespace WeakKeys
@@ -29,6 +32,21 @@ QList<QChar> choose(const QList<KeyCount> &totals)
         weakest.append(candidates.at(i).character);
     }
     return weakest;
+}
+
+QList<KeyCount> foundIn(const QList<KeyCount> &totals, const QStringList &words)
+{
+    QSet<QChar> characters;
+    for (const QString &word : words) {
+        for (const QChar character : word) {
+            characters.insert(character);
+        }
+    }
+    QList<KeyCount> found;
+    std::copy_if(totals.cbegin(), totals.cend(), std::back_inserter(found), [&](const KeyCount &count) {
+        return characters.contains(count.character);
+    });
+    return found;
 }
 
 } // namespace WeakKeys

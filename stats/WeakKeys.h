@@ -16,4 +16,8 @@ constexpr qint64 MinimumTyped = 20;
 // when there is too little data.
 QList<QChar> choose(const QList<KeyCount> &totals);
 
+// The totals of the characters that occur in words: a learner whose weakest keys are ñ and á
+// practising the English course is drilled on the weakest keys that course has words for.
+QList<KeyCount> foundIn(const QList<KeyCount> &totals, const QStringList &words);
+
 } // namespace WeakKeys

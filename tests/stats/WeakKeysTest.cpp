@@ -24,6 +24,9 @@ TEST(WeakKeys, AreTheHighestErrorRatesAmongCharactersTypedOftenEnough)
     EXPECT_EQ(WeakKeys::choose(totals), (QList<QChar> {u'd', u'c', u'f', u'ñ', u'a'}));
     EXPECT_EQ(WeakKeys::choose(totals.mid(0, 3)), (QList<QChar> {u'c', u'a'}));
     EXPECT_TRUE(WeakKeys::choose({}).isEmpty());
+    // Only the characters a course has words for can be practised with it.
+    const QList<KeyCount> english = WeakKeys::foundIn(totals, {QStringLiteral("cafe"), QStringLiteral("bad")});
+    EXPECT_EQ(WeakKeys::choose(english), (QList<QChar> {u'd', u'c', u'f', u'a', u'e'}));
 }
 
 TEST(KeyTally, CountsEachExpectedCharacterAndWhatWasTypedInstead)
