@@ -2,6 +2,7 @@
 // long practice, and building a weak-key exercise from a large course.
 #include "AppFolder.h"
 #include "CourseWords.h"
+#include "DrillSequencer.h"
 #include "MainWindow.h"
 #include "ProgressWindow.h"
 #include "RecordingPlatform.h"
@@ -59,6 +60,25 @@ void BM_RecordOneDrill(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RecordOneDrill)->Unit(benchmark::kMicrosecond);
+
+// What the statistics add to every key: the tally, run on a real window's running drill.
+void BM_TallyOneKey(benchmark::State &state)
+{
+    AppFolder folder;
+    folder.writeLanguageFiles(QStringLiteral("Castellano"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sal"));
+    RecordingPlatform recording(folder.path());
+    MainWindow window(recording.platform, QString());
+    window.Form_Load();
+    window.drillSequencer().StartDrill();
+    StatsRecorder &stats = window.statistics();
+    const QChar keys[] = {u's', u'd', QChar(u'ñ')};
+    int i = 0;
+    for (auto _ : state) {
+        stats.tallyKeyPress(keys[i++ % 3]);
+    }
+}
+BENCHMARK(BM_TallyOneKey);
 
 void BM_OpenProgressWindowOver10000Drills(benchmark::State &state)
 {
