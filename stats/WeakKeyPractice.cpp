@@ -30,8 +30,7 @@ bool WeakKeyPractice::start()
     const QList<QChar> weakest = WeakKeys::choose(WeakKeys::foundIn(stats.store().keyTotals(), words));
     const QString text = weakest.size() < WeakKeys::Count ? QString() : WeakKeyExercise::build(words, weakest, rounds);
     if (text.isEmpty()) {
-        offerFirstLesson();
-        return false;
+        return offerFirstLesson();
     }
     ++rounds;
     window.exerciseCatalogue().presentExercise(
@@ -41,11 +40,11 @@ bool WeakKeyPractice::start()
     return true;
 }
 
-void WeakKeyPractice::offerFirstLesson()
+bool WeakKeyPractice::offerFirstLesson()
 {
     ExerciseCatalogue &exercises = window.exerciseCatalogue();
     if (!dialogs.askYesNo(stats.texts().value(StatsTexts::TooLittleData)) || !exercises.hasLessons()) {
-        return;
+        return false;
     }
     QListWidget *lessons = window.controls().lessonList;
     if (lessons->currentRow() == 0) {
@@ -56,4 +55,5 @@ void WeakKeyPractice::offerFirstLesson()
     }
     window.drillSequencer().StartDrill();
     window.activateWindow();
+    return true;
 }

@@ -16,11 +16,11 @@ class WeakKeyPractice : public QObject
 public:
     WeakKeyPractice(const StatsRecorder &stats, MainWindow &window, Dialogs &dialogs, QObject *parent = nullptr);
 
-    // True when a practice drill was started.
+    // True when a drill was started, the practice or the first lesson in its stead.
     bool start();
 
 private:
-    void offerFirstLesson();
+    bool offerFirstLesson();
 
     const StatsRecorder &stats;
     MainWindow &window;

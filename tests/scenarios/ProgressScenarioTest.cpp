@@ -174,8 +174,15 @@ TEST_F(Progress, WithTooLittleDataTheFirstLessonIsOffered)
     ProgressLink *link = ProgressLink::attach(*window, recording.platform);
     controls().lessonList->setCurrentRow(1);
     ASSERT_EQ(window->drillState().TargetText, QStringLiteral("dedal falda lado sala"));
+    recording.dialogs.answer = false;
+    controls().progressButton->click();
+    link->progressWindow().practiceButton()->click();
+    EXPECT_TRUE(link->progressWindow().isVisible());
+    EXPECT_EQ(controls().lessonList->currentRow(), 1);
+    recording.dialogs.questions.clear();
     recording.dialogs.answer = true;
     link->progressWindow().practiceButton()->click();
+    EXPECT_FALSE(link->progressWindow().isVisible());
     EXPECT_EQ(recording.dialogs.questions, QStringList {StatsTexts::builtIn().at(StatsTexts::TooLittleData)});
     EXPECT_EQ(controls().lessonList->currentRow(), 0);
     EXPECT_EQ(window->drillState().TargetText, QStringLiteral("sal\r\ná"));
