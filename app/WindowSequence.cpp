@@ -1,6 +1,7 @@
 #include "WindowSequence.h"
 
 #include "MainWindow.h"
+#include "ProgressLink.h"
 #include "SignInWindow.h"
 #include "StartWindow.h"
 
@@ -50,6 +51,7 @@ void WindowSequence::openSignIn()
 void WindowSequence::openTypingWindow(const QString &user)
 {
     typing = std::make_unique<MainWindow>(platform, user);
+    ProgressLink::attach(*typing, platform);
     connect(typing.get(), &MainWindow::exitRequested, this, &WindowSequence::finished);
     typing->Form_Load();
     typing->showMaximized();

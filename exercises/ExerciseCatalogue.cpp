@@ -144,6 +144,16 @@ void ExerciseCatalogue::lockAndEmptyPane()
     widgets.exercisePane->setText(QString());
 }
 
+void ExerciseCatalogue::presentExercise(const QString &label, const QString &text)
+{
+    widgets.exerciseLabel->setText(label);
+    drill.TargetText = text;
+    RichTextPane &pane = *widgets.exercisePane;
+    pane.setInputEnabled(false);
+    pane.setText(drill.TargetText);
+    PaneFormatting::showUntyped(pane, catalogue.ExerciseFontSize);
+}
+
 void ExerciseCatalogue::LoadExercise()
 {
     const int number = catalogue.currentNumber();
@@ -156,13 +166,9 @@ void ExerciseCatalogue::LoadExercise()
         bytes = SafeFile::read(path, &readable, ExerciseText::MaxFileSize);
     }
     if (readable) {
-        widgets.exerciseLabel->setText(widgets.languageList->currentText() + QLatin1Char('\\')
-            + widgets.lessonList->currentItem()->text() + QLatin1Char('\\') + QString::number(number));
-        drill.TargetText = ExerciseText::fromFile(bytes);
-        RichTextPane &pane = *widgets.exercisePane;
-        pane.setInputEnabled(false);
-        pane.setText(drill.TargetText);
-        PaneFormatting::showUntyped(pane, catalogue.ExerciseFontSize);
+        presentExercise(widgets.languageList->currentText() + QLatin1Char('\\')
+                + widgets.lessonList->currentItem()->text() + QLatin1Char('\\') + QString::number(number),
+            ExerciseText::fromFile(bytes));
     }
     widgets.echoPane->hide();
     statisticsTimer.stop();

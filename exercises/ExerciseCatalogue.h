@@ -44,6 +44,8 @@ public:
     void Text1_Change();
     void Command3_Click(int index);
     void LoadExercise();
+    // Puts text into the locked exercise pane as the exercise to type next, named label.
+    void presentExercise(const QString &label, const QString &text);
 
     // Shows n in the number field without loading anything on the way: the caller loads.
     void showNumber(int number);

@@ -25,6 +25,7 @@ ControlGeometry ControlGeometry::design()
     g.exerciseNumber = {3120, 240, 975, 495};
     g.previousExerciseButton = {4200, 120, 735, 735};
     g.startButton = {5040, 120, 735, 735};
+    g.progressButton = {5835, 120, 735, 735};
     g.historyButton = {6600, 120, 735, 735};
     g.textSizeButton = {7440, 120, 735, 735};
     g.speedLabel = {8280, 120, 1455, 495};

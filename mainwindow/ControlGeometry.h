@@ -29,6 +29,7 @@ struct ControlGeometry {
     QRectF exerciseNumber; // exercise number field (Text1)
     QRectF previousExerciseButton; // (Command3(1))
     QRectF startButton; // (Command5)
+    QRectF progressButton; // opens the progress window, in the gap after the start button
     QRectF historyButton; // shows or hides the history pane (Command2)
     QRectF textSizeButton; // cycles the text size (Command7)
     QRectF speedLabel; // keystrokes per minute (Label2(1))

@@ -79,12 +79,13 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     captionFont.setPixelSize(Twips::toPixels(CaptionPoints * Twips::PerPoint, logicalDpi));
 
     const QDir data(dataFolder);
-    // The key faces are drawn for the densest screen, so they stay sharp at 200 %.
-    const qreal pixelRatio = qApp->devicePixelRatio();
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
         keyRects[key.index] = Twips::toPixels(QRectF(key.twips), logicalDpi);
-        const QImage picture = key.picture ? QImage(data.filePath(QLatin1String(key.picture))) : QImage();
-        keyFaces[key.index] = keyFace(key, picture, pixelRatio);
+        keyColours[key.index] = QColor(key.colour);
+        if (key.picture) {
+            keyPictures[key.index] = QImage(data.filePath(QLatin1String(key.picture)));
+        }
+        keyFaces[key.index] = keyFace(key.index);
     }
     for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
         frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), logicalDpi);
@@ -114,6 +115,21 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
 QColor KeyboardWidget::frameColour(int frame) const
 {
     return frameColours.at(frame);
+}
+
+void KeyboardWidget::setKeyColour(int key, const QColor &colour)
+{
+    if (key < 0 || key >= KeyboardLayout::KeyCount) {
+        return;
+    }
+    keyColours[key] = colour;
+    keyFaces[key] = keyFace(key);
+    update(keyRects[key]);
+}
+
+QRect KeyboardWidget::keyRect(int key) const
+{
+    return keyRects.at(key);
 }
 
 int KeyboardWidget::keyAt(const QPoint &position) const
@@ -190,29 +206,33 @@ void KeyboardWidget::paintFrame(QPainter &painter, int frame) const
     painter.fillRect(r.right() - frameBorder + 1, r.top(), frameBorder, r.height(), colour);
 }
 
-QPixmap KeyboardWidget::keyFace(const KeyboardLayout::Key &key, const QImage &picture, qreal pixelRatio) const
+QPixmap KeyboardWidget::keyFace(int key) const
 {
-    const QRect &r = keyRects[key.index];
+    const QRect &r = keyRects[key];
     if (r.isEmpty()) {
         return {};
     }
+    // The faces are drawn for the densest screen, so they stay sharp at 200 %.
+    const qreal pixelRatio = qApp->devicePixelRatio();
     QPixmap face(r.size() * pixelRatio);
     face.setDevicePixelRatio(pixelRatio);
     QPainter painter(&face);
     const QRect inside(QPoint(), r.size());
-    const QPalette colours {QColor(key.colour)};
+    const QPalette colours {keyColours[key]};
     qDrawShadePanel(&painter, inside, colours, false, keyBevel, &colours.brush(QPalette::Button));
+    const QImage &picture = keyPictures[key];
     const QSize pictureArea = r.size() - QSize(2 * keyBevel, 2 * keyBevel);
+    const char16_t caption = KeyboardLayout::keys()[key].caption;
     if (!picture.isNull() && !pictureArea.isEmpty()) {
         QImage scaled = picture.scaled(pictureArea * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         scaled.setDevicePixelRatio(pixelRatio);
         QRect place(QPoint(), scaled.deviceIndependentSize().toSize());
         place.moveCenter(inside.center());
         painter.drawImage(place, scaled);
-    } else if (key.caption) {
+    } else if (caption) {
         painter.setFont(captionFont);
         painter.setPen(Qt::black);
-        painter.drawText(inside, Qt::AlignCenter, QString(QChar(key.caption)));
+        painter.drawText(inside, Qt::AlignCenter, QString(QChar(caption)));
     }
     return face;
 }

@@ -30,6 +30,9 @@ public:
     // comes next and with which finger, as the keyboard's accessible description.
     void setFrameColour(int frame, const QColor &colour) override;
     QColor frameColour(int frame) const;
+    // The face of a key (0 to 36), drawn in its hand's colour until it is given another.
+    void setKeyColour(int key, const QColor &colour);
+    QRect keyRect(int key) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -43,7 +46,7 @@ private:
     int fingerOf(int key);
     void paintFrame(QPainter &painter, int frame) const;
     // The key as it always looks: its bevelled face with the caption or the picture.
-    QPixmap keyFace(const KeyboardLayout::Key &key, const QImage &picture, qreal pixelRatio) const;
+    QPixmap keyFace(int key) const;
 
     static constexpr int FingerCount = 10;
     static constexpr int ShiftFrame = KeyboardLayout::ShiftKey;
@@ -55,6 +58,8 @@ private:
     // Drawn once: the keys near a frame are painted again whenever it changes, on every key the
     // learner types, and a face costs one copy where drawing it costs a bevel and a caption.
     std::array<QPixmap, KeyboardLayout::KeyCount> keyFaces;
+    std::array<QColor, KeyboardLayout::KeyCount> keyColours; // the hand's, until the error map tints a key
+    std::array<QImage, KeyboardLayout::KeyCount> keyPictures; // as read; most keys have none
     std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
     QFont captionFont;
     int frameBorder; // pixels

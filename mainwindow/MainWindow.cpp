@@ -15,6 +15,8 @@
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
 #include "RichTextPane.h"
+#include "StatsRecorder.h"
+#include "StatsTexts.h"
 #include "ToolbarActions.h"
 #include "Twips.h"
 #include "UserFiles.h"
@@ -60,6 +62,9 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
         platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
+    stats = new StatsRecorder(
+        drill, *engine, platform.appDir, platform.userDir, currentUser, platform.dialogs, platform.clock, this);
+    MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
     connectControls();
     const QList<QWidget *> focusOrder = c.focusOrder();
     for (qsizetype i = 1; i < focusOrder.size(); ++i) {
@@ -80,6 +85,16 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls()
 {
+    // The statistics count each key before the drill judges it and moves on.
+    connect(c.exercisePane, &RichTextPane::keyDown, stats, [this](int &keyCode, Qt::KeyboardModifiers) {
+        stats->tallyKeyDown(keyCode);
+    });
+    connect(c.exercisePane, &RichTextPane::keyPress, stats, [this](QChar &typed) {
+        stats->tallyKeyPress(typed);
+    });
+    connect(engine, &DrillEngine::lastCharacterTyped, stats, [this] {
+        stats->recordDrill(c.exerciseLabel->text());
+    });
     connect(c.exercisePane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
         engine->RichTextBox1_KeyDown(keyCode);
     });
@@ -128,6 +143,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.numberField, g.exerciseNumber);
     place(c.previousButton, g.previousExerciseButton);
     place(c.startButton, g.startButton);
+    place(c.progressButton, g.progressButton);
     place(c.historyButton, g.historyButton);
     place(c.textSizeButton, g.textSizeButton);
     place(c.speedLabel, g.speedLabel);
@@ -261,4 +277,14 @@ DrillHistory &MainWindow::drillHistory()
 KeyboardWidget &MainWindow::keyboardWidget()
 {
     return *keyboard;
+}
+
+ExerciseCatalogue &MainWindow::exerciseCatalogue()
+{
+    return *exercises;
+}
+
+StatsRecorder &MainWindow::statistics()
+{
+    return *stats;
 }

@@ -16,6 +16,7 @@ class KeyboardToggle;
 class KeyboardWidget;
 struct ControlGeometry;
 class LanguageSwitcher;
+class StatsRecorder;
 class ToolbarActions;
 
 // The typing window. It builds the controls, hands each part of the drill the controls and state
@@ -39,6 +40,8 @@ public:
     DrillSequencer &drillSequencer();
     DrillHistory &drillHistory();
     KeyboardWidget &keyboardWidget();
+    ExerciseCatalogue &exerciseCatalogue();
+    StatsRecorder &statistics();
 
 Q_SIGNALS:
     void exitRequested();
@@ -72,6 +75,7 @@ private:
     LanguageSwitcher *languages;
     ToolbarActions *tools;
     KeyboardToggle *keyboardToggle;
+    StatsRecorder *stats;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;

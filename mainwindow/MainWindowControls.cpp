@@ -67,8 +67,7 @@ QPushButton *toolButton(QWidget *window, const QString &appDir, const QString &p
     auto *button = new QPushButton(window);
     button->setIcon(QIcon(appDir + QStringLiteral("/imagenes/botones/") + picture + QStringLiteral(".png")));
     button->setShortcut(shortcut);
-    button->setToolTip(action + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + QLatin1Char(')'));
-    button->setAccessibleName(action);
+    MainWindowControls::nameToolButton(button, action);
     button->setFocusPolicy(Qt::TabFocus);
     setBackColour(button, back);
     // The style's own focus mark is a hairline lost on a coloured button; Tab must show clearly
@@ -80,6 +79,13 @@ QPushButton *toolButton(QWidget *window, const QString &appDir, const QString &p
 }
 
 } // namespace
+
+void MainWindowControls::nameToolButton(QPushButton *button, const QString &action)
+{
+    button->setToolTip(
+        action + QStringLiteral(" (") + button->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    button->setAccessibleName(action);
+}
 
 MainWindowControls MainWindowControls::create(QWidget *window, const QString &appDir)
 {
@@ -100,6 +106,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         white, QKeySequence(Qt::ALT | Qt::Key_Left));
     c.startButton = toolButton(window, appDir, QStringLiteral("empezar"), QStringLiteral("Empezar"), {192, 255, 255},
         QKeySequence(Qt::Key_F5));
+    c.progressButton = toolButton(window, appDir, QStringLiteral("progreso"), QStringLiteral("Mi progreso"),
+        {255, 224, 192}, QKeySequence(Qt::CTRL | Qt::Key_G));
     c.historyButton = toolButton(window, appDir, QStringLiteral("historial"), QStringLiteral("Ver el historial"),
         {128, 255, 128}, QKeySequence(Qt::CTRL | Qt::Key_H));
     c.textSizeButton = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"),
@@ -160,8 +168,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
 
 QList<QWidget *> MainWindowControls::toolBar() const
 {
-    return {nextButton, numberField, previousButton, startButton, historyButton, textSizeButton, randomButton,
-        reportButton, keyboardButton, minimiseButton, exitButton};
+    return {nextButton, numberField, previousButton, startButton, progressButton, historyButton, textSizeButton,
+        randomButton, reportButton, keyboardButton, minimiseButton, exitButton};
 }
 
 QList<QWidget *> MainWindowControls::focusOrder() const

@@ -20,6 +20,7 @@ struct MainWindowControls {
     QLineEdit *numberField; // the current exercise number
     QPushButton *previousButton; // previous exercise
     QPushButton *startButton; // starts the drill
+    QPushButton *progressButton; // opens the learner's progress
     QPushButton *historyButton; // shows or hides the history pane
     QPushButton *textSizeButton; // cycles the size of the exercise text
     QLabel *speedLabel; // keystrokes per minute
@@ -49,6 +50,8 @@ struct MainWindowControls {
     // The type of the current exercise where it was drawn, on the tool bar.
     static constexpr double ExerciseLabelPoints = 14;
 
+    // A tool-bar button's action, as its accessible name and, with its shortcut, as its tool tip.
+    static void nameToolButton(QPushButton *button, const QString &action);
     // Creates the controls as children of window, with their design texts, colours, names and
     // shortcuts.
     static MainWindowControls create(QWidget *window, const QString &appDir);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program alone, stages it with the data it ships into run/ as a portable copy and
-# starts it there. What learners wrote in run/ (Usuarios, Claves, actual.rtf) is never touched.
+# starts it there. What learners wrote in run/ (Usuarios, Claves, Estadisticas,
+# actual.rtf) is never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run

@@ -36,7 +36,13 @@ public:
         return next;
     }
 
+    QDateTime now() const override
+    {
+        return moment;
+    }
+
     QString date = QStringLiteral("06/12/2025");
+    QDateTime moment = QDateTime(QDate(2025, 12, 6), QTime(10, 30));
     int draws = 0;
 
 private:

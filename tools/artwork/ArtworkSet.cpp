@@ -50,6 +50,7 @@ const Picture Pngs[] = {
     {u"imagenes/botones/anterior.png", NavigationIcons::previous},
     {u"imagenes/botones/empezar.png", NavigationIcons::start},
     {u"imagenes/botones/azar.png", NavigationIcons::random},
+    {u"imagenes/botones/progreso.png", ToolIcons::progress},
     {u"imagenes/botones/historial.png", ToolIcons::history},
     {u"imagenes/botones/letra.png", ToolIcons::textSize},
     {u"imagenes/botones/informe.png", ToolIcons::report},

@@ -63,6 +63,29 @@ void drawKeyboard(QPainter &painter)
 namespace ToolIcons
 {
 
+QImage progress()
+{
+    return IconKit::icon([](QPainter &painter) {
+        IconKit::outlined(painter, IconKit::roundedRect(QRectF(8, 10, 80, 76), 8), Paper);
+        painter.setPen(QPen(QColor(120, 140, 170), 3, Qt::SolidLine, Qt::RoundCap));
+        for (int row = 0; row < 3; ++row) {
+            const qreal y = 30 + row * 16;
+            painter.drawLine(QPointF(18, y), QPointF(78, y));
+        }
+        // A speed line that climbs, ending in an arrow head.
+        const QPolygonF climb({QPointF(16, 72), QPointF(34, 58), QPointF(48, 64), QPointF(70, 30)});
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(IconKit::inkPen(12));
+        painter.drawPolyline(climb);
+        painter.setPen(QPen(Green, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(climb);
+        QPainterPath head;
+        head.addPolygon(QPolygonF({QPointF(78, 16), QPointF(80, 42), QPointF(58, 30)}));
+        head.closeSubpath();
+        IconKit::outlined(painter, head, Green);
+    });
+}
+
 QImage history()
 {
     return IconKit::icon([](QPainter &painter) {

@@ -2,11 +2,12 @@
 
 #include <QImage>
 
-// Tool-bar pictures of the window's tools: history pane, text size, report, keyboard,
+// Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
 // minimise and exit.
 namespace ToolIcons
 {
 
+QImage progress();
 QImage history();
 QImage textSize();
 QImage report();

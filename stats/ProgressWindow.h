@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DrillRecord.h"
+
+#include <QWidget>
+
+class Clock;
+class ErrorMap;
+class ProgressChart;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class StatsRecorder;
+
+// The learner's progress: speed and accuracy over time, the lessons practised, the keys with the
+// most errors and the error map. Read afresh from the statistics whenever it is shown and after
+// every drill while it is open.
+class ProgressWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ProgressWindow(const StatsRecorder &stats, const QString &dataFolder, Clock &clock, QWidget *parent = nullptr);
+
+    void refresh();
+
+    const ErrorMap &errorMap() const;
+    const QTableWidget &lessonTable() const;
+    const QTableWidget &keyTable() const;
+    QPushButton *practiceButton() const;
+    QPushButton *exportButton() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fillLessons(const QList<DrillRecord> &drills);
+    void fillKeys();
+
+    const StatsRecorder &stats;
+    QLabel *summary;
+    ProgressChart *speedChart;
+    QTableWidget *lessons;
+    QTableWidget *keys;
+    ErrorMap *map;
+    QPushButton *practice;
+    QPushButton *exporter;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "KeyTally.h"
+#include "StatsStore.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class Clock;
+class Dialogs;
+class DrillEngine;
+struct DrillState;
+
+// Keeps the statistics of the learner at the typing window: tallies every judged key of the
+// drill under way and records the drill in the learner's database when it ends. A database
+// that cannot be used never stops a drill: the learner is told once per run, and the
+// statistics of this run are kept in memory instead.
+class StatsRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    // user is empty for a learner who works unregistered: the statistics last for the run.
+    // The texts come from dataDir, the learner's database lives in userDir.
+    StatsRecorder(const DrillState &drill, const DrillEngine &engine, const QString &dataDir, const QString &userDir,
+        const QString &user, Dialogs &dialogs, Clock &clock, QObject *parent = nullptr);
+    ~StatsRecorder() override;
+
+    // Connected to the exercise pane ahead of the drill's own handlers, so that they see the
+    // character still expected.
+    void tallyKeyPress(QChar typed);
+    void tallyKeyDown(int keyCode);
+    // The last character was typed: the drill goes into the database.
+    void recordDrill(const QString &exercise);
+
+    const StatsStore &store() const;
+    const QStringList &texts() const;
+    // The learner's name as the statistics know it, for the export folder; empty unregistered.
+    QString learner() const;
+
+Q_SIGNALS:
+    void drillRecorded();
+
+private:
+    void startTallyIfNewDrill();
+    void tellOnce();
+
+    const DrillState &drill;
+    const DrillEngine &engine;
+    Dialogs &dialogs;
+    Clock &clock;
+    QStringList words;
+    QString learnerName;
+    std::unique_ptr<StatsStore> database;
+    KeyTally tally;
+    // The file could not be used; this run's drills are kept in memory.
+    bool fellBack = false;
+    bool told = false;
+};

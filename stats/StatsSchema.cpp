@@ -1,0 +1,89 @@
+#include "StatsSchema.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+
+namespace StatsSchema
+{
+
+namespace
+{
+
+const QStringList Version1 = {
+    QStringLiteral("CREATE TABLE drills (id INTEGER PRIMARY KEY, finished TEXT NOT NULL, exercise TEXT NOT NULL,"
+                   " seconds INTEGER NOT NULL, speed INTEGER NOT NULL, right_keys INTEGER NOT NULL,"
+                   " wrong_keys INTEGER NOT NULL, accuracy INTEGER NOT NULL)"),
+    QStringLiteral("CREATE TABLE drill_keys (drill INTEGER NOT NULL REFERENCES drills(id), character INTEGER NOT NULL,"
+                   " right_count INTEGER NOT NULL, wrong_count INTEGER NOT NULL, PRIMARY KEY (drill, character))"),
+};
+
+const QStringList Version2 = {
+    QStringLiteral("CREATE TABLE drill_mistakes (drill INTEGER NOT NULL REFERENCES drills(id),"
+                   " expected INTEGER NOT NULL, typed INTEGER NOT NULL, kind INTEGER NOT NULL,"
+                   " times INTEGER NOT NULL, PRIMARY KEY (drill, expected, typed))"),
+    // The totals are what the progress window reads; summing ten thousand drills on every
+    // opening would be too slow.
+    QStringLiteral("CREATE TABLE key_totals (character INTEGER PRIMARY KEY, right_count INTEGER NOT NULL,"
+                   " wrong_count INTEGER NOT NULL)"),
+    QStringLiteral("INSERT INTO key_totals SELECT character, SUM(right_count), SUM(wrong_count) FROM drill_keys"
+                   " GROUP BY character"),
+    QStringLiteral("CREATE TABLE mistake_totals (expected INTEGER NOT NULL, typed INTEGER NOT NULL,"
+                   " kind INTEGER NOT NULL, times INTEGER NOT NULL, PRIMARY KEY (expected, typed))"),
+};
+
+// The statements that bring version n - 1 to version n.
+const QStringList &migrationTo(int version)
+{
+    return version == 1 ? Version1 : Version2;
+}
+
+int versionOf(QSqlDatabase &database, bool *ok)
+{
+    QSqlQuery query(database);
+    *ok = query.exec(QStringLiteral("PRAGMA user_version")) && query.next();
+    return *ok ? query.value(0).toInt() : 0;
+}
+
+// One step in one transaction: a migration cut short leaves the previous version whole.
+bool migrate(QSqlDatabase &database, int version)
+{
+    if (!database.transaction()) {
+        return false;
+    }
+    QSqlQuery query(database);
+    for (const QString &statement : migrationTo(version)) {
+        if (!query.exec(statement)) {
+            database.rollback();
+            return false;
+        }
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version))) {
+        database.rollback();
+        return false;
+    }
+    return database.commit();
+}
+
+} // namespace
+
+Outcome prepare(QSqlDatabase &database)
+{
+    bool ok = false;
+    const int version = versionOf(database, &ok);
+    if (!ok || version < 0) {
+        return Outcome::Unusable;
+    }
+    if (version > CurrentVersion) {
+        return Outcome::Newer;
+    }
+    for (int next = version + 1; next <= CurrentVersion; ++next) {
+        if (!migrate(database, next)) {
+            return Outcome::Unusable;
+        }
+    }
+    return Outcome::Ready;
+}
+
+} // namespace StatsSchema

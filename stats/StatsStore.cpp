@@ -1,0 +1,185 @@
+#include "StatsStore.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace
+{
+
+QAtomicInt connectionCount;
+
+// A database another program holds locked is given up after this long: the drill does not wait.
+constexpr int BusyTimeoutMs = 100;
+
+// SQLite takes a null string for NULL, which the NOT NULL columns refuse: a drill without a
+// name or a date is still recorded, with an empty one.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace
+
+StatsStore::StatsStore(const QString &path)
+    : connectionName(QStringLiteral("teclora-stats-%1").arg(connectionCount.fetchAndAddRelaxed(1)))
+{
+    database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    if (!path.isEmpty() && !QDir().mkpath(QFileInfo(path).path())) {
+        return;
+    }
+    database.setDatabaseName(path.isEmpty() ? QStringLiteral(":memory:") : path);
+    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    if (!database.open()) {
+        return;
+    }
+    outcome = StatsSchema::prepare(database);
+    if (outcome == StatsSchema::Outcome::Ready) {
+        // Without a sync on every commit a drill is recorded in well under a millisecond; the
+        // write-ahead log still keeps the file whole if the program is killed.
+        QSqlQuery pragmas(database);
+        pragmas.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        pragmas.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    }
+}
+
+StatsStore::~StatsStore()
+{
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+StatsSchema::Outcome StatsStore::state() const
+{
+    return outcome;
+}
+
+bool StatsStore::record(const DrillRecord &drill)
+{
+    if (outcome != StatsSchema::Outcome::Ready || !database.transaction()) {
+        return false;
+    }
+    if (writeDrill(drill) && database.commit()) {
+        return true;
+    }
+    database.rollback();
+    return false;
+}
+
+bool StatsStore::writeDrill(const DrillRecord &drill)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("INSERT INTO drills (finished, exercise, seconds, speed, right_keys, wrong_keys,"
+                                 " accuracy) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(notNull(drill.finished));
+    query.addBindValue(notNull(drill.exercise));
+    query.addBindValue(drill.seconds);
+    query.addBindValue(drill.speed);
+    query.addBindValue(drill.right);
+    query.addBindValue(drill.wrong);
+    query.addBindValue(drill.accuracy);
+    if (!query.exec()) {
+        return false;
+    }
+    const QVariant id = query.lastInsertId();
+
+    QSqlQuery key(database);
+    key.prepare(QStringLiteral("INSERT INTO drill_keys VALUES (?, ?, ?, ?)"));
+    QSqlQuery keyTotal(database);
+    keyTotal.prepare(QStringLiteral("INSERT INTO key_totals VALUES (?, ?, ?) ON CONFLICT (character) DO UPDATE SET"
+                                    " right_count = right_count + excluded.right_count,"
+                                    " wrong_count = wrong_count + excluded.wrong_count"));
+    for (const KeyCount &count : drill.keys) {
+        const int character = count.character.unicode();
+        key.bindValue(0, id);
+        key.bindValue(1, character);
+        key.bindValue(2, count.right);
+        key.bindValue(3, count.wrong);
+        keyTotal.bindValue(0, character);
+        keyTotal.bindValue(1, count.right);
+        keyTotal.bindValue(2, count.wrong);
+        if (!key.exec() || !keyTotal.exec()) {
+            return false;
+        }
+    }
+
+    QSqlQuery mistake(database);
+    mistake.prepare(QStringLiteral("INSERT INTO drill_mistakes VALUES (?, ?, ?, ?, ?)"));
+    QSqlQuery mistakeTotal(database);
+    mistakeTotal.prepare(QStringLiteral("INSERT INTO mistake_totals VALUES (?, ?, ?, ?) ON CONFLICT (expected, typed)"
+                                        " DO UPDATE SET times = times + excluded.times"));
+    for (const Mistake &m : drill.mistakes) {
+        mistake.bindValue(0, id);
+        mistake.bindValue(1, int(m.expected.unicode()));
+        mistake.bindValue(2, int(m.typed.unicode()));
+        mistake.bindValue(3, m.kind);
+        mistake.bindValue(4, m.times);
+        mistakeTotal.bindValue(0, int(m.expected.unicode()));
+        mistakeTotal.bindValue(1, int(m.typed.unicode()));
+        mistakeTotal.bindValue(2, m.kind);
+        mistakeTotal.bindValue(3, m.times);
+        if (!mistake.exec() || !mistakeTotal.exec()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QList<DrillRecord> StatsStore::drills() const
+{
+    QList<DrillRecord> list;
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return list;
+    }
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT finished, exercise, seconds, speed, right_keys, wrong_keys, accuracy"
+                              " FROM drills ORDER BY id"));
+    while (query.next()) {
+        DrillRecord drill;
+        drill.finished = query.value(0).toString();
+        drill.exercise = query.value(1).toString();
+        drill.seconds = query.value(2).toInt();
+        drill.speed = query.value(3).toLongLong();
+        drill.right = query.value(4).toLongLong();
+        drill.wrong = query.value(5).toLongLong();
+        drill.accuracy = query.value(6).toLongLong();
+        list.append(drill);
+    }
+    return list;
+}
+
+QList<KeyCount> StatsStore::keyTotals() const
+{
+    QList<KeyCount> list;
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return list;
+    }
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT character, right_count, wrong_count FROM key_totals ORDER BY character"));
+    while (query.next()) {
+        list.append(
+            {QChar(char16_t(query.value(0).toInt())), query.value(1).toLongLong(), query.value(2).toLongLong()});
+    }
+    return list;
+}
+
+QList<Mistake> StatsStore::mistakeTotals() const
+{
+    QList<Mistake> list;
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return list;
+    }
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT expected, typed, kind, times FROM mistake_totals ORDER BY expected, typed"));
+    while (query.next()) {
+        list.append({QChar(char16_t(query.value(0).toInt())), QChar(char16_t(query.value(1).toInt())),
+            query.value(2).toInt(), query.value(3).toLongLong()});
+    }
+    return list;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DrillRecord.h"
+#include "StatsSchema.h"
+
+#include <QSqlDatabase>
+
+// One learner's statistics database. Every call answers, whatever the file is like: a database
+// that cannot be used reports it through state() and writes nothing.
+class StatsStore
+{
+public:
+    // An empty path keeps the statistics in memory for this run only.
+    explicit StatsStore(const QString &path);
+    ~StatsStore();
+    StatsStore(const StatsStore &) = delete;
+    StatsStore &operator=(const StatsStore &) = delete;
+
+    StatsSchema::Outcome state() const;
+
+    // Writes the drill and adds it to the totals, all or nothing; false when the database is
+    // unusable, locked or full.
+    bool record(const DrillRecord &drill);
+
+    // Every drill in the order it was finished; keys and mistakes are left empty.
+    QList<DrillRecord> drills() const;
+    // The characters of every drill together, in character order.
+    QList<KeyCount> keyTotals() const;
+    QList<Mistake> mistakeTotals() const;
+
+private:
+    bool writeDrill(const DrillRecord &drill);
+
+    QString connectionName;
+    QSqlDatabase database;
+    StatsSchema::Outcome outcome = StatsSchema::Outcome::Unusable;
+};

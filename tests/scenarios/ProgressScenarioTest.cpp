@@ -1,0 +1,247 @@
+#include "TypingWindowFixture.h"
+
+#include "DrillHistory.h"
+#include "DrillSequencer.h"
+#include "ErrorMap.h"
+#include "KeyErrorRates.h"
+#include "KeyboardWidget.h"
+#include "ProgressLink.h"
+#include "ProgressWindow.h"
+#include "RichTextPane.h"
+#include "StatsRecorder.h"
+#include "StatsStore.h"
+#include "StatsTexts.h"
+#include "Typing.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QToolTip>
+
+namespace
+{
+
+const QString Unavailable = StatsTexts::builtIn().at(StatsTexts::StatsUnavailable);
+
+// The colour the error map paints on a key's face: straight above the caption in the middle.
+QColor faceColour(const ErrorMap &map, int key)
+{
+    const KeyboardWidget &keyboard = map.keyboard();
+    const QRect r = keyboard.keyRect(key);
+    return const_cast<KeyboardWidget &>(keyboard).grab().toImage().pixelColor(r.center().x(), r.top() + r.height() / 6);
+}
+
+} // namespace
+
+class Progress : public TypingWindowFixture
+{
+protected:
+    Progress()
+    {
+        folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sal\ná"));
+        folder.write(QStringLiteral("Ejercicios/Castellano/A/2.txt"), QStringLiteral("las alas"));
+        folder.write(QStringLiteral("Ejercicios/Castellano/B/1.txt"), QStringLiteral("dedal falda lado sala"));
+        folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana - historial\n"));
+    }
+
+    // The first exercise with an error planted before four of its characters.
+    void typeFirstExerciseWithErrors()
+    {
+        const MainWindowControls &c = controls();
+        c.startButton->click();
+        Typing::type(c.exercisePane, QStringLiteral("dsAal\n"));
+        Typing::compose(c.exercisePane, QStringLiteral("à"));
+        Typing::compose(c.exercisePane, QStringLiteral("á"));
+    }
+
+    StatsStore learnerFile(const QString &name)
+    {
+        return StatsStore(folder.path() + QStringLiteral("/Estadisticas/") + name + QStringLiteral(".sqlite"));
+    }
+};
+
+TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
+{
+    open(QStringLiteral("ana"));
+    typeFirstExerciseWithErrors();
+    ASSERT_TRUE(window->drillState().DrillDone);
+    {
+        StatsStore stored(folder.path() + QStringLiteral("/Estadisticas/Ana.sqlite"));
+        const QList<DrillRecord> drills = stored.drills();
+        ASSERT_EQ(drills.size(), 1);
+        EXPECT_EQ(drills[0].exercise, QStringLiteral("Castellano\\A\\1"));
+        EXPECT_EQ(drills[0].finished, QStringLiteral("2025-12-06T10:30:00"));
+        EXPECT_EQ(drills[0].right, 5);
+        EXPECT_EQ(drills[0].wrong, 3);
+        const QList<KeyCount> keys = stored.keyTotals();
+        ASSERT_EQ(keys.size(), 5);
+        const QList<std::tuple<QChar, qint64, qint64>> expected
+            = {{u'\r', 1, 0}, {u'a', 1, 1}, {u'l', 1, 0}, {u's', 1, 1}, {u'á', 1, 1}};
+        for (int i = 0; i < keys.size(); ++i) {
+            EXPECT_EQ(std::tuple(keys[i].character, keys[i].right, keys[i].wrong), expected[i]) << i;
+        }
+        const QList<Mistake> mistakes = stored.mistakeTotals();
+        ASSERT_EQ(mistakes.size(), 3);
+        EXPECT_EQ(std::tuple(mistakes[0].expected, mistakes[0].typed, mistakes[0].kind), std::tuple(u'a', u'A', 0));
+        EXPECT_EQ(std::tuple(mistakes[1].expected, mistakes[1].typed, mistakes[1].kind), std::tuple(u's', u'd', 6));
+        EXPECT_EQ(std::tuple(mistakes[2].expected, mistakes[2].typed, mistakes[2].kind), std::tuple(u'á', u'à', 1));
+    }
+
+    // The error map: a key with errors is red, one without is green, one never typed is grey.
+    ProgressWindow &progress = ProgressLink::attach(*window, recording.platform)->progressWindow();
+    controls().progressButton->click();
+    ASSERT_TRUE(progress.isVisible());
+    EXPECT_EQ(faceColour(progress.errorMap(), 14), KeyErrorRates::tint(0.5)); // S
+    EXPECT_EQ(faceColour(progress.errorMap(), 23), KeyErrorRates::tint(0.5)); // the acute dead key
+    EXPECT_EQ(faceColour(progress.errorMap(), 21), KeyErrorRates::tint(0)); // L
+    EXPECT_EQ(faceColour(progress.errorMap(), 0), KeyErrorRates::noDataColour()); // Q
+    EXPECT_EQ(faceColour(progress.errorMap(), KeyboardLayout::ShiftKey), KeyErrorRates::noDataColour());
+    // Its tool tip gives the figures behind a key's colour.
+    auto &keyboard = const_cast<KeyboardWidget &>(progress.errorMap().keyboard());
+    const QPoint onS = keyboard.keyRect(14).center();
+    QHelpEvent help(QEvent::ToolTip, onS, keyboard.mapToGlobal(onS));
+    QApplication::sendEvent(&keyboard, &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Pulsada: 2, Errores: 1 (50 %)"));
+    EXPECT_EQ(progress.keyTable().rowCount(), 3);
+    EXPECT_EQ(progress.lessonTable().item(0, 0)->text(), QStringLiteral("Castellano\\A"));
+
+    // Signing in again with other capitals finds the same statistics; the open window follows.
+    window.reset();
+    open(QStringLiteral("ANA"));
+    EXPECT_EQ(window->statistics().store().drills().size(), 1);
+    typeFirstExerciseWithErrors();
+    EXPECT_EQ(window->statistics().store().drills().size(), 2);
+    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Estadisticas")).entryList({QStringLiteral("*.sqlite")}),
+        QStringList {QStringLiteral("Ana.sqlite")});
+    EXPECT_FALSE(recording.dialogs.messages.contains(Unavailable));
+}
+
+TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLikeAnyOther)
+{
+    folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva - historial\n"));
+    {
+        DrillRecord earlier;
+        earlier.exercise = QStringLiteral("Castellano\\B\\1");
+        earlier.keys = {
+            {u'a', 90, 10}, {u'd', 20, 10}, {u'e', 25, 5}, {u'f', 15, 5}, {u'l', 30, 3}, {u's', 40, 1}, {u'o', 20, 0}};
+        ASSERT_TRUE(learnerFile(QStringLiteral("Eva")).record(earlier));
+    }
+    open(QStringLiteral("Eva"));
+    ProgressLink *link = ProgressLink::attach(*window, recording.platform);
+    controls().progressButton->click();
+    link->progressWindow().practiceButton()->click();
+
+    const MainWindowControls &c = controls();
+    EXPECT_FALSE(link->progressWindow().isVisible());
+    EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\Repaso\\1"));
+    const QString text = window->drillState().TargetText;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.size(), 6);
+    const QStringList courseWords
+        = {QStringLiteral("sal"), QStringLiteral("á"), QStringLiteral("las"), QStringLiteral("alas"),
+            QStringLiteral("dedal"), QStringLiteral("falda"), QStringLiteral("lado"), QStringLiteral("sala")};
+    for (const QString &line : lines) {
+        EXPECT_LE(line.size(), 60);
+        for (const QString &word : line.split(u' ')) {
+            EXPECT_TRUE(courseWords.contains(word)) << qPrintable(word);
+        }
+    }
+    // d, f, e, a and l are the weakest; s and o are not weak enough to be sought.
+    for (const QChar weak : {u'd', u'f', u'e', u'a', u'l'}) {
+        EXPECT_TRUE(text.contains(weak)) << qPrintable(QString(weak));
+    }
+
+    ASSERT_TRUE(c.exercisePane->inputEnabled());
+    Typing::type(c.exercisePane, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    ASSERT_TRUE(window->drillState().DrillDone);
+    EXPECT_TRUE(c.echoPane->text().contains(QStringLiteral("Castellano\\Repaso\\1")));
+    const QList<DrillRecord> drills = window->statistics().store().drills();
+    ASSERT_EQ(drills.size(), 2);
+    EXPECT_EQ(drills[1].exercise, QStringLiteral("Castellano\\Repaso\\1"));
+    EXPECT_EQ(drills[1].wrong, 0);
+    EXPECT_EQ(drills[1].right, text.size() - text.count(u'\n'));
+}
+
+TEST_F(Progress, WithTooLittleDataTheFirstLessonIsOffered)
+{
+    open();
+    ProgressLink *link = ProgressLink::attach(*window, recording.platform);
+    controls().lessonList->setCurrentRow(1);
+    ASSERT_EQ(window->drillState().TargetText, QStringLiteral("dedal falda lado sala"));
+    recording.dialogs.answer = false;
+    controls().progressButton->click();
+    link->progressWindow().practiceButton()->click();
+    EXPECT_TRUE(link->progressWindow().isVisible());
+    EXPECT_EQ(controls().lessonList->currentRow(), 1);
+    recording.dialogs.questions.clear();
+    recording.dialogs.answer = true;
+    link->progressWindow().practiceButton()->click();
+    EXPECT_FALSE(link->progressWindow().isVisible());
+    EXPECT_EQ(recording.dialogs.questions, QStringList {StatsTexts::builtIn().at(StatsTexts::TooLittleData)});
+    EXPECT_EQ(controls().lessonList->currentRow(), 0);
+    EXPECT_EQ(window->drillState().TargetText, QStringLiteral("sal\r\ná"));
+    EXPECT_TRUE(controls().exercisePane->inputEnabled());
+    // An unregistered learner's statistics live for the run only.
+    typeFirstExerciseWithErrors();
+    EXPECT_EQ(window->statistics().store().drills().size(), 1);
+    EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Estadisticas")).exists());
+}
+
+TEST_F(Progress, ACorruptOrLockedDatabaseIsReportedOnceAndTheDrillsGoOn)
+{
+    const QByteArray garbage = QByteArray("not a database at all ").repeated(100);
+    folder.writeBytes(QStringLiteral("Estadisticas/Ana.sqlite"), garbage);
+    open(QStringLiteral("Ana"));
+    typeFirstExerciseWithErrors();
+    advance();
+    Typing::type(controls().exercisePane, QStringLiteral("las alas"));
+    EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
+    // The drills of this run are still shown; the file and the history are untouched by it.
+    EXPECT_EQ(window->statistics().store().drills().size(), 2);
+    EXPECT_EQ(folder.read(QStringLiteral("Estadisticas/Ana.sqlite")), garbage);
+    EXPECT_TRUE(window->drillHistory().saveHistory());
+    EXPECT_TRUE(folder.read(QStringLiteral("Usuarios/Ana")).startsWith("{\\rtf1"));
+
+    folder.write(QStringLiteral("Usuarios/Mar"), QStringLiteral("Mar - historial\n"));
+    recording.dialogs.messages.clear();
+    open(QStringLiteral("Mar"));
+    const QString path = folder.path() + QStringLiteral("/Estadisticas/Mar.sqlite");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        typeFirstExerciseWithErrors();
+        advance();
+        EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
+        EXPECT_TRUE(controls().exercisePane->inputEnabled());
+        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    // Once the other program lets go, the next drill is recorded again, without a second message.
+    Typing::type(controls().exercisePane, QStringLiteral("las alas"));
+    EXPECT_EQ(window->statistics().store().drills().size(), 1);
+    EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
+}
+
+TEST_F(Progress, TheStatisticsAreExportedAsCsvFilesForASpreadsheet)
+{
+    open(QStringLiteral("ana"));
+    typeFirstExerciseWithErrors();
+    ProgressLink::attach(*window, recording.platform)->exportStatistics();
+    const QString exported = QStringLiteral("Estadisticas/Ana CSV/");
+    EXPECT_EQ(folder.read(exported + QStringLiteral("ejercicios.csv")),
+        "fecha;ejercicio;segundos;p/m;correctas;err\xF3neas;precisi\xF3n %\r\n"
+        "2025-12-06 10:30:00;Castellano\\A\\1;0;300;5;3;40\r\n");
+    EXPECT_TRUE(folder.read(exported + QStringLiteral("teclas.csv")).contains("Intro;1;0;0\r\n"));
+    EXPECT_TRUE(folder.read(exported + QStringLiteral("errores.csv")).contains("s;d;otra tecla;1\r\n"));
+    ASSERT_EQ(recording.dialogs.messages.size(), 2);
+    EXPECT_TRUE(recording.dialogs.messages.last().endsWith(QStringLiteral("Ana CSV")));
+}

@@ -1,0 +1,189 @@
+#include "StatsStore.h"
+#include "AppFolder.h"
+#include "LearnerStatsFile.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+DrillRecord drill(const QString &exercise, qint64 speed, QList<KeyCount> keys, QList<Mistake> mistakes = {})
+{
+    DrillRecord record;
+    record.finished = QStringLiteral("2026-12-06T09:15:00");
+    record.exercise = exercise;
+    record.seconds = 30;
+    record.speed = speed;
+    record.right = 40;
+    record.wrong = 2;
+    record.accuracy = 95;
+    record.keys = keys;
+    record.mistakes = mistakes;
+    return record;
+}
+
+// A raw connection of the test's own, as another program would open the file.
+class RawConnection
+{
+public:
+    explicit RawConnection(const QString &path)
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(path);
+        database.open();
+    }
+    ~RawConnection()
+    {
+        QSqlDatabase::database(name).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    bool exec(const QString &statement)
+    {
+        QSqlQuery query(QSqlDatabase::database(name));
+        return query.exec(statement);
+    }
+    QVariant value(const QString &statement)
+    {
+        QSqlQuery query(QSqlDatabase::database(name));
+        return query.exec(statement) && query.next() ? query.value(0) : QVariant();
+    }
+
+private:
+    QString name = QStringLiteral("raw");
+};
+
+} // namespace
+
+TEST(StatsStore, KeepsDrillsAndAddsUpTheCharactersAcrossDrills)
+{
+    AppFolder folder;
+    const QString path = folder.path() + QStringLiteral("/Estadisticas/Ana.sqlite");
+    {
+        StatsStore store(path);
+        ASSERT_EQ(store.state(), StatsSchema::Outcome::Ready);
+        EXPECT_TRUE(store.record(drill(QStringLiteral("Castellano\\01 Fila central\\1"), 120,
+            {{u's', 10, 2}, {u'á', 3, 1}}, {{u's', u'd', 6, 2}, {u'á', u'a', 1, 1}})));
+        EXPECT_TRUE(store.record(
+            drill(QStringLiteral("Castellano\\01 Fila central\\2"), 150, {{u's', 5, 1}}, {{u's', u'd', 6, 1}})));
+    }
+    StatsStore reopened(path);
+    const QList<DrillRecord> drills = reopened.drills();
+    ASSERT_EQ(drills.size(), 2);
+    EXPECT_EQ(drills[0].exercise, QStringLiteral("Castellano\\01 Fila central\\1"));
+    EXPECT_EQ(drills[0].finished, QStringLiteral("2026-12-06T09:15:00"));
+    EXPECT_EQ(drills[1].speed, 150);
+    const QList<KeyCount> keys = reopened.keyTotals();
+    ASSERT_EQ(keys.size(), 2);
+    EXPECT_EQ(keys[0].character, QChar(u's'));
+    EXPECT_EQ(keys[0].right, 15);
+    EXPECT_EQ(keys[0].wrong, 3);
+    EXPECT_EQ(keys[1].character, QChar(u'á'));
+    const QList<Mistake> mistakes = reopened.mistakeTotals();
+    ASSERT_EQ(mistakes.size(), 2);
+    EXPECT_EQ(mistakes[0].expected, QChar(u's'));
+    EXPECT_EQ(mistakes[0].typed, QChar(u'd'));
+    EXPECT_EQ(mistakes[0].times, 3);
+    EXPECT_EQ(mistakes[1].kind, 1);
+    // A drill without a name or a date is still kept.
+    EXPECT_TRUE(reopened.record(DrillRecord()));
+    EXPECT_EQ(reopened.drills().size(), 3);
+}
+
+TEST(StatsStore, ADatabaseOfThePreviousVersionIsMigratedWithItsDrills)
+{
+    AppFolder folder;
+    const QString path = folder.path() + QStringLiteral("/old.sqlite");
+    {
+        // Version 1 as it was written: drills and per-drill character counts only.
+        RawConnection old(path);
+        ASSERT_TRUE(old.exec(QStringLiteral("CREATE TABLE drills (id INTEGER PRIMARY KEY, finished TEXT NOT NULL,"
+                                            " exercise TEXT NOT NULL, seconds INTEGER NOT NULL, speed INTEGER NOT NULL,"
+                                            " right_keys INTEGER NOT NULL, wrong_keys INTEGER NOT NULL,"
+                                            " accuracy INTEGER NOT NULL)")));
+        ASSERT_TRUE(
+            old.exec(QStringLiteral("CREATE TABLE drill_keys (drill INTEGER NOT NULL, character INTEGER NOT NULL,"
+                                    " right_count INTEGER NOT NULL, wrong_count INTEGER NOT NULL,"
+                                    " PRIMARY KEY (drill, character))")));
+        ASSERT_TRUE(old.exec(QStringLiteral("INSERT INTO drills VALUES (1, '2026-11-30T18:00:00', 'Castellano\\A\\1',"
+                                            " 60, 90, 90, 3, 96)")));
+        ASSERT_TRUE(old.exec(QStringLiteral("INSERT INTO drill_keys VALUES (1, 115, 20, 3), (1, 100, 7, 0)")));
+        ASSERT_TRUE(old.exec(QStringLiteral("PRAGMA user_version = 1")));
+    }
+    StatsStore store(path);
+    ASSERT_EQ(store.state(), StatsSchema::Outcome::Ready);
+    ASSERT_EQ(store.drills().size(), 1);
+    EXPECT_EQ(store.drills()[0].speed, 90);
+    const QList<KeyCount> keys = store.keyTotals();
+    ASSERT_EQ(keys.size(), 2);
+    EXPECT_EQ(keys[1].character, QChar(u's'));
+    EXPECT_EQ(keys[1].wrong, 3);
+    EXPECT_TRUE(store.mistakeTotals().isEmpty());
+    EXPECT_TRUE(store.record(drill(QStringLiteral("Castellano\\A\\2"), 100, {{u's', 10, 1}}, {{u's', u'S', 0, 1}})));
+    EXPECT_EQ(store.keyTotals()[1].wrong, 4);
+    RawConnection check(path);
+    EXPECT_EQ(check.value(QStringLiteral("PRAGMA user_version")).toInt(), StatsSchema::CurrentVersion);
+}
+
+TEST(StatsStore, ANewerCorruptOrLockedDatabaseIsLeftAloneAndRecordsNothing)
+{
+    AppFolder folder;
+    const QString newer = folder.path() + QStringLiteral("/newer.sqlite");
+    {
+        RawConnection later(newer);
+        later.exec(QStringLiteral("CREATE TABLE drills (whatever TEXT)"));
+        later.exec(QStringLiteral("PRAGMA user_version = 7"));
+    }
+    const QByteArray newerBytes = folder.read(QStringLiteral("newer.sqlite"));
+    {
+        StatsStore store(newer);
+        EXPECT_EQ(store.state(), StatsSchema::Outcome::Newer);
+        EXPECT_FALSE(store.record(drill(QStringLiteral("x"), 1, {{u'a', 1, 0}})));
+        EXPECT_TRUE(store.drills().isEmpty());
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("newer.sqlite")), newerBytes);
+
+    const QByteArray garbage = QByteArray("this is no database, just some bytes").repeated(200);
+    folder.writeBytes(QStringLiteral("corrupt.sqlite"), garbage);
+    {
+        StatsStore store(folder.path() + QStringLiteral("/corrupt.sqlite"));
+        EXPECT_EQ(store.state(), StatsSchema::Outcome::Unusable);
+        EXPECT_FALSE(store.record(drill(QStringLiteral("x"), 1, {{u'a', 1, 0}})));
+        EXPECT_TRUE(store.keyTotals().isEmpty());
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("corrupt.sqlite")), garbage);
+
+    const QString locked = folder.path() + QStringLiteral("/locked.sqlite");
+    StatsStore store(locked);
+    ASSERT_EQ(store.state(), StatsSchema::Outcome::Ready);
+    {
+        RawConnection other(locked);
+        ASSERT_TRUE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        EXPECT_FALSE(store.record(drill(QStringLiteral("x"), 1, {{u'a', 1, 0}})));
+        other.exec(QStringLiteral("COMMIT"));
+    }
+    // Once the other program lets go, recording works again, and nothing half-written remains.
+    EXPECT_TRUE(store.record(drill(QStringLiteral("y"), 2, {{u'a', 1, 0}})));
+    ASSERT_EQ(store.drills().size(), 1);
+    EXPECT_EQ(store.drills()[0].exercise, QStringLiteral("y"));
+    EXPECT_EQ(store.keyTotals()[0].right, 1);
+}
+
+TEST(LearnerStatsFile, NamesTheFileAfterTheLearnerAsStoredAndRefusesUnsafeNames)
+{
+    AppFolder folder;
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("historial"));
+    const QString expected = folder.path() + QStringLiteral("/Estadisticas/Ana.sqlite");
+    EXPECT_EQ(LearnerStatsFile::path(folder.path(), QStringLiteral("ana")), expected);
+    EXPECT_EQ(LearnerStatsFile::path(folder.path(), QStringLiteral("ANA")), expected);
+    // Without a history file, a statistics file in another case is still found.
+    folder.write(QStringLiteral("Estadisticas/Luis.sqlite"), QString());
+    EXPECT_EQ(LearnerStatsFile::path(folder.path(), QStringLiteral("luis")),
+        folder.path() + QStringLiteral("/Estadisticas/Luis.sqlite"));
+    for (const char *unsafe : {"", "..", "../Ana", "a/b", "con:x"}) {
+        EXPECT_TRUE(LearnerStatsFile::path(folder.path(), QString::fromLatin1(unsafe)).isEmpty()) << unsafe;
+    }
+}

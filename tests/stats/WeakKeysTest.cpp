@@ -1,0 +1,150 @@
+#include "WeakKeys.h"
+#include "AppFolder.h"
+#include "CourseWords.h"
+#include "Cp1252.h"
+#include "KeyErrorRates.h"
+#include "KeyTally.h"
+#include "StatsCsv.h"
+#include "StatsTexts.h"
+#include "WeakKeyExercise.h"
+
+#include <gtest/gtest.h>
+
+TEST(WeakKeys, AreTheHighestErrorRatesAmongCharactersTypedOftenEnough)
+{
+    const QList<KeyCount> totals = {
+        {u'a', 90, 10}, // 10 %
+        {u'b', 10, 9}, // typed 19 times: too few to judge
+        {u'c', 15, 5}, // 25 %
+        {u'd', 30, 10}, // 25 %, more errors than c
+        {u' ', 10, 90}, // in every line anyway
+        {u'\r', 10, 90}, {u'e', 100, 0}, {u'ñ', 16, 4}, // 20 %
+        {u'f', 80, 20}, // 20 %, more errors than ñ
+    };
+    EXPECT_EQ(WeakKeys::choose(totals), (QList<QChar> {u'd', u'c', u'f', u'ñ', u'a'}));
+    EXPECT_EQ(WeakKeys::choose(totals.mid(0, 3)), (QList<QChar> {u'c', u'a'}));
+    EXPECT_TRUE(WeakKeys::choose({}).isEmpty());
+    // Only the characters a course has words for can be practised with it.
+    const QList<KeyCount> english = WeakKeys::foundIn(totals, {QStringLiteral("cafe"), QStringLiteral("bad")});
+    EXPECT_EQ(WeakKeys::choose(english), (QList<QChar> {u'd', u'c', u'f', u'a', u'e'}));
+}
+
+TEST(KeyTally, CountsEachExpectedCharacterAndWhatWasTypedInstead)
+{
+    KeyTally tally;
+    tally.right(u's');
+    tally.wrong(u's', u'S');
+    tally.wrong(u'á', u'a');
+    tally.wrong(u'á', u'a');
+    tally.wrong(u'€', QChar(0x20AD));
+    const QList<KeyCount> keys = tally.keys();
+    ASSERT_EQ(keys.size(), 3);
+    EXPECT_EQ(keys[0].character, QChar(u's'));
+    EXPECT_EQ(keys[0].right, 1);
+    EXPECT_EQ(keys[0].wrong, 1);
+    EXPECT_EQ(keys[1].character, QChar(u'á'));
+    EXPECT_EQ(keys[1].wrong, 2);
+    const QList<Mistake> mistakes = tally.mistakes();
+    ASSERT_EQ(mistakes.size(), 3);
+    EXPECT_EQ(mistakes[0].kind, 0); // case
+    EXPECT_EQ(mistakes[1].kind, 1); // acute
+    EXPECT_EQ(mistakes[1].times, 2);
+    tally.clear();
+    EXPECT_TRUE(tally.keys().isEmpty());
+    EXPECT_TRUE(tally.mistakes().isEmpty());
+}
+
+TEST(WeakKeyExercise, IsSixLinesOfCourseWordsHoldingTheWeakCharacters)
+{
+    AppFolder folder;
+    folder.write(QStringLiteral("Castellano/01 Uno/1.txt"), QStringLiteral("la casa ñññ sxs\nel perro ladra"));
+    folder.write(QStringLiteral("Castellano/02 Dos/1.txt"), QStringLiteral("¿Qué pasó? Ñandú, cigüeña y pingüino"));
+    folder.write(QStringLiteral("Castellano/02 Dos/2.txt"), QStringLiteral("zorro veloz\tcomía kiwi"));
+    const QStringList words = CourseWords::read(folder.path() + QStringLiteral("/Castellano"));
+    EXPECT_EQ(words,
+        (QStringList {QStringLiteral("casa"), QStringLiteral("perro"), QStringLiteral("ladra"), QStringLiteral("¿Qué"),
+            QStringLiteral("pasó?"), QStringLiteral("Ñandú,"), QStringLiteral("cigüeña"), QStringLiteral("pingüino"),
+            QStringLiteral("zorro"), QStringLiteral("veloz"), QStringLiteral("comía"), QStringLiteral("kiwi")}));
+    for (const char *drill : {"ñññ", "sxs", "aza", "jklñ", "qpq", "la"}) {
+        EXPECT_FALSE(CourseWords::isRealWord(QString::fromUtf8(drill))) << drill;
+    }
+
+    const QList<QChar> weakest = {u'ü', u'z', u'k', u'¿', u'ó'};
+    const QString text = WeakKeyExercise::build(words, weakest);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), WeakKeyExercise::LineCount);
+    for (const QString &line : lines) {
+        EXPECT_LE(line.size(), WeakKeyExercise::LineLength);
+        EXPECT_FALSE(line.isEmpty());
+        for (const QString &word : line.split(u' ')) {
+            EXPECT_TRUE(words.contains(word)) << qPrintable(word);
+            EXPECT_TRUE(std::any_of(weakest.begin(), weakest.end(), [&](QChar c) {
+                return word.contains(c);
+            })) << qPrintable(word);
+        }
+    }
+    for (const QChar weak : weakest) {
+        EXPECT_TRUE(text.contains(weak)) << qPrintable(QString(weak));
+    }
+    EXPECT_EQ(Cp1252::decode(Cp1252::encode(text)), text);
+    EXPECT_NE(WeakKeyExercise::build(words, weakest, 1), text);
+    EXPECT_TRUE(WeakKeyExercise::build(words, {u'x', u'j'}).isEmpty());
+    // A course with one short word still fills the lines, and a word too long for a line is left out.
+    const QString single = WeakKeyExercise::build({QStringLiteral("zas"), QString(70, u'z')}, {u'z'});
+    EXPECT_EQ(single.split(QStringLiteral("\r\n")).size(), WeakKeyExercise::LineCount);
+    EXPECT_FALSE(single.contains(QString(70, u'z')));
+}
+
+TEST(KeyErrorRates, CountAccentsOnTheDeadKeysAndCapitalsOnShift)
+{
+    const struct {
+        QChar character;
+        QList<int> keys;
+    } rows[] = {
+        {u'a', {13}},
+        {u'q', {0}},
+        {u'A', {13, KeyboardLayout::ShiftKey}},
+        {u'á', {13, 23}},
+        {u'É', {2, 23, KeyboardLayout::ShiftKey}},
+        {u'è', {2, 10}},
+        {u'ü', {6, 23, KeyboardLayout::ShiftKey}},
+        {u'ñ', {22}},
+        {u'Ç', {24, KeyboardLayout::ShiftKey}},
+        {u';', {32, KeyboardLayout::ShiftKey}},
+        {u' ', {KeyboardLayout::SpaceBar}},
+        {u'\r', {KeyboardLayout::EnterKey}},
+        {u'7', {}},
+        {u'¿', {}},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(KeyErrorRates::keysFor(row.character), row.keys) << qPrintable(QString(row.character));
+    }
+    const KeyErrorRates::Rates rates = KeyErrorRates::perKey({{u'a', 8, 2}, {u'á', 10, 10}});
+    EXPECT_EQ(rates[13].typed, 30);
+    EXPECT_EQ(rates[13].wrong, 12);
+    EXPECT_DOUBLE_EQ(rates[23].rate(), 0.5);
+    EXPECT_EQ(rates[1].typed, 0);
+    EXPECT_EQ(KeyErrorRates::tint(KeyErrorRates::ScaleTop), KeyErrorRates::tint(0.9));
+    EXPECT_GT(KeyErrorRates::tint(0).green(), KeyErrorRates::tint(0).red());
+}
+
+TEST(StatsCsv, QuotesWhatWouldBreakARowAndKeepsFormulasAsText)
+{
+    EXPECT_EQ(StatsCsv::line({QStringLiteral("a"), QStringLiteral("12"), QStringLiteral("-5")}),
+        QStringLiteral("a;12;-5\r\n"));
+    EXPECT_EQ(StatsCsv::line({QStringLiteral("x;y"), QStringLiteral("say \"hi\"")}),
+        QStringLiteral("\"x;y\";\"say \"\"hi\"\"\"\r\n"));
+    EXPECT_EQ(StatsCsv::line({QStringLiteral("=SUM(A1)"), QStringLiteral("-"), QStringLiteral("@")}),
+        QStringLiteral("'=SUM(A1);'-;'@\r\n"));
+}
+
+TEST(StatsTexts, TheShippedGeneralFileHoldsEveryItemWhereTheProgramReadsIt)
+{
+    // Read from the shipped file, every item is the Spanish one the program falls back to: an
+    // item moved in the file without moving FirstItem would show here as a mismatch.
+    EXPECT_EQ(StatsTexts::load(QString::fromUtf8(TECLORA_DATA_DIR)), StatsTexts::builtIn());
+    AppFolder empty;
+    EXPECT_EQ(StatsTexts::load(empty.path()), StatsTexts::builtIn());
+    EXPECT_EQ(StatsTexts::characterName(StatsTexts::builtIn(), u'\r'), QStringLiteral("Intro"));
+    EXPECT_EQ(StatsTexts::kindName(StatsTexts::builtIn(), 99), QStringLiteral("otra tecla"));
+}
