@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -49,10 +50,11 @@ StartWindow::StartWindow(const Platform &platform, QWidget *parent)
     picture->setGeometry(twipsToPixels(0, 1080, 9540, 5010));
     picture->setScaledContents(true);
     picture->setAccessibleName(QStringLiteral("portada: pulsa para entrar"));
-    picture->setToolTip(QStringLiteral("Pulsa para entrar"));
+    picture->setToolTip(QStringLiteral("Pulsa o pulsa Intro para entrar"));
     picture->setCursor(Qt::PointingHandCursor);
 
     slide->setGeometry(twipsToPixels(0, 120, 2175, 855));
+    setFocusPolicy(Qt::StrongFocus);
     Timer1.setInterval(SlideInterval);
     connect(&Timer1, &QTimer::timeout, this, &StartWindow::Timer1_Timer);
 }
@@ -96,6 +98,19 @@ void StartWindow::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     Q_EMIT signInRequested();
+}
+
+void StartWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT signInRequested();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void StartWindow::closeEvent(QCloseEvent *event)

@@ -9,7 +9,7 @@ class AnimatedPicture;
 class QLabel;
 
 // The first window: the title, the cover picture and a small animation that slides once across
-// the top. A click on the picture or the free background asks for the sign-in window.
+// the top. A click on the picture or the free background, or Enter, asks for the sign-in window.
 class StartWindow : public QWidget
 {
     Q_OBJECT
@@ -32,6 +32,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Enter or the space bar does what a click does, for a learner without a mouse.
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -153,6 +153,15 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowAndSlidesItsAnimationOutOfSigh
     EXPECT_EQ(finished.count(), 1);
 }
 
+TEST_F(Windows, ALearnerWithoutAMouseEntersWithEnter)
+{
+    start();
+    QTest::keyClick(windows->startWindow(), Qt::Key_A);
+    EXPECT_EQ(windows->signInWindow(), nullptr);
+    QTest::keyClick(windows->startWindow(), Qt::Key_Return);
+    EXPECT_NE(windows->signInWindow(), nullptr);
+}
+
 TEST_F(Windows, TheSignInWindowShowsItsModesCaptionsUsersAndCodeButtons)
 {
     folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
