@@ -2,7 +2,8 @@
 # Installs the package that scripts/package.sh built and checks it as a learner's computer would
 # have it: lintian finds no error, apt-get installs it with what it depends on, the installed
 # program starts offscreen as an ordinary user, reads its data from /usr/share/teclora and makes
-# the learners' folders in that user's own data folder, and no installed file was changed.
+# the learners' folders in that user's own data folder, a learner registers through the windows
+# and finds the history there, and no installed file was changed.
 #   try-package.sh                    on this machine; the package and the user are removed again
 #   try-package.sh --clean-root DIR   in a minimal Debian 12 made with debootstrap in DIR; the
 #                                     root is kept (a second run skips debootstrap), the package
@@ -78,7 +79,37 @@ kill -0 "$program" 2>/dev/null || fail "the program stopped: $(cat "$root/tmp/te
 for written in Usuarios Claves actual.rtf; do
     [ ! -e "$root/usr/share/teclora/$written" ] || fail "the program wrote $written in /usr/share/teclora"
 done
+
+# A learner registers through the real windows, from the keyboard alone, on a display of their
+# own: Enter on the start-up window, Shift+Tab three times to "Nuevo Usuario", Space, a name, Enter
+# (the clave stays 1000). The registration line lands in that learner's own data folder.
+kill -- "-$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+if [ -n "$root" ]; then
+    DEBIAN_FRONTEND=noninteractive in_root apt-get install -y --no-install-recommends xvfb xdotool >/dev/null
+elif ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xvfb xdotool >/dev/null
+fi
+display=:73
+on_display=("${as_learner[@]}" DISPLAY="$display")
+setsid "${as_learner[@]}" sh -c "Xvfb $display -screen 0 1280x800x24 -nolisten tcp & sleep 1; DISPLAY=$display exec teclora" \
+    2>>"$root/tmp/teclora.stderr" &
+program=$!
+press() {
+    timeout 20 "${on_display[@]}" xdotool search --sync --name "^$1\$" windowfocus --sync key "${@:2}"
+}
+if press "Teclora: bienvenida" Return && press "Teclora: usuario" shift+Tab shift+Tab shift+Tab space \
+    && sleep 0.5 && "${on_display[@]}" xdotool type Ana && "${on_display[@]}" xdotool key Return; then
+    for _ in $(seq 100); do
+        [ -s "$root$data/Usuarios/Ana" ] && break
+        sleep 0.1
+    done
+    [ "$(head -c 3 "$root$data/Usuarios/Ana" 2>/dev/null)" = Ana ] || fail "registering Ana wrote no history in $data"
+    [ -s "$root$data/Claves/Anaclave" ] || fail "registering Ana wrote no clave in $data"
+else
+    fail "the start-up and sign-in windows could not be driven: $(cat "$root/tmp/teclora.stderr")"
+fi
 in_root dpkg --verify teclora || fail "installed files were changed"
 
-[ "$failures" -eq 0 ] && echo "$deb installs and runs as $user${root:+ in $root}; learners' files in $data"
+[ "$failures" -eq 0 ] && echo "$deb installs and runs as $user${root:+ in $root}; Ana's history is in $data"
 exit "$failures"
