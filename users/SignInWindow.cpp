@@ -64,9 +64,12 @@ void setModeCaption(QPushButton *button, const QString &caption)
 void colourButton(QPushButton *button, const QColor &colour)
 {
     // A chosen mode button stands out with a heavy border and a bold caption; all stay usable.
+    // The button with the keyboard's focus gets a dashed border of the highlight colour, so that a
+    // learner without a mouse sees where Tab has gone even on the coloured buttons.
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #606060; "
                                          "border-radius: 3px; padding: 2px; }"
                                          "QPushButton:checked { border: 3px solid #202070; font-weight: bold; }"
+                                         "QPushButton:focus { border: 3px dashed palette(highlight); }"
                                          "QPushButton:pressed { border-style: inset; }")
                               .arg(colour.name()));
 }
