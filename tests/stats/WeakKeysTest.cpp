@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(WeakKeys, AreTheHighestErrorRatesAmongCharactersTypedOftenEnough)
 {
     const QList<KeyCount> totals = {
@@ -117,7 +119,10 @@ TEST(KeyErrorRates, CountAccentsOnTheDeadKeysAndCapitalsOnShift)
         {u'¿', {}},
     };
     for (const auto &row : rows) {
-        EXPECT_EQ(KeyErrorRates::keysFor(row.character), row.keys) << qPrintable(QString(row.character));
+        // Compared as vectors: Qt 6.4 compares two empty lists with a null pointer.
+        const QList<int> keys = KeyErrorRates::keysFor(row.character);
+        EXPECT_EQ(std::vector<int>(keys.cbegin(), keys.cend()), std::vector<int>(row.keys.cbegin(), row.keys.cend()))
+            << qPrintable(QString(row.character));
     }
     const KeyErrorRates::Rates rates = KeyErrorRates::perKey({{u'a', 8, 2}, {u'á', 10, 10}});
     EXPECT_EQ(rates[13].typed, 30);
