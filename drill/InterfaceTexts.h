@@ -18,9 +18,9 @@ struct InterfaceTexts {
         HintCount
     };
 
-    // The last items of the general language file. A file written before they existed lacks
+    // Items the general language file gained later: a file written before they existed lacks
     // them, so each has a Spanish text of its own.
-    enum Notice { ReportNotSaved, EditorNotStarted, NoticeCount };
+    enum Notice { ReportNotSaved, EditorNotStarted, HistoryNotLoaded, NoticeCount };
 
     // From the general language file; they do not change while the window lives.
     QStringList UiTexts = QStringList(UiCount);
@@ -35,6 +35,8 @@ struct InterfaceTexts {
             u"No se ha podido guardar el informe. Comprueba que la carpeta de Teclora admite cambios y "
             u"que queda espacio en el disco.",
             u"No se ha podido abrir el informe: no hay ningún programa para leer archivos RTF.",
+            u"No se ha podido leer tu historial: es demasiado grande o no es un archivo corriente. Se "
+            u"queda como está, y los resultados de hoy no se guardarán en él.",
         };
         const QString text = NoticeTexts.value(which);
         return text.isEmpty() ? QString::fromUtf16(spanish[which]) : text;

@@ -37,6 +37,7 @@ enum Item {
     // The typing window's notices; their Spanish words, for older files, live with its texts.
     ReportNotSaved,
     EditorNotStarted,
+    HistoryNotLoaded,
     ItemCount
 };
 

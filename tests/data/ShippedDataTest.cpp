@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 #include "GeneralItems.h"
+#include "InterfaceTexts.h"
 #include "LanguageFiles.h"
 
 #include <QDir>
@@ -140,6 +141,12 @@ TEST(ShippedData, TheGeneralFileGivesEveryItemItsText)
     // The sign-in captions are the window's design wording.
     EXPECT_EQ(items.at(GeneralItems::RegisteredUser), QStringLiteral("Usuario registrado"));
     EXPECT_EQ(items.at(GeneralItems::NewClaveCaption), QStringLiteral("Pulsa una clave fácil de recordar"));
+    // The notices read whole, as the Spanish texts the program falls back to: a comma outside
+    // quotes would cut one in two and move every later item.
+    for (int notice = 0; notice < InterfaceTexts::NoticeCount; ++notice) {
+        EXPECT_EQ(items.at(GeneralItems::ReportNotSaved + notice),
+            InterfaceTexts().notice(static_cast<InterfaceTexts::Notice>(notice)));
+    }
 }
 
 // The checks above pass silently on good data; each row here proves one of them would speak up.

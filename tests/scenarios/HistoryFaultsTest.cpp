@@ -1,6 +1,7 @@
 #include "TypingWindowFixture.h"
 
 #include "ChildProcess.h"
+#include "InterfaceTexts.h"
 #include "RichTextPane.h"
 #include "Typing.h"
 
@@ -29,6 +30,15 @@ protected:
     QString usersFolder() const
     {
         return folder.path() + QStringLiteral("/Usuarios");
+    }
+
+    // A history that is there but cannot be read is named as soon as the window opens.
+    bool toldAtOnceItWasNotLoaded()
+    {
+        const bool told
+            = recording.dialogs.messages == QStringList {InterfaceTexts().notice(InterfaceTexts::HistoryNotLoaded)};
+        recording.dialogs.messages.clear();
+        return told;
     }
 
     // Leaves through the exit button and checks the learner was told, stays, and can type on.
@@ -143,6 +153,7 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileIsNeitherOpenedNorReplaced)
         // A FIFO opened for reading would wait here for a writer.
         open(QStringLiteral("Ana"));
         EXPECT_EQ(controls().echoPane->text(), QStringLiteral("\r\n06/12/2025\r\n"));
+        EXPECT_TRUE(toldAtOnceItWasNotLoaded());
         EXPECT_EQ(exitIsRefusedAndTheLearnerGoesOn(), "");
         const QFileInfo after(ana);
         EXPECT_EQ(after.isDir(), before.isDir());
@@ -162,6 +173,7 @@ TEST_F(HistoryFaults, AHistoryTooLargeToLoadIsKeptAsItIs)
     ASSERT_TRUE(huge.resize(200LL * 1024 * 1024));
     open(QStringLiteral("Ana"));
     EXPECT_EQ(controls().echoPane->text(), QStringLiteral("\r\n06/12/2025\r\n"));
+    EXPECT_TRUE(toldAtOnceItWasNotLoaded());
     EXPECT_EQ(exitIsRefusedAndTheLearnerGoesOn(), "");
     EXPECT_EQ(QFileInfo(huge).size(), 200LL * 1024 * 1024);
 }

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "DrillHistory.h"
+#include "InterfaceTexts.h"
 #include "RichTextPane.h"
 #include "Typing.h"
 
@@ -53,7 +54,8 @@ TEST_F(History, AHistoryThatCannotBeSavedIsReportedAndTheProgramStays)
     open(QStringLiteral("Eva"));
     QSignalSpy exits(window.get(), &MainWindow::exitRequested);
     controls().exitButton->click();
-    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("No guardado")});
+    EXPECT_EQ(recording.dialogs.messages,
+        (QStringList {InterfaceTexts().notice(InterfaceTexts::HistoryNotLoaded), QStringLiteral("No guardado")}));
     EXPECT_TRUE(recording.dialogs.questions.isEmpty());
     EXPECT_EQ(exits.count(), 0);
     // Closing the window asks before the unsaved run is given up.
