@@ -7,7 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-5}
-targets=(rtf_read rtf_round_trip field_reader language_lines exercise_text cp1252)
+targets=(rtf_read rtf_round_trip field_reader language_lines exercise_text cp1252 stats_file)
 bash scripts/install-deps.sh all clang libclang-rt-14-dev || exit 1
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTECLORA_FUZZ=ON -DTECLORA_TESTS=OFF -DTECLORA_BENCHMARKS=OFF -DTECLORA_TOOLS=OFF || exit 1

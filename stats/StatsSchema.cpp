@@ -39,6 +39,15 @@ const QStringList &migrationTo(int version)
     return version == 1 ? Version1 : Version2;
 }
 
+// A damaged file answers some queries and not others: a drill written into it might not be read
+// back, and writing could damage it further.
+bool intact(QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    return query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next()
+        && query.value(0).toString() == QLatin1String("ok");
+}
+
 int versionOf(QSqlDatabase &database, bool *ok)
 {
     QSqlQuery query(database);
@@ -72,7 +81,7 @@ Outcome prepare(QSqlDatabase &database)
 {
     bool ok = false;
     const int version = versionOf(database, &ok);
-    if (!ok || version < 0) {
+    if (!ok || version < 0 || !intact(database)) {
         return Outcome::Unusable;
     }
     if (version > CurrentVersion) {

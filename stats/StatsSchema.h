@@ -15,7 +15,7 @@ constexpr int CurrentVersion = 2;
 enum class Outcome {
     Ready, // at the current version, migrated if it was older
     Newer, // written by a later Teclora: left untouched
-    Unusable, // not a database, or it could not be read or migrated
+    Unusable, // not a database, damaged, or it could not be read or migrated
 };
 
 Outcome prepare(QSqlDatabase &database);

@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -13,6 +15,15 @@ QAtomicInt connectionCount;
 
 // A database another program holds locked is given up after this long: the drill does not wait.
 constexpr int BusyTimeoutMs = 100;
+
+// Counts read back are kept between 0 and this, so that a damaged or hand-edited file cannot make
+// the sums and products of the progress figures overflow: nobody types a key a billion times.
+constexpr qint64 MaxCount = qint64(1) << 30;
+
+qint64 count(const QVariant &value)
+{
+    return std::clamp(value.toLongLong(), qint64(0), MaxCount);
+}
 
 // SQLite takes a null string for NULL, which the NOT NULL columns refuse: a drill without a
 // name or a date is still recorded, with an empty one.
@@ -142,11 +153,11 @@ QList<DrillRecord> StatsStore::drills() const
         DrillRecord drill;
         drill.finished = query.value(0).toString();
         drill.exercise = query.value(1).toString();
-        drill.seconds = query.value(2).toInt();
-        drill.speed = query.value(3).toLongLong();
-        drill.right = query.value(4).toLongLong();
-        drill.wrong = query.value(5).toLongLong();
-        drill.accuracy = query.value(6).toLongLong();
+        drill.seconds = static_cast<int>(count(query.value(2)));
+        drill.speed = count(query.value(3));
+        drill.right = count(query.value(4));
+        drill.wrong = count(query.value(5));
+        drill.accuracy = count(query.value(6));
         list.append(drill);
     }
     return list;
@@ -162,8 +173,7 @@ QList<KeyCount> StatsStore::keyTotals() const
     query.setForwardOnly(true);
     query.exec(QStringLiteral("SELECT character, right_count, wrong_count FROM key_totals ORDER BY character"));
     while (query.next()) {
-        list.append(
-            {QChar(char16_t(query.value(0).toInt())), query.value(1).toLongLong(), query.value(2).toLongLong()});
+        list.append({QChar(char16_t(query.value(0).toInt())), count(query.value(1)), count(query.value(2))});
     }
     return list;
 }
@@ -179,7 +189,7 @@ QList<Mistake> StatsStore::mistakeTotals() const
     query.exec(QStringLiteral("SELECT expected, typed, kind, times FROM mistake_totals ORDER BY expected, typed"));
     while (query.next()) {
         list.append({QChar(char16_t(query.value(0).toInt())), QChar(char16_t(query.value(1).toInt())),
-            query.value(2).toInt(), query.value(3).toLongLong()});
+            query.value(2).toInt(), count(query.value(3))});
     }
     return list;
 }
