@@ -80,12 +80,18 @@ void DrillHistory::LoadUserHistory(const QString &today)
     RichTextPane &echo = *widgets.echoPane;
     // A missing or unreadable history starts an empty one. One that is there but unreadable (too
     // large, a folder, a FIFO, a link out of the folder) stays as it is, and the learner hears
-    // now, not only at the exit, that today's results cannot go into it.
+    // at once, not only at the exit, that today's results cannot go into it: as soon as the
+    // window is up, so that the message stands over it.
     if (!echo.loadFile(historyFile)) {
         echo.setText(QString());
         unreadHistoryKept = SafeFile::isTaken(historyFile);
         if (unreadHistoryKept) {
-            dialogs.inform(texts.notice(InterfaceTexts::HistoryNotLoaded));
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    dialogs.inform(texts.notice(InterfaceTexts::HistoryNotLoaded));
+                },
+                Qt::QueuedConnection);
         }
     }
     echo.setSelStart(echo.length());

@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "RecordingPlatform.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,6 +23,8 @@ protected:
     {
         window = std::make_unique<MainWindow>(recording.platform, user);
         window->Form_Load();
+        // What the window leaves for the event loop as it opens (a notice about the history).
+        QCoreApplication::sendPostedEvents();
         return *window;
     }
 
