@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace StatsSchema
 {
 
@@ -32,6 +34,25 @@ const QStringList Version2 = {
     QStringLiteral("CREATE TABLE mistake_totals (expected INTEGER NOT NULL, typed INTEGER NOT NULL,"
                    " kind INTEGER NOT NULL, times INTEGER NOT NULL, PRIMARY KEY (expected, typed))"),
 };
+
+// The columns the program reads and writes, table by table. A file that says it is at the current
+// version but lacks one (edited by hand, or made by another program) would take drills it
+// cannot give back.
+const QStringList CurrentColumns = {
+    QStringLiteral("id, finished, exercise, seconds, speed, right_keys, wrong_keys, accuracy FROM drills"),
+    QStringLiteral("drill, character, right_count, wrong_count FROM drill_keys"),
+    QStringLiteral("drill, expected, typed, kind, times FROM drill_mistakes"),
+    QStringLiteral("character, right_count, wrong_count FROM key_totals"),
+    QStringLiteral("expected, typed, kind, times FROM mistake_totals"),
+};
+
+bool hasCurrentColumns(QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    return std::all_of(CurrentColumns.begin(), CurrentColumns.end(), [&query](const QString &columns) {
+        return query.exec(QStringLiteral("SELECT ") + columns + QStringLiteral(" LIMIT 0"));
+    });
+}
 
 // The statements that bring version n - 1 to version n.
 const QStringList &migrationTo(int version)
@@ -92,7 +113,7 @@ Outcome prepare(QSqlDatabase &database)
             return Outcome::Unusable;
         }
     }
-    return Outcome::Ready;
+    return hasCurrentColumns(database) ? Outcome::Ready : Outcome::Unusable;
 }
 
 } // namespace StatsSchema
