@@ -67,13 +67,10 @@ void DrillEngine::play(const QString &relativePath)
 
 void DrillEngine::richtextbox1_KeyPress(QChar &typed)
 {
-    // Clearing a label repaints it even when it is empty already; most keys find it empty.
-    if (!widgets.hintLine->text().isEmpty()) {
-        widgets.hintLine->clear();
-    }
     const QString expected = state.expected();
     if (expected.isEmpty()) {
         // Nothing to type (no exercise was ever loaded): the key is neither right nor wrong.
+        clearHint();
         typed = QChar();
         return;
     }
@@ -82,37 +79,50 @@ void DrillEngine::richtextbox1_KeyPress(QChar &typed)
     } else {
         wrongKey(typed);
     }
+    // The pane has shown the character already.
+    typed = QChar();
     ShowNextCharacter();
+}
+
+void DrillEngine::clearHint()
+{
+    // Clearing a label repaints it even when it is empty already; most keys find it empty.
+    if (!widgets.hintLine->text().isEmpty()) {
+        widgets.hintLine->clear();
+    }
 }
 
 void DrillEngine::rightKey(QChar typed)
 {
     RichTextPane &pane = *widgets.exercisePane;
-    RichTextPane &echo = *widgets.echoPane;
-    widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/si.gif"));
-    increment(widgets.rightCount);
+    const QColor colour = state.ErrorPending ? Magenta : Blue;
+    state.ErrorPending = false;
     {
         const RichTextPane::Batch paneChanges(pane);
-        const RichTextPane::Batch echoChanges(echo);
         // Placing the caret ahead first scrolls the text still to come into view.
         pane.setSelStart(state.TargetPos + 50);
         pane.setSelStart(state.TargetPos - 1);
         pane.setSelLength(1);
         pane.setSelBold(true);
-
+        pane.setSelColor(colour);
+        // The pane would overtype the character once the key is handled; done here, the judged
+        // character reaches the screen before anything else the key changes.
+        pane.overtype(typed);
+    }
+    pane.showNow();
+    {
+        RichTextPane &echo = *widgets.echoPane;
+        const RichTextPane::Batch echoChanges(echo);
         echo.setSelStart(state.EchoPos - 1);
         echo.setSelBold(true);
-
-        const QColor colour = state.ErrorPending ? Magenta : Blue;
-        state.ErrorPending = false;
-        pane.setSelColor(colour);
         echo.setSelColor(colour);
-
         echo.setSelLength(1);
         echo.replaceSelection(QString(typed));
     }
+    clearHint();
+    widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/si.gif"));
+    increment(widgets.rightCount);
     if (state.TargetPos == state.TargetText.size()) {
-        pane.replaceSelection(QString(typed));
         finishTyping();
     }
     ++state.EchoPos;
@@ -135,16 +145,21 @@ void DrillEngine::finishTyping()
 
 void DrillEngine::wrongKey(QChar typed)
 {
+    RichTextPane &pane = *widgets.exercisePane;
+    {
+        const RichTextPane::Batch paneChanges(pane);
+        pane.setSelStart(state.TargetPos - 1);
+        pane.setSelLength(1);
+        pane.setSelColor(Red);
+        // The wrong character stands in red over the expected one, shown before the rest.
+        pane.overtype(typed);
+    }
+    pane.showNow();
+    state.ErrorPending = true;
     play(QStringLiteral("fallo.wav"));
     widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/no.gif"));
     widgets.hintLine->setText(texts.HintTexts.value(DrillRules::hintFor(state.expected().front(), typed)));
     increment(widgets.wrongCount);
-    RichTextPane &pane = *widgets.exercisePane;
-    const RichTextPane::Batch paneChanges(pane);
-    pane.setSelStart(state.TargetPos - 1);
-    pane.setSelLength(1);
-    pane.setSelColor(Red);
-    state.ErrorPending = true;
 }
 
 void DrillEngine::ShowNextCharacter()
@@ -179,6 +194,7 @@ void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
         keyCode = 0;
         state.TargetPos += 2;
         widgets.exercisePane->setSelStart(state.TargetPos - 1);
+        widgets.exercisePane->showNow();
         increment(widgets.rightCount);
         {
             RichTextPane &echo = *widgets.echoPane;

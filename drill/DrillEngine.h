@@ -68,8 +68,10 @@ Q_SIGNALS:
     void lastCharacterTyped();
 
 private:
+    // Both overtype the judged character in the pane themselves and show it first.
     void rightKey(QChar typed);
     void wrongKey(QChar typed);
+    void clearHint();
     void finishTyping();
     void showAccuracy(qint64 right);
     void play(const QString &relativePath);

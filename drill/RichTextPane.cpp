@@ -297,12 +297,9 @@ bool RichTextPane::inputEnabled() const
     return inputOn;
 }
 
-void RichTextPane::deliverCharacter(QChar character)
+void RichTextPane::overtype(QChar character)
 {
-    Q_EMIT keyPress(character);
-    if (character.isNull() || !inputOn) {
-        return;
-    }
+    applySelectionFormat();
     if (work.selectionEnd() - work.selectionStart() == 1
         && document()->characterAt(work.selectionStart()) == character) {
         // Overtyping a character with itself changes nothing but the caret.
@@ -311,6 +308,22 @@ void RichTextPane::deliverCharacter(QChar character)
         return;
     }
     replaceSelection(QString(character));
+}
+
+void RichTextPane::showNow()
+{
+    // A repaint paints every widget of the window that waits for it, so this goes first, before
+    // the key changes the counters, the labels and the keyboard.
+    viewport()->repaint(cursorRect());
+}
+
+void RichTextPane::deliverCharacter(QChar character)
+{
+    Q_EMIT keyPress(character);
+    if (character.isNull() || !inputOn) {
+        return;
+    }
+    overtype(character);
 }
 
 void RichTextPane::keyPressEvent(QKeyEvent *event)

@@ -44,6 +44,12 @@ public:
     void setSelFontSize(qreal pointSize);
     // Replaces the selection (or inserts at the caret); CR LF, CR or LF each become a line break.
     void replaceSelection(const QString &text);
+    // What a typed character left standing does: it overtypes the selection in the selection's own
+    // format; over a single character like itself it only moves the caret past it.
+    void overtype(QChar character);
+    // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
+    // window: the character just judged is what the learner waits to see. Outside a batch.
+    void showNow();
 
     // Replaces the content by the RTF (or plain text) file; false, leaving the content as it was,
     // when it cannot be read or is larger than Rtf::MaxFileSize.
