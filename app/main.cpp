@@ -12,9 +12,13 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstring>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace
 {
@@ -62,6 +66,25 @@ int refuseToStartWithoutData(const AppHomes &homes)
     return 1;
 }
 
+// The icon is read (and looked for in the icon theme) once the first window is on its way to the
+// screen: the window shows itself sooner, and the desktop takes the icon a moment later.
+void setWindowIconLater(const AppHomes &homes)
+{
+    QTimer::singleShot(0, qApp, [picture = homes.dataDir() + QStringLiteral("/imagenes/teclora.png")] {
+        // The icon theme's copy when installed; a portable copy has only its own picture.
+        QApplication::setWindowIcon(QIcon::fromTheme(AppId, QIcon(picture)));
+    });
+}
+
+// What was allocated to build a window and freed again goes back to the system once it shows,
+// rather than staying in the process for as long as the learner practises.
+void giveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -81,9 +104,6 @@ int main(int argc, char *argv[])
     }
     // A home that cannot be made shows up where something is saved, with the message for it.
     homes.prepareUserDir();
-    // The icon theme's copy when installed; a portable copy has only its own picture.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(AppId, QIcon(homes.dataDir() + QStringLiteral("/imagenes/teclora.png"))));
 
     QtSoundPlayer sound;
     MessageBoxDialogs dialogs;
@@ -94,8 +114,10 @@ int main(int argc, char *argv[])
     WindowSequence windows(platform);
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
         dialogs.setParentWindow(window);
+        QTimer::singleShot(0, qApp, giveBackFreedMemory);
     });
     QObject::connect(&windows, &WindowSequence::finished, &app, &QApplication::quit);
     windows.start();
+    setWindowIconLater(homes);
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QImageReader>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QTimerEvent>
 #include <QWindow>
@@ -48,10 +49,20 @@ bool AnimatedPicture::isRunning() const
     return clock.isActive();
 }
 
+bool AnimatedPicture::paintsOpaque() const
+{
+    return testAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 const AnimatedPicture::Frames *AnimatedPicture::frames() const
 {
     const auto found = decoded.constFind(shownPath);
     return found == decoded.cend() || found->pictures.isEmpty() ? nullptr : &*found;
+}
+
+AnimatedPicture::Frames *AnimatedPicture::frames()
+{
+    return const_cast<Frames *>(std::as_const(*this).frames());
 }
 
 void AnimatedPicture::decode(const QString &gifPath)
@@ -78,7 +89,9 @@ bool AnimatedPicture::canBeSeen() const
 {
     const QWidget *top = window();
     const QWindow *handle = top->windowHandle();
-    return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed();
+    // Moved out of its parent's sight (the start-up window slides its animation off the edge),
+    // nothing of it shows.
+    return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed() && !visibleRegion().isEmpty();
 }
 
 void AnimatedPicture::followVisibility()
@@ -103,28 +116,50 @@ void AnimatedPicture::timerEvent(QTimerEvent *event)
         return;
     }
     frame = (frame + 1) % file->pictures.size();
+    // The backdrop is taken here, between paints: taking it paints the widgets beneath.
+    refreshBackdrop();
     update();
     followVisibility();
 }
 
 void AnimatedPicture::paintEvent(QPaintEvent *)
 {
+    if (takingBackdrop) {
+        return;
+    }
     if (!shownPath.isEmpty() && !decoded.contains(shownPath)) {
         decode(shownPath);
         followVisibility();
     }
-    if (const Frames *file = frames()) {
+    if (Frames *file = frames()) {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, file->pictures.at(frame));
+        painter.drawPixmap(0, 0, backdrop.isNull() ? file->pictures.at(frame) : frameOverBackdrop(*file, frame));
     }
 }
 
 void AnimatedPicture::resizeEvent(QResizeEvent *)
 {
     // The frames kept are of the old size; the files are read again at the new one.
+    forgetBackdrop();
     decoded.clear();
     clock.stop();
     update();
+}
+
+void AnimatedPicture::moveEvent(QMoveEvent *)
+{
+    forgetBackdrop();
+    followVisibility();
+}
+
+void AnimatedPicture::changeEvent(QEvent *event)
+{
+    // A new background tile or palette reaches this widget as its own palette change.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange
+        || event->type() == QEvent::ParentChange) {
+        forgetBackdrop();
+    }
+    QWidget::changeEvent(event);
 }
 
 void AnimatedPicture::showEvent(QShowEvent *)
@@ -136,6 +171,8 @@ void AnimatedPicture::showEvent(QShowEvent *)
 void AnimatedPicture::hideEvent(QHideEvent *)
 {
     clock.stop();
+    // A hidden animation (the wave while a drill runs) keeps no frames laid over its backdrop.
+    forgetBackdrop();
 }
 
 void AnimatedPicture::watchWindow()
@@ -151,10 +188,107 @@ void AnimatedPicture::watchWindow()
     top->windowHandle()->installEventFilter(this);
 }
 
-bool AnimatedPicture::eventFilter(QObject *, QEvent *event)
+bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Expose) {
-        followVisibility();
+    const QEvent::Type type = event->type();
+    if (watched == watchedWindow || watched == window()->windowHandle()) {
+        if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
+            followVisibility();
+        }
+    }
+    if (watched == parentWidget()) {
+        // A widget added beside this one may come to lie beneath it.
+        if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved) {
+            backdropInDoubt = true;
+        }
+        return false;
+    }
+    // A widget beneath that repaints may show something new under the transparent parts.
+    if (type == QEvent::Paint || type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move
+        || type == QEvent::Resize || type == QEvent::PaletteChange || type == QEvent::FontChange) {
+        backdropInDoubt = backdropInDoubt || !takingBackdrop;
     }
     return false;
+}
+
+QImage AnimatedPicture::takeBackdrop()
+{
+    QWidget *under = parentWidget();
+    if (under == nullptr || size().isEmpty()) {
+        return {};
+    }
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    // The parent paints its background and every widget over it, this one painting nothing.
+    takingBackdrop = true;
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    under->render(&image, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    takingBackdrop = false;
+    return image;
+}
+
+void AnimatedPicture::refreshBackdrop()
+{
+    if (!backdrop.isNull() && !backdropInDoubt) {
+        return;
+    }
+    backdropInDoubt = false;
+    QImage now = takeBackdrop();
+    // A widget beneath that repainted the same pixels (a label beside the rectangle whose text
+    // changed) leaves the frames laid over the backdrop as they are.
+    if (now != backdrop) {
+        backdrop = std::move(now);
+        for (Frames &file : decoded) {
+            file.overBackdrop.clear();
+        }
+    }
+    watchWidgetsBeneath();
+    setAttribute(Qt::WA_OpaquePaintEvent, !backdrop.isNull());
+}
+
+void AnimatedPicture::forgetBackdrop()
+{
+    backdrop = QImage();
+    for (Frames &file : decoded) {
+        file.overBackdrop.clear();
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void AnimatedPicture::watchWidgetsBeneath()
+{
+    for (const QPointer<QWidget> &widget : std::as_const(widgetsBeneath)) {
+        if (widget) {
+            widget->removeEventFilter(this);
+        }
+    }
+    widgetsBeneath.clear();
+    if (parentWidget() == nullptr) {
+        return;
+    }
+    parentWidget()->installEventFilter(this);
+    for (QObject *child : parentWidget()->children()) {
+        if (child == this) {
+            break; // the widgets created later lie above this one
+        }
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget != nullptr && !widget->isWindow() && widget->geometry().intersects(geometry())) {
+            widget->installEventFilter(this);
+            widgetsBeneath.append(widget);
+        }
+    }
+}
+
+const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
+{
+    file.overBackdrop.resize(file.pictures.size());
+    QPixmap &laid = file.overBackdrop[index];
+    if (laid.isNull()) {
+        laid = QPixmap::fromImage(backdrop);
+        QPainter painter(&laid);
+        painter.drawPixmap(rect(), file.pictures.at(index));
+    }
+    return laid;
 }

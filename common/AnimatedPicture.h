@@ -2,8 +2,10 @@
 
 #include <QBasicTimer>
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 // Plays an animated GIF in a rectangle. A missing or unreadable file shows nothing.
@@ -12,6 +14,13 @@
 // can: the frames of a file are decoded once, scaled to the rectangle and kept (the pictures are
 // small), a new frame repaints only this rectangle, and the animation stands still while nobody
 // can see it: while it or its window is hidden or minimised, or the window is not exposed.
+//
+// The pictures have transparent parts, and a transparent widget makes every frame repaint the
+// window's background and every widget beneath it as well. So once it plays, the animation takes
+// a copy of what lies beneath its rectangle, lays each frame over that copy once, and paints as an
+// opaque widget from then on. The copy is taken again whenever it may have changed: the
+// rectangle moved or was resized, the colours or the background changed, or a widget beneath it
+// repainted with something new.
 class AnimatedPicture : public QWidget
 {
 public:
@@ -25,10 +34,15 @@ public:
     int currentFrame() const;
     // Whether the next frame is due: false while it stands still or shows a still picture.
     bool isRunning() const;
+    // Whether its frames are laid over a copy of what lies beneath them, so that a new frame
+    // repaints nothing else.
+    bool paintsOpaque() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
@@ -38,14 +52,26 @@ private:
     struct Frames {
         QList<QPixmap> pictures; // scaled to the rectangle
         QList<int> delays; // milliseconds each frame stays
+        QList<QPixmap> overBackdrop; // the pictures laid over the backdrop, as they are first needed
     };
 
     const Frames *frames() const;
+    Frames *frames();
     void decode(const QString &gifPath);
     bool canBeSeen() const;
     // Starts or stops the frame clock as the animation becomes visible or invisible.
     void followVisibility();
     void watchWindow();
+
+    // What lies beneath the rectangle, drawn by the parent and the widgets under this one.
+    QImage takeBackdrop();
+    // Takes the backdrop when there is none or it may have changed, and keeps the frames laid
+    // over it for as long as it stays the same.
+    void refreshBackdrop();
+    void forgetBackdrop();
+    void checkBackdrop();
+    void watchWidgetsBeneath();
+    const QPixmap &frameOverBackdrop(Frames &file, int index);
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -55,4 +81,9 @@ private:
     int frame = -1;
     QBasicTimer clock;
     QObject *watchedWindow = nullptr;
+
+    QImage backdrop; // null while the frames are painted with their transparency
+    bool backdropInDoubt = false;
+    bool takingBackdrop = false;
+    QList<QPointer<QWidget>> widgetsBeneath;
 };

@@ -5,9 +5,13 @@
 #include "AnimatedPicture.h"
 
 #include <QFile>
+#include <QFrame>
 #include <QImage>
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QTest>
+
+#include <algorithm>
 
 namespace
 {
@@ -88,14 +92,73 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileTheyCanBeSeen)
     EXPECT_FALSE(moves(line));
     EXPECT_EQ(linePaints.paints, paintsWhenHidden);
 
-    // Shown again, it goes on; its frames repaint its own rectangle, not the window.
+    // Shown again, it goes on; once it has laid its frames over what lies beneath, a frame
+    // repaints its own rectangle only: not the window's background, not the frame or the label
+    // its rectangle touches.
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QTest::qWait(50);
-    const PaintCounter windowPaints(window.get());
     EXPECT_TRUE(moves(line));
-    EXPECT_GT(windowPaints.paints, 0);
-    EXPECT_TRUE(line->geometry().contains(windowPaints.painted.boundingRect()));
+    EXPECT_TRUE(line->paintsOpaque());
+    const PaintCounter windowPaints(window.get());
+    const PaintCounter workAreaPaints(controls().workArea);
+    const PaintCounter newLinePaints(line);
+    EXPECT_TRUE(moves(line));
+    EXPECT_GT(newLinePaints.paints, 0);
+    EXPECT_EQ(windowPaints.paints, 0);
+    EXPECT_EQ(workAreaPaints.paints, 0);
+}
+
+TEST_F(QuietWindowScenario, OpaqueFramesShowWhatLiesBeneathTheirTransparentParts)
+{
+    open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    AnimatedPicture *line = controls().lineAnimation;
+    // A place the line's picture leaves transparent in every frame.
+    QImageReader reader(line->fileName());
+    QList<QImage> pictures;
+    for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
+        pictures.append(image.scaled(line->size()));
+    }
+    ASSERT_FALSE(pictures.isEmpty());
+    QPoint clear(-1, -1);
+    for (int y = 0; y < line->height() && clear.x() < 0; ++y) {
+        for (int x = 0; x < line->width() && clear.x() < 0; ++x) {
+            if (std::all_of(pictures.cbegin(), pictures.cend(), [x, y](const QImage &picture) {
+                    return qAlpha(picture.pixel(x, y)) == 0;
+                })) {
+                clear = QPoint(x, y);
+            }
+        }
+    }
+    ASSERT_GE(clear.x(), 0);
+
+    // A widget beneath the line that changes colour while the line plays shows through it.
+    QWidget beneath(window.get());
+    beneath.setGeometry(line->geometry().adjusted(-10, -10, 10, 10));
+    beneath.setAutoFillBackground(true);
+    beneath.setPalette(QPalette(QColor(200, 0, 0)));
+    beneath.stackUnder(line);
+    beneath.show();
+    const auto seenThroughLine = [&] {
+        return window->grab(line->geometry()).toImage().pixel(clear);
+    };
+    EXPECT_TRUE(moves(line));
+    EXPECT_TRUE(moves(line));
+    EXPECT_TRUE(line->paintsOpaque());
+    EXPECT_EQ(seenThroughLine(), qRgb(200, 0, 0));
+
+    beneath.setPalette(QPalette(QColor(0, 0, 200)));
+    EXPECT_TRUE(moves(line));
+    EXPECT_TRUE(line->paintsOpaque());
+    EXPECT_EQ(seenThroughLine(), qRgb(0, 0, 200));
+
+    // Moved, it lays its frames over what lies beneath its new place.
+    beneath.hide();
+    line->move(line->pos() + QPoint(0, 40));
+    EXPECT_TRUE(moves(line));
+    EXPECT_TRUE(moves(line));
+    EXPECT_NE(seenThroughLine(), qRgb(0, 0, 200));
 }
 
 TEST_F(QuietWindowScenario, BackgroundKeepsTheTileNotAPictureOfTheWindow)
