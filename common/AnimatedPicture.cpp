@@ -240,9 +240,7 @@ void AnimatedPicture::refreshBackdrop()
     // changed) leaves the frames laid over the backdrop as they are.
     if (now != backdrop) {
         backdrop = std::move(now);
-        for (Frames &file : decoded) {
-            file.overBackdrop.clear();
-        }
+        dropFramesOverBackdrop();
     }
     watchWidgetsBeneath();
     setAttribute(Qt::WA_OpaquePaintEvent, !backdrop.isNull());
@@ -251,10 +249,15 @@ void AnimatedPicture::refreshBackdrop()
 void AnimatedPicture::forgetBackdrop()
 {
     backdrop = QImage();
+    dropFramesOverBackdrop();
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void AnimatedPicture::dropFramesOverBackdrop()
+{
     for (Frames &file : decoded) {
         file.overBackdrop.clear();
     }
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void AnimatedPicture::watchWidgetsBeneath()

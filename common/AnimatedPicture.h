@@ -69,7 +69,7 @@ private:
     // over it for as long as it stays the same.
     void refreshBackdrop();
     void forgetBackdrop();
-    void checkBackdrop();
+    void dropFramesOverBackdrop();
     void watchWidgetsBeneath();
     const QPixmap &frameOverBackdrop(Frames &file, int index);
 

@@ -56,13 +56,15 @@ const QStringList TablesReadBack
 bool readable(QSqlDatabase &database)
 {
     QSqlQuery query(database);
-    const bool columns = std::all_of(CurrentColumns.begin(), CurrentColumns.end(), [&query](const QString &columns) {
+    const auto answers = [&query](const QString &columns) {
         return query.exec(QStringLiteral("SELECT ") + columns + QStringLiteral(" LIMIT 0"));
-    });
-    return columns && std::all_of(TablesReadBack.begin(), TablesReadBack.end(), [&query](const QString &table) {
+    };
+    const auto whole = [&query](const QString &table) {
         return query.exec(QStringLiteral("PRAGMA quick_check(%1)").arg(table)) && query.next()
             && query.value(0).toString() == QLatin1String("ok");
-    });
+    };
+    return std::all_of(CurrentColumns.begin(), CurrentColumns.end(), answers)
+        && std::all_of(TablesReadBack.begin(), TablesReadBack.end(), whole);
 }
 
 // The statements that bring version n - 1 to version n.
