@@ -4,7 +4,6 @@
 #include <QImageReader>
 #include <QMoveEvent>
 #include <QPainter>
-#include <QTimerEvent>
 #include <QWindow>
 
 namespace
@@ -23,13 +22,18 @@ AnimatedPicture::AnimatedPicture(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+AnimatedPicture::~AnimatedPicture()
+{
+    FrameClock::shared().stop(this);
+}
+
 void AnimatedPicture::play(const QString &gifPath)
 {
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
     shownPath = gifPath;
     frame = 0;
-    clock.stop();
+    FrameClock::shared().stop(this);
     update();
     followVisibility();
 }
@@ -46,7 +50,7 @@ int AnimatedPicture::currentFrame() const
 
 bool AnimatedPicture::isRunning() const
 {
-    return clock.isActive();
+    return FrameClock::shared().waits(this);
 }
 
 bool AnimatedPicture::paintsOpaque() const
@@ -98,27 +102,24 @@ void AnimatedPicture::followVisibility()
 {
     const Frames *file = frames();
     if (file == nullptr || file->pictures.size() < 2 || !canBeSeen()) {
-        clock.stop();
-    } else if (!clock.isActive()) {
-        clock.start(file->delays.at(frame), this);
+        FrameClock::shared().stop(this);
+    } else if (!isRunning()) {
+        FrameClock::shared().wake(this, file->delays.at(frame));
     }
 }
 
-void AnimatedPicture::timerEvent(QTimerEvent *event)
+void AnimatedPicture::frameDue()
 {
-    if (event->timerId() != clock.timerId()) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    clock.stop();
-    const Frames *file = frames();
+    Frames *file = frames();
     if (file == nullptr) {
         return;
     }
     frame = (frame + 1) % file->pictures.size();
     // The backdrop is taken here, between paints: taking it paints the widgets beneath.
     refreshBackdrop();
-    update();
+    if (!showOnServer(*file)) {
+        update();
+    }
     followVisibility();
 }
 
@@ -134,6 +135,7 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
     if (Frames *file = frames()) {
         QPainter painter(this);
         painter.drawPixmap(0, 0, backdrop.isNull() ? file->pictures.at(frame) : frameOverBackdrop(*file, frame));
+        backingStoreBehind = false;
     }
 }
 
@@ -142,7 +144,7 @@ void AnimatedPicture::resizeEvent(QResizeEvent *)
     // The frames kept are of the old size; the files are read again at the new one.
     forgetBackdrop();
     decoded.clear();
-    clock.stop();
+    FrameClock::shared().stop(this);
     update();
 }
 
@@ -170,7 +172,7 @@ void AnimatedPicture::showEvent(QShowEvent *)
 
 void AnimatedPicture::hideEvent(QHideEvent *)
 {
-    clock.stop();
+    FrameClock::shared().stop(this);
     // A hidden animation (the wave while a drill runs) keeps no frames laid over its backdrop.
     forgetBackdrop();
 }
@@ -192,6 +194,9 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (watched == watchedWindow || watched == window()->windowHandle()) {
+        if (type == QEvent::Expose && backingStoreBehind) {
+            update();
+        }
         if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
             followVisibility();
         }
@@ -258,6 +263,7 @@ void AnimatedPicture::dropFramesOverBackdrop()
     for (Frames &file : decoded) {
         file.overBackdrop.clear();
     }
+    serverFrames.forget();
 }
 
 void AnimatedPicture::watchWidgetsBeneath()
@@ -294,4 +300,16 @@ const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
         painter.drawPixmap(rect(), file.pictures.at(index));
     }
     return laid;
+}
+
+bool AnimatedPicture::showOnServer(Frames &file)
+{
+    // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
+    // of the rectangle may the frame be copied whole onto the window.
+    if (backdrop.isNull() || visibleRegion() != QRegion(rect())
+        || !serverFrames.show(*this, frameOverBackdrop(file, frame))) {
+        return false;
+    }
+    backingStoreBehind = true;
+    return true;
 }

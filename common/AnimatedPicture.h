@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QBasicTimer>
 #include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+
+#include "FrameClock.h"
+#include "ServerFrames.h"
 
 // Plays an animated GIF in a rectangle. A missing or unreadable file shows nothing.
 //
@@ -21,10 +23,14 @@
 // opaque widget from then on. The copy is taken again whenever it may have changed: the
 // rectangle moved or was resized, the colours or the background changed, or a widget beneath it
 // repainted with something new.
-class AnimatedPicture : public QWidget
+//
+// On an X server, a frame laid over the backdrop is copied onto the window straight from the
+// server (see ServerFrames) when nothing covers the rectangle, without repainting anything.
+class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:
     explicit AnimatedPicture(QWidget *parent = nullptr);
+    ~AnimatedPicture() override;
 
     // Shows and plays the file, replacing what was shown before; the same file again starts over.
     void play(const QString &gifPath);
@@ -45,7 +51,6 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -55,6 +60,7 @@ private:
         QList<QPixmap> overBackdrop; // the pictures laid over the backdrop, as they are first needed
     };
 
+    void frameDue() override;
     const Frames *frames() const;
     Frames *frames();
     void decode(const QString &gifPath);
@@ -72,6 +78,8 @@ private:
     void dropFramesOverBackdrop();
     void watchWidgetsBeneath();
     const QPixmap &frameOverBackdrop(Frames &file, int index);
+    // Shows the frame without a repaint when it can; false when it must be repainted.
+    bool showOnServer(Frames &file);
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -79,11 +87,15 @@ private:
     // turns between two files on every key.
     QHash<QString, Frames> decoded;
     int frame = -1;
-    QBasicTimer clock;
     QObject *watchedWindow = nullptr;
 
     QImage backdrop; // null while the frames are painted with their transparency
     bool backdropInDoubt = false;
     bool takingBackdrop = false;
     QList<QPointer<QWidget>> widgetsBeneath;
+
+    ServerFrames serverFrames;
+    // Whether the window's backing store holds an older frame than the server shows: the window
+    // flushes it as it is when it is uncovered.
+    bool backingStoreBehind = false;
 };

@@ -7,7 +7,7 @@
 set -euo pipefail
 run_packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland libxcb1-dev
     libqt6sql6-sqlite
     fonts-liberation qt6-translations-l10n xdg-utils
 )
@@ -18,7 +18,7 @@ package_packages=(
 all_packages=(
     "${package_packages[@]}"
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core
-    qt6-svg-dev weston
+    qt6-svg-dev weston xvfb
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;

@@ -3,42 +3,15 @@
 #include "TypingWindowFixture.h"
 
 #include "AnimatedPicture.h"
+#include "PaintCounter.h"
 
 #include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QImageReader>
-#include <QPaintEvent>
 #include <QTest>
 
 #include <algorithm>
-
-namespace
-{
-
-// Counts the paint events a widget gets and gathers what they paint.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget)
-    {
-        widget->installEventFilter(this);
-    }
-    int paints = 0;
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-            painted += static_cast<QPaintEvent *>(event)->region();
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 class QuietWindowScenario : public TypingWindowFixture
 {

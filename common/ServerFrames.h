@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QtGlobal>
+
+#include <cstdint>
+
+class QPixmap;
+class QWidget;
+struct xcb_connection_t;
+
+// Shows an animation's frames on an X server by keeping each frame there as a pixmap and copying
+// it onto the window when its turn comes. A frame then costs one small request and no reply,
+// where a repaint through the window's backing store costs a paint, a wait for the server to let
+// go of the shared pixels, and a copy of them.
+//
+// Elsewhere (Wayland, offscreen), at a scale that puts widgets between device pixels, or on a
+// server whose pixels are laid out otherwise, show() says it could not, and the caller repaints
+// as usual.
+class ServerFrames
+{
+public:
+    ServerFrames() = default;
+    ~ServerFrames();
+    ServerFrames(const ServerFrames &) = delete;
+    ServerFrames &operator=(const ServerFrames &) = delete;
+
+    // Copies the opaque `frame` onto the window of `widget`, where the widget lies, uploading it
+    // the first time it is shown; false when it could not.
+    bool show(const QWidget &widget, const QPixmap &frame);
+    // Frees the frames kept on the server, as the pictures they were made from changed.
+    void forget();
+
+private:
+    bool useWindow(std::uint32_t window);
+    std::uint32_t upload(const QPixmap &frame);
+    void releaseAll();
+
+    xcb_connection_t *connection = nullptr;
+    bool unusable = false;
+    std::uint32_t window = 0;
+    std::uint8_t depth = 0;
+    std::uint32_t context = 0; // the graphics context the copies are made with
+    QHash<qint64, std::uint32_t> pixmaps; // by the frame's cache key
+};
