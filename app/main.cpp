@@ -1,4 +1,5 @@
 #include "AppHomes.h"
+#include "CaretRest.h"
 #include "DesktopLauncher.h"
 #include "MessageBoxDialogs.h"
 #include "Platform.h"
@@ -97,6 +98,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TECLORA_VERSION));
     QGuiApplication::setDesktopFileName(AppId);
     SpanishQtTexts::install(app);
+    const CaretRest caretRest;
     const AppHomes homes = AppHomes::locate(
         QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!homes.hasData()) {

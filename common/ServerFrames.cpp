@@ -66,6 +66,7 @@ bool ServerFrames::show(const QWidget &widget, const QPixmap &frame)
     xcb_copy_area(connection, pixmap, window, context, 0, 0, static_cast<std::int16_t>(at.x()),
         static_cast<std::int16_t>(at.y()), static_cast<std::uint16_t>(frame.width()),
         static_cast<std::uint16_t>(frame.height()));
+    // Sent now: Qt may not write to the connection again before the program next sleeps.
     xcb_flush(connection);
     return true;
 }

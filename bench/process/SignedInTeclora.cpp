@@ -2,6 +2,7 @@
 // own platform seams, so that the process bench types beside a long history without going
 // through the sign-in window. It prints where the exercise pane lies in the window
 // ("typing-region=X,Y,W,H"), for the latency bench to watch at any screen size.
+#include "CaretRest.h"
 #include "DesktopLauncher.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString appDir = QApplication::applicationDirPath();
+    const CaretRest caretRest;
     QtSoundPlayer sound;
     MessageBoxDialogs dialogs;
     SystemClock clock;

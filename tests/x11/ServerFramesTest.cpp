@@ -7,11 +7,14 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QScreen>
 #include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace
 {
@@ -36,14 +39,23 @@ QList<QImage> framesOverBackdrop(const QString &gifPath, const QSize &size, qrea
     return frames;
 }
 
-// What the X server shows of the window in a rectangle, in device pixels.
+// What the X server shows of the window in a rectangle, read through a connection of its own:
+// what the program has not yet sent does not show.
 QImage onScreen(const QWidget &window, const QRect &rectangle)
 {
-    QImage shown = window.screen()
-                       ->grabWindow(window.winId(), rectangle.x(), rectangle.y(), rectangle.width(), rectangle.height())
-                       .toImage()
-                       .convertToFormat(QImage::Format_RGB32);
-    shown.setDevicePixelRatio(1);
+    static xcb_connection_t *const own = xcb_connect(nullptr, nullptr);
+    const QRect device(rectangle.topLeft() * window.devicePixelRatio(), rectangle.size() * window.devicePixelRatio());
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(own,
+        xcb_get_image(own, XCB_IMAGE_FORMAT_Z_PIXMAP, static_cast<xcb_drawable_t>(window.winId()),
+            static_cast<std::int16_t>(device.x()), static_cast<std::int16_t>(device.y()),
+            static_cast<std::uint16_t>(device.width()), static_cast<std::uint16_t>(device.height()), ~0U),
+        nullptr);
+    if (reply == nullptr) {
+        return {};
+    }
+    const QImage shown
+        = QImage(xcb_get_image_data(reply), device.width(), device.height(), QImage::Format_RGB32).copy();
+    std::free(reply);
     return shown;
 }
 
