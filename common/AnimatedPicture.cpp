@@ -14,6 +14,17 @@ namespace
 constexpr int ShortestDelay = 20;
 constexpr int DelayOfTooShort = 100;
 
+// A GIF frame has 256 colours at most: in 8 bits a pixel it takes a quarter of the memory. A
+// frame whose colours do not survive that (scaled smoothly, say) is kept as it is.
+QImage compact(const QImage &picture)
+{
+    const QImage full = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+    return indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied) == full ? indexed : full;
+}
+
+quint64 lastSerial = 0;
+
 } // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
@@ -73,6 +84,7 @@ void AnimatedPicture::decode(const QString &gifPath)
 {
     // An unreadable file is remembered as one without frames, so it is not read again.
     Frames &file = decoded[gifPath];
+    file.serial = ++lastSerial;
     QImageReader reader(gifPath);
     // The pictures are drawn for the rectangles they play in; scaling keeps them filling it
     // whatever the screen's DPI makes of the rectangle.
@@ -80,7 +92,7 @@ void AnimatedPicture::decode(const QString &gifPath)
         if (!size().isEmpty() && image.size() != size()) {
             image = image.scaled(size());
         }
-        file.pictures.append(QPixmap::fromImage(image));
+        file.pictures.append(compact(image));
         const int delay = reader.nextImageDelay();
         file.delays.append(delay < ShortestDelay ? DelayOfTooShort : delay);
         if (!reader.supportsAnimation()) {
@@ -134,7 +146,11 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
     }
     if (Frames *file = frames()) {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, backdrop.isNull() ? file->pictures.at(frame) : frameOverBackdrop(*file, frame));
+        if (backdrop.isNull()) {
+            painter.drawImage(rect(), file->pictures.at(frame));
+        } else {
+            painter.drawPixmap(0, 0, framesOnServer ? layOverBackdrop(*file, frame) : frameOverBackdrop(*file, frame));
+        }
         backingStoreBehind = false;
     }
 }
@@ -290,14 +306,20 @@ void AnimatedPicture::watchWidgetsBeneath()
     }
 }
 
+QPixmap AnimatedPicture::layOverBackdrop(const Frames &file, int index) const
+{
+    QPixmap laid = QPixmap::fromImage(backdrop);
+    QPainter painter(&laid);
+    painter.drawImage(rect(), file.pictures.at(index));
+    return laid;
+}
+
 const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
 {
     file.overBackdrop.resize(file.pictures.size());
     QPixmap &laid = file.overBackdrop[index];
     if (laid.isNull()) {
-        laid = QPixmap::fromImage(backdrop);
-        QPainter painter(&laid);
-        painter.drawPixmap(rect(), file.pictures.at(index));
+        laid = layOverBackdrop(file, index);
     }
     return laid;
 }
@@ -306,10 +328,14 @@ bool AnimatedPicture::showOnServer(Frames &file)
 {
     // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
     // of the rectangle may the frame be copied whole onto the window.
-    if (backdrop.isNull() || visibleRegion() != QRegion(rect())
-        || !serverFrames.show(*this, frameOverBackdrop(file, frame))) {
+    const quint64 key = file.serial << 16 | quint64(frame);
+    if (backdrop.isNull() || visibleRegion() != QRegion(rect()) || !serverFrames.show(*this, key, [this, &file] {
+            return layOverBackdrop(file, frame);
+        })) {
         return false;
     }
+    framesOnServer = true;
+    file.overBackdrop.clear();
     backingStoreBehind = true;
     return true;
 }

@@ -55,9 +55,12 @@ protected:
 
 private:
     struct Frames {
-        QList<QPixmap> pictures; // scaled to the rectangle
+        QList<QImage> pictures; // scaled to the rectangle, in 8 bits a pixel where that loses nothing
         QList<int> delays; // milliseconds each frame stays
-        QList<QPixmap> overBackdrop; // the pictures laid over the backdrop, as they are first needed
+        // The pictures laid over the backdrop, as they are first needed, while they are repainted
+        // rather than kept on the X server.
+        QList<QPixmap> overBackdrop;
+        quint64 serial = 0; // tells the file's frames kept on the X server from another file's
     };
 
     void frameDue() override;
@@ -77,6 +80,7 @@ private:
     void forgetBackdrop();
     void dropFramesOverBackdrop();
     void watchWidgetsBeneath();
+    QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
     // Shows the frame without a repaint when it can; false when it must be repainted.
     bool showOnServer(Frames &file);
@@ -95,6 +99,8 @@ private:
     QList<QPointer<QWidget>> widgetsBeneath;
 
     ServerFrames serverFrames;
+    // Whether frames are copied from the X server, which then keeps them instead of this widget.
+    bool framesOnServer = false;
     // Whether the window's backing store holds an older frame than the server shows: the window
     // flushes it as it is when it is uncovered.
     bool backingStoreBehind = false;

@@ -48,24 +48,27 @@ ServerFrames::~ServerFrames()
     }
 }
 
-bool ServerFrames::show(const QWidget &widget, const QPixmap &frame)
+bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame)
 {
     const QWidget *top = widget.window();
     const qreal ratio = widget.devicePixelRatioF();
     // At a fractional scale Qt rounds where a widget's pixels start; only it knows how.
-    if (unusable || frame.isNull() || ratio != std::floor(ratio) || top->windowHandle() == nullptr
+    if (unusable || ratio != std::floor(ratio) || top->windowHandle() == nullptr
         || !useWindow(static_cast<std::uint32_t>(top->winId()))) {
         return false;
     }
-    std::uint32_t pixmap = pixmaps.value(frame.cacheKey());
-    if (pixmap == 0) {
-        pixmap = upload(frame);
-        pixmaps.insert(frame.cacheKey(), pixmap);
+    auto shown = frames.constFind(key);
+    if (shown == frames.cend()) {
+        const QPixmap drawn = frame();
+        if (drawn.isNull()) {
+            return false;
+        }
+        shown = frames.insert(key, upload(drawn));
     }
     const QPoint at = widget.mapTo(top, QPoint()) * ratio;
-    xcb_copy_area(connection, pixmap, window, context, 0, 0, static_cast<std::int16_t>(at.x()),
-        static_cast<std::int16_t>(at.y()), static_cast<std::uint16_t>(frame.width()),
-        static_cast<std::uint16_t>(frame.height()));
+    xcb_copy_area(connection, shown->pixmap, window, context, 0, 0, static_cast<std::int16_t>(at.x()),
+        static_cast<std::int16_t>(at.y()), static_cast<std::uint16_t>(shown->size.width()),
+        static_cast<std::uint16_t>(shown->size.height()));
     // Sent now: Qt may not write to the connection again before the program next sleeps.
     xcb_flush(connection);
     return true;
@@ -74,11 +77,11 @@ bool ServerFrames::show(const QWidget &widget, const QPixmap &frame)
 void ServerFrames::forget()
 {
     if (connection != nullptr) {
-        for (const std::uint32_t pixmap : std::as_const(pixmaps)) {
-            xcb_free_pixmap(connection, pixmap);
+        for (const Uploaded &uploaded : std::as_const(frames)) {
+            xcb_free_pixmap(connection, uploaded.pixmap);
         }
     }
-    pixmaps.clear();
+    frames.clear();
 }
 
 bool ServerFrames::useWindow(std::uint32_t id)
@@ -113,7 +116,7 @@ bool ServerFrames::useWindow(std::uint32_t id)
     return true;
 }
 
-std::uint32_t ServerFrames::upload(const QPixmap &frame)
+ServerFrames::Uploaded ServerFrames::upload(const QPixmap &frame)
 {
     const QImage image
         = frame.toImage().convertToFormat(depth == 32 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
@@ -130,7 +133,7 @@ std::uint32_t ServerFrames::upload(const QPixmap &frame)
             static_cast<std::uint16_t>(rows), 0, static_cast<std::int16_t>(y), 0, depth,
             static_cast<std::uint32_t>(rows) * bytesPerLine, image.constScanLine(y));
     }
-    return pixmap;
+    return {pixmap, image.size()};
 }
 
 void ServerFrames::releaseAll()

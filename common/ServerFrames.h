@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QHash>
+#include <QSize>
 #include <QtGlobal>
 
 #include <cstdint>
+#include <functional>
 
 class QPixmap;
 class QWidget;
@@ -25,15 +27,20 @@ public:
     ServerFrames(const ServerFrames &) = delete;
     ServerFrames &operator=(const ServerFrames &) = delete;
 
-    // Copies the opaque `frame` onto the window of `widget`, where the widget lies, uploading it
-    // the first time it is shown; false when it could not.
-    bool show(const QWidget &widget, const QPixmap &frame);
+    // Copies the opaque frame named `key` onto the window of `widget`, where the widget lies; the
+    // first time, `frame` draws it and it is uploaded. False when it could not be shown.
+    bool show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame);
     // Frees the frames kept on the server, as the pictures they were made from changed.
     void forget();
 
 private:
     bool useWindow(std::uint32_t window);
-    std::uint32_t upload(const QPixmap &frame);
+    struct Uploaded {
+        std::uint32_t pixmap;
+        QSize size;
+    };
+
+    Uploaded upload(const QPixmap &frame);
     void releaseAll();
 
     xcb_connection_t *connection = nullptr;
@@ -41,5 +48,5 @@ private:
     std::uint32_t window = 0;
     std::uint8_t depth = 0;
     std::uint32_t context = 0; // the graphics context the copies are made with
-    QHash<qint64, std::uint32_t> pixmaps; // by the frame's cache key
+    QHash<quint64, Uploaded> frames;
 };
