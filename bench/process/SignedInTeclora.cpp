@@ -5,8 +5,8 @@
 #include "DesktopLauncher.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
+#include "ModuleSoundPlayer.h"
 #include "Platform.h"
-#include "QtSoundPlayer.h"
 #include "RichTextPane.h"
 #include "SystemClock.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString appDir = QApplication::applicationDirPath();
-    QtSoundPlayer sound;
+    ModuleSoundPlayer sound(ModuleSoundPlayer::pathsFor(appDir));
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;
@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit);
     window.Form_Load();
     window.showMaximized();
+    sound.loadInBackground();
     const QWidget *pane = window.controls().exercisePane;
     const QRect region(pane->mapTo(&window, QPoint()), pane->size());
     std::printf("typing-region=%d,%d,%d,%d\n", region.x(), region.y(), region.width(), region.height());
