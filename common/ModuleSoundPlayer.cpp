@@ -16,7 +16,7 @@ ModuleSoundPlayer::~ModuleSoundPlayer() = default;
 QStringList ModuleSoundPlayer::pathsFor(const QString &programDir)
 {
     return {QDir::cleanPath(programDir + QStringLiteral("/teclora-sound.so")),
-        QDir::cleanPath(programDir + QStringLiteral("/../lib/teclora/teclora-sound.so"))};
+        QDir::cleanPath(programDir + QStringLiteral("/../lib/teclora/modules/teclora-sound.so"))};
 }
 
 ModuleSoundPlayer::Loaded ModuleSoundPlayer::load(const QStringList &paths)

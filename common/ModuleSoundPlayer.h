@@ -23,7 +23,7 @@ public:
     ~ModuleSoundPlayer() override;
 
     // Where the module lies for a program in programDir: beside it (the build folder, a portable
-    // copy) or in lib/teclora of an installed prefix.
+    // copy) or in lib/teclora/modules of an installed prefix.
     static QStringList pathsFor(const QString &programDir);
 
     // Starts reading the module on a thread of its own; does nothing once started.

@@ -2,8 +2,8 @@
 # The program as a packager and a learner meet it from a terminal: --help and --version work
 # without a display, a binary without its data says where it looked and fails, and an installed
 # binary reads its data from ../share/teclora, makes the learners' folder in their own home and
-# loads its sound module from ../lib/teclora once its first window is up. The binary itself links
-# none of the multimedia libraries: they come with the module.
+# loads its sound module from ../lib/teclora/modules once its first window is up. The binary
+# itself links none of the multimedia libraries: they come with the module.
 #   check-command-line.sh TECLORA_BINARY DATA_FOLDER SOUND_MODULE
 set -euo pipefail
 binary=$1
@@ -46,9 +46,9 @@ grep -qF "$work/prefix/share/teclora" "$work/stderr" || fail "the message does n
 [ -z "$(ls "$work/home")" ] || fail "a binary without data wrote into the home"
 
 # Installed: the data is read only, and the learners' folder appears in the home at start-up.
-mkdir -p "$work/prefix/share" "$work/prefix/lib/teclora"
+mkdir -p "$work/prefix/share" "$work/prefix/lib/teclora/modules"
 cp -r "$data" "$work/prefix/share/teclora"
-cp "$module" "$work/prefix/lib/teclora/"
+cp "$module" "$work/prefix/lib/teclora/modules/"
 chmod -R a-w "$work/prefix"
 HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" 2>"$work/stderr" &
 program=$!
@@ -61,10 +61,10 @@ done
 [ -d "$work/home/.local/share/Teclora/Claves" ] || fail "no Claves in the learner's data folder"
 kill -0 "$program" 2>/dev/null || fail "the installed program stopped: $(cat "$work/stderr")"
 for _ in $(seq 100); do
-    grep -q "/prefix/lib/teclora/teclora-sound.so" "/proc/$program/maps" 2>/dev/null && break
+    grep -q "/prefix/lib/teclora/modules/teclora-sound.so" "/proc/$program/maps" 2>/dev/null && break
     sleep 0.1
 done
-grep -q "/prefix/lib/teclora/teclora-sound.so" "/proc/$program/maps" 2>/dev/null \
+grep -q "/prefix/lib/teclora/modules/teclora-sound.so" "/proc/$program/maps" 2>/dev/null \
     || fail "the installed program did not load its sound module: $(cat "$work/stderr")"
 ! grep -F "sound module" "$work/stderr" >&2 || fail "the installed program says it has no sound module"
 for written in Usuarios Claves actual.rtf; do

@@ -32,15 +32,15 @@ QStringList notesWhilePlaying(ModuleSoundPlayer &player, const QString &wavPath)
 }
 } // namespace
 
-// The build folder keeps the module beside the program, an installed prefix in lib/teclora; in
+// The build folder keeps the module beside the program, an installed prefix in lib/teclora/modules; in
 // both the sounds reach the module's player: it plays them, or says once that there is no sound
 // device, which only the module's player knows.
 TEST(ModuleSoundPlayer, FindsTheModuleBesideTheProgramOrInstalledAndPlaysThroughIt)
 {
     const QTemporaryDir prefix;
-    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("lib/teclora")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("lib/teclora/modules")));
     ASSERT_TRUE(QFile::copy(
-        QStringLiteral(TECLORA_SOUND_MODULE), prefix.filePath(QStringLiteral("lib/teclora/teclora-sound.so"))));
+        QStringLiteral(TECLORA_SOUND_MODULE), prefix.filePath(QStringLiteral("lib/teclora/modules/teclora-sound.so"))));
     const QString wav = QStringLiteral(TECLORA_DATA_DIR "/fallo.wav");
     for (const QString &programDir :
         {QFileInfo(QStringLiteral(TECLORA_SOUND_MODULE)).path(), prefix.filePath(QStringLiteral("bin"))}) {
