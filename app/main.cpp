@@ -4,22 +4,18 @@
 #include "ModuleSoundPlayer.h"
 #include "Platform.h"
 #include "SpanishQtTexts.h"
-#include "StartWindow.h"
 #include "SystemClock.h"
 #include "WindowSequence.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <cstring>
-#include <functional>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -89,32 +85,6 @@ void giveBackFreedMemory()
 #endif
 }
 
-// Calls back once the window has been shown on the screen for the first time: its first paint
-// runs inside the expose event, and the call comes after it.
-class AfterFirstExpose : public QObject
-{
-public:
-    AfterFirstExpose(QWindow *window, std::function<void()> then)
-        : QObject(window)
-        , then(std::move(then))
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            QTimer::singleShot(0, qApp, then);
-            watched->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -148,11 +118,6 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&windows, &WindowSequence::finished, &app, &QApplication::quit);
     windows.start();
-    // The multimedia libraries are read while the learner looks at the first window, long
-    // before the first wrong key.
-    new AfterFirstExpose(windows.startWindow()->windowHandle(), [&sound] {
-        sound.loadInBackground();
-    });
     setWindowIconLater(homes);
     return QApplication::exec();
 }

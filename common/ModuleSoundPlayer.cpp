@@ -36,7 +36,7 @@ ModuleSoundPlayer::Loaded ModuleSoundPlayer::load(const QStringList &paths)
     return {nullptr, failures.join(QStringLiteral("; "))};
 }
 
-void ModuleSoundPlayer::loadInBackground()
+void ModuleSoundPlayer::prepare()
 {
     if (loading.valid() || settled) {
         return;

@@ -11,9 +11,10 @@
 
 // Plays the sounds through the sound module, so that the program itself does not link the
 // multimedia libraries: they are some thirty libraries (audio server, codecs, network) that would
-// otherwise be read and relocated before the first window shows. The module is read on a thread
-// of its own once the program is up, and its player is made on the windows' thread as soon as it
-// is there, so the first wrong key finds it ready; a sound that comes earlier waits for it. Without the module
+// otherwise be read and relocated before the first window shows, and hold some 4 MB for as long as
+// the program runs. The module is read on a thread of its own when the first drill starts, and its
+// player is made on the windows' thread as soon as it is there, so the first wrong key finds it
+// ready; a sound that comes earlier waits for it. Without the module
 // every sound is the system's beep, and standard error says why, once.
 class ModuleSoundPlayer : public SoundPlayer
 {
@@ -27,7 +28,7 @@ public:
     static QStringList pathsFor(const QString &programDir);
 
     // Starts reading the module on a thread of its own; does nothing once started.
-    void loadInBackground();
+    void prepare() override;
     // Whether the module's player plays the sounds (waits for the module if it is being read).
     bool hasModulePlayer();
 

@@ -119,14 +119,14 @@ if press "Teclora: bienvenida" Return && press "Teclora: usuario" shift+Tab shif
     done
     [ "$(head -c 3 "$root$data/Usuarios/Ana" 2>/dev/null)" = Ana ] || fail "registering Ana wrote no history in $data"
     [ -s "$root$data/Claves/Anaclave" ] || fail "registering Ana wrote no clave in $data"
-    # The sounds play through the module, which the program reads once its first window shows: F5
-    # starts Ana's first drill ("aaa sss"), q is a wrong key, and the error sound reaches the
-    # module's player.
+    # The sounds play through the module, which the program reads when a drill starts: F5 starts
+    # Ana's first drill ("aaa sss"), q is a wrong key, and the error sound reaches the module's
+    # player.
+    press "Teclora .*Ana.*" F5 && sleep 0.5 && "${on_display[@]}" xdotool key q && sleep 0.5 \
+        || fail "Ana's drill could not be driven"
     teclora_pid=$(pgrep -s "$program" -x teclora) || true
     grep -q /usr/lib/teclora/modules/teclora-sound.so "/proc/$teclora_pid/maps" 2>/dev/null \
         || fail "the installed program did not load its sound module: $(cat "$root/tmp/teclora.stderr")"
-    press "Teclora .*Ana.*" F5 && sleep 0.5 && "${on_display[@]}" xdotool key q && sleep 0.5 \
-        || fail "Ana's drill could not be driven"
     # Without a sound server here the player says so; with one it plays and says nothing.
     if ! in_root sh -c 'command -v pulseaudio || command -v pipewire' >/dev/null; then
         grep -qF "no sound device" "$root/tmp/teclora.stderr" || fail "the error sound did not reach the module's player"

@@ -30,7 +30,6 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit);
     window.Form_Load();
     window.showMaximized();
-    sound.loadInBackground();
     const QWidget *pane = window.controls().exercisePane;
     const QRect region(pane->mapTo(&window, QPoint()), pane->size());
     std::printf("typing-region=%d,%d,%d,%d\n", region.x(), region.y(), region.width(), region.height());

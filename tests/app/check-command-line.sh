@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The program as a packager and a learner meet it from a terminal: --help and --version work
 # without a display, a binary without its data says where it looked and fails, and an installed
-# binary reads its data from ../share/teclora, makes the learners' folder in their own home and
-# loads its sound module from ../lib/teclora/modules once its first window is up. The binary
-# itself links none of the multimedia libraries: they come with the module.
+# binary reads its data from ../share/teclora and makes the learners' folder in their own home.
+# The binary links none of the multimedia libraries, and its sound module stays unread until a
+# drill starts: the start-up windows do without both.
 #   check-command-line.sh TECLORA_BINARY DATA_FOLDER SOUND_MODULE
 set -euo pipefail
 binary=$1
@@ -60,13 +60,11 @@ done
 [ -d "$work/home/.local/share/Teclora/Usuarios" ] || fail "no Usuarios in the learner's data folder"
 [ -d "$work/home/.local/share/Teclora/Claves" ] || fail "no Claves in the learner's data folder"
 kill -0 "$program" 2>/dev/null || fail "the installed program stopped: $(cat "$work/stderr")"
-for _ in $(seq 100); do
-    grep -q "/prefix/lib/teclora/modules/teclora-sound.so" "/proc/$program/maps" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q "/prefix/lib/teclora/modules/teclora-sound.so" "/proc/$program/maps" 2>/dev/null \
-    || fail "the installed program did not load its sound module: $(cat "$work/stderr")"
-! grep -F "sound module" "$work/stderr" >&2 || fail "the installed program says it has no sound module"
+# A moment for the start-up window to show: a module read at start-up would be in by then.
+sleep 0.5
+if grep -iE 'teclora-sound|multimedia|libpulse' "/proc/$program/maps" >&2; then
+    fail "the start-up window loaded the sound libraries"
+fi
 for written in Usuarios Claves actual.rtf; do
     [ ! -e "$work/prefix/share/teclora/$written" ] || fail "the installed program wrote $written beside its data"
 done

@@ -45,7 +45,7 @@ TEST(ModuleSoundPlayer, FindsTheModuleBesideTheProgramOrInstalledAndPlaysThrough
     for (const QString &programDir :
         {QFileInfo(QStringLiteral(TECLORA_SOUND_MODULE)).path(), prefix.filePath(QStringLiteral("bin"))}) {
         ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
-        player.loadInBackground();
+        player.prepare();
         ASSERT_TRUE(player.hasModulePlayer()) << qPrintable(programDir);
         const QStringList said = notesWhilePlaying(player, wav);
         if (QMediaDevices::audioOutputs().isEmpty()) {
@@ -68,7 +68,7 @@ TEST(ModuleSoundPlayer, WithoutTheModuleEverySoundIsTheBeepSaidOnce)
     notAModule.close();
     for (const QString &programDir : {folder.filePath(QStringLiteral("nowhere")), folder.path()}) {
         ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
-        player.loadInBackground();
+        player.prepare();
         const QStringList said = notesWhilePlaying(player, folder.filePath(QStringLiteral("fallo.wav")));
         ASSERT_EQ(said.size(), 1) << qPrintable(said.join(u'\n'));
         EXPECT_TRUE(said.first().contains(QStringLiteral("sound module"))) << qPrintable(said.first());
