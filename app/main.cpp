@@ -2,8 +2,8 @@
 #include "CaretRest.h"
 #include "DesktopLauncher.h"
 #include "MessageBoxDialogs.h"
+#include "ModuleSoundPlayer.h"
 #include "Platform.h"
-#include "QtSoundPlayer.h"
 #include "SpanishQtTexts.h"
 #include "SystemClock.h"
 #include "WindowSequence.h"
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     // A home that cannot be made shows up where something is saved, with the message for it.
     homes.prepareUserDir();
 
-    QtSoundPlayer sound;
+    ModuleSoundPlayer sound(ModuleSoundPlayer::pathsFor(QApplication::applicationDirPath()));
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;

@@ -60,6 +60,11 @@ qint64 DrillEngine::wrongKeys() const
     return DrillRules::leadingNumber(widgets.wrongCount->text());
 }
 
+void DrillEngine::prepareSounds()
+{
+    sound.prepare();
+}
+
 void DrillEngine::play(const QString &relativePath)
 {
     sound.play(appDir + QLatin1Char('/') + relativePath);

@@ -13,5 +13,5 @@ mkdir -p run/Usuarios run/Claves
 # The shipped tree is replaced whole, so lessons removed from data/ do not linger.
 rm -rf run/Ejercicios run/idiomas run/banderas run/gifs run/imagenes
 cp -a data/. run/
-cp build/app/teclora run/teclora
+cp build/app/teclora build/app/teclora-sound.so run/
 exec run/teclora "$@"

@@ -2,8 +2,9 @@
 # Installs the package that scripts/package.sh built and checks it as a learner's computer would
 # have it: lintian finds no error, apt-get installs it with what it depends on, the installed
 # program starts offscreen as an ordinary user, reads its data from /usr/share/teclora and makes
-# the learners' folders in that user's own data folder, a learner registers through the windows
-# and finds the history there, and no installed file was changed.
+# the learners' folders in that user's own data folder, loads its sound module from
+# /usr/lib/teclora/modules, a learner registers through the windows and finds the history there,
+# a wrong key's sound reaches the module's player, and no installed file was changed.
 #   try-package.sh                    on this machine; the package and the user are removed again
 #   try-package.sh --clean-root DIR   in a minimal Debian 12 made with debootstrap in DIR; the
 #                                     root is kept (a second run skips debootstrap), the package
@@ -33,6 +34,11 @@ cleanup() {
         kill -- "-$program" 2>/dev/null || true
         wait "$program" 2>/dev/null || true
     fi
+    # userdel refuses a user whose processes (the display server) are still on their way out.
+    for _ in $(seq 50); do
+        pgrep -u "$user" >/dev/null 2>&1 || break
+        sleep 0.1
+    done
     in_root userdel --remove "$user" 2>/dev/null || true
     in_root apt-get purge -y teclora >/dev/null 2>&1 || true
     [ -z "$root" ] || umount "$root/proc" 2>/dev/null || true
@@ -92,9 +98,16 @@ elif ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
 fi
 display=:73
 on_display=("${as_learner[@]}" DISPLAY="$display")
-setsid "${as_learner[@]}" sh -c "Xvfb $display -screen 0 1280x800x24 -nolisten tcp & sleep 1; DISPLAY=$display exec teclora" \
+# The program starts once the display's socket is there: a busy machine starts Xvfb slowly.
+setsid "${as_learner[@]}" sh -c "Xvfb $display -screen 0 1280x800x24 -nolisten tcp &
+    for _ in \$(seq 100); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
+    DISPLAY=$display exec teclora" \
     2>>"$root/tmp/teclora.stderr" &
 program=$!
+for _ in $(seq 100); do
+    [ -e "$root/tmp/.X11-unix/X${display#:}" ] && break
+    sleep 0.1
+done
 press() {
     timeout 20 "${on_display[@]}" xdotool search --sync --name "^$1\$" windowfocus --sync key "${@:2}"
 }
@@ -106,9 +119,22 @@ if press "Teclora: bienvenida" Return && press "Teclora: usuario" shift+Tab shif
     done
     [ "$(head -c 3 "$root$data/Usuarios/Ana" 2>/dev/null)" = Ana ] || fail "registering Ana wrote no history in $data"
     [ -s "$root$data/Claves/Anaclave" ] || fail "registering Ana wrote no clave in $data"
+    # The sounds play through the module, which the program reads when a drill starts: F5 starts
+    # Ana's first drill ("aaa sss"), q is a wrong key, and the error sound reaches the module's
+    # player.
+    press "Teclora .*Ana.*" F5 && sleep 0.5 && "${on_display[@]}" xdotool key q && sleep 0.5 \
+        || fail "Ana's drill could not be driven"
+    teclora_pid=$(pgrep -s "$program" -x teclora) || true
+    grep -q /usr/lib/teclora/modules/teclora-sound.so "/proc/$teclora_pid/maps" 2>/dev/null \
+        || fail "the installed program did not load its sound module: $(cat "$root/tmp/teclora.stderr")"
+    # Without a sound server here the player says so; with one it plays and says nothing.
+    if ! in_root sh -c 'command -v pulseaudio || command -v pipewire' >/dev/null; then
+        grep -qF "no sound device" "$root/tmp/teclora.stderr" || fail "the error sound did not reach the module's player"
+    fi
 else
     fail "the start-up and sign-in windows could not be driven: $(cat "$root/tmp/teclora.stderr")"
 fi
+grep -F "sound module" "$root/tmp/teclora.stderr" >&2 && fail "the installed program says it has no sound module"
 in_root dpkg --verify teclora || fail "installed files were changed"
 
 [ "$failures" -eq 0 ] && echo "$deb installs and runs as $user${root:+ in $root}; Ana's history is in $data"

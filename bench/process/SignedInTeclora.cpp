@@ -6,8 +6,8 @@
 #include "DesktopLauncher.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
+#include "ModuleSoundPlayer.h"
 #include "Platform.h"
-#include "QtSoundPlayer.h"
 #include "RichTextPane.h"
 #include "SystemClock.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = QApplication::arguments();
     const QString appDir = QApplication::applicationDirPath();
     const CaretRest caretRest;
-    QtSoundPlayer sound;
+    ModuleSoundPlayer sound(ModuleSoundPlayer::pathsFor(appDir));
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;

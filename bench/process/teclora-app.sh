@@ -6,7 +6,7 @@
 set -euo pipefail
 SRC=${1:?checkout}; DEST=${2:?dest}; HERE=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$DEST"; mkdir -p "$DEST"
-cp -a "$SRC/data/." "$DEST/"; cp "$SRC/build/app/teclora" "$SRC/build/bench/teclora_signed_in" "$DEST/"
+cp -a "$SRC/data/." "$DEST/"; cp "$SRC/build/app/teclora" "$SRC/build/app/teclora-sound.so" "$SRC/build/bench/teclora_signed_in" "$DEST/"
 mkdir -p "$DEST/Ejercicios/Castellano/00 Bench" "$DEST/Usuarios"
 python3 - "$HERE/drill-jf.txt" "$DEST/Ejercicios/Castellano/00 Bench/1.txt" "$DEST/Usuarios/bench" <<'PY'
 import sys

@@ -2,10 +2,13 @@
 # The program as a packager and a learner meet it from a terminal: --help and --version work
 # without a display, a binary without its data says where it looked and fails, and an installed
 # binary reads its data from ../share/teclora and makes the learners' folder in their own home.
-#   check-command-line.sh TECLORA_BINARY DATA_FOLDER
+# The binary links none of the multimedia libraries, and its sound module stays unread until a
+# drill starts: the start-up windows do without both.
+#   check-command-line.sh TECLORA_BINARY DATA_FOLDER SOUND_MODULE
 set -euo pipefail
 binary=$1
 data=$2
+module=$3
 work=$(mktemp -d)
 program=
 cleanup() {
@@ -24,6 +27,11 @@ fail() {
 }
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
+linked=$(readelf -d "$binary" | grep NEEDED) || fail "readelf cannot read $binary"
+if grep -iE 'multimedia|pulse|sndfile|Qt6Network' <<<"$linked" >&2; then
+    fail "the program links the multimedia libraries itself"
+fi
+
 "${no_display[@]}" "$binary" --help >"$work/help" || fail "--help exits with $?"
 grep -q -- '--version' "$work/help" || fail "--help does not list --version"
 [ "$("${no_display[@]}" "$binary" -v)" = "teclora 0.1" ] || fail "-v prints $("$binary" -v)"
@@ -38,8 +46,9 @@ grep -qF "$work/prefix/share/teclora" "$work/stderr" || fail "the message does n
 [ -z "$(ls "$work/home")" ] || fail "a binary without data wrote into the home"
 
 # Installed: the data is read only, and the learners' folder appears in the home at start-up.
-mkdir -p "$work/prefix/share"
+mkdir -p "$work/prefix/share" "$work/prefix/lib/teclora/modules"
 cp -r "$data" "$work/prefix/share/teclora"
+cp "$module" "$work/prefix/lib/teclora/modules/"
 chmod -R a-w "$work/prefix"
 HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" 2>"$work/stderr" &
 program=$!
@@ -51,6 +60,11 @@ done
 [ -d "$work/home/.local/share/Teclora/Usuarios" ] || fail "no Usuarios in the learner's data folder"
 [ -d "$work/home/.local/share/Teclora/Claves" ] || fail "no Claves in the learner's data folder"
 kill -0 "$program" 2>/dev/null || fail "the installed program stopped: $(cat "$work/stderr")"
+# A moment for the start-up window to show: a module read at start-up would be in by then.
+sleep 0.5
+if grep -iE 'teclora-sound|multimedia|libpulse' "/proc/$program/maps" >&2; then
+    fail "the start-up window loaded the sound libraries"
+fi
 for written in Usuarios Claves actual.rtf; do
     [ ! -e "$work/prefix/share/teclora/$written" ] || fail "the installed program wrote $written beside its data"
 done

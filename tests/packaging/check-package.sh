@@ -41,6 +41,7 @@ has() {
     grep -qxF "$1" "$work/paths" || fail "missing $1"
 }
 has usr/bin/teclora
+has usr/lib/teclora/modules/teclora-sound.so
 has usr/share/applications/io.github.teclora.Teclora.desktop
 has usr/share/metainfo/io.github.teclora.Teclora.metainfo.xml
 for size in 48 64 128 256; do

@@ -49,6 +49,8 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     RichTextPane *pane = c.exercisePane;
     EXPECT_EQ(pane->text(), QStringLiteral("Ab\r\ncd"));
     EXPECT_FALSE(pane->inputEnabled());
+    // The sounds get ready when a drill starts, not while the window opens.
+    EXPECT_TRUE(recording.sound.played.isEmpty());
 
     c.startButton->click();
     EXPECT_TRUE(pane->inputEnabled());
@@ -58,7 +60,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     Typing::type(pane, QStringLiteral("a"));
     EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
     EXPECT_EQ(c.hintLine->text(), QStringLiteral("hint 0"));
-    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("fallo.wav")});
+    EXPECT_EQ(recording.sound.played, (QStringList {QStringLiteral("prepare"), QStringLiteral("fallo.wav")}));
     EXPECT_EQ(pane->text(), QStringLiteral("ab\r\ncd"));
     EXPECT_EQ(colourAt(pane, 0), DrillEngine::Red);
     EXPECT_TRUE(c.echoPane->text().isEmpty());
@@ -86,7 +88,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     Typing::type(pane, QStringLiteral("x"));
     Typing::press(pane, Qt::Key_Shift);
     EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
-    EXPECT_EQ(recording.sound.played.size(), 3);
+    EXPECT_EQ(recording.sound.played.size(), 4);
     Typing::type(pane, QStringLiteral("\n"));
     EXPECT_EQ(c.rightCount->text(), QStringLiteral("3"));
     EXPECT_EQ(c.echoPane->text(), QStringLiteral("Ab\r\n"));

@@ -20,6 +20,10 @@ public:
     {
         played.append(QStringLiteral("beep"));
     }
+    void prepare() override
+    {
+        played.append(QStringLiteral("prepare"));
+    }
     QStringList played;
 };
 

@@ -1,0 +1,79 @@
+#include "ModuleSoundPlayer.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+QStringList notes;
+void recordNote(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("Teclora:"))) {
+        notes.append(message);
+    }
+}
+
+// The notes the program writes on standard error while the sounds play.
+QStringList notesWhilePlaying(ModuleSoundPlayer &player, const QString &wavPath)
+{
+    notes.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordNote);
+    for (int key = 0; key < 3; ++key) {
+        player.play(wavPath);
+    }
+    qInstallMessageHandler(previous);
+    return notes;
+}
+} // namespace
+
+// The build folder keeps the module beside the program, an installed prefix in lib/teclora/modules; in
+// both the sounds reach the module's player: it plays them, or says once that there is no sound
+// device, which only the module's player knows.
+TEST(ModuleSoundPlayer, FindsTheModuleBesideTheProgramOrInstalledAndPlaysThroughIt)
+{
+    const QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("lib/teclora/modules")));
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(TECLORA_SOUND_MODULE), prefix.filePath(QStringLiteral("lib/teclora/modules/teclora-sound.so"))));
+    const QString wav = QStringLiteral(TECLORA_DATA_DIR "/fallo.wav");
+    for (const QString &programDir :
+        {QFileInfo(QStringLiteral(TECLORA_SOUND_MODULE)).path(), prefix.filePath(QStringLiteral("bin"))}) {
+        ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
+        player.prepare();
+        ASSERT_TRUE(player.hasModulePlayer()) << qPrintable(programDir);
+        const QStringList said = notesWhilePlaying(player, wav);
+        if (QMediaDevices::audioOutputs().isEmpty()) {
+            ASSERT_EQ(said.size(), 1) << qPrintable(said.join(u'\n'));
+            EXPECT_TRUE(said.first().contains(QStringLiteral("no sound device"))) << qPrintable(said.first());
+        } else {
+            EXPECT_TRUE(said.isEmpty()) << qPrintable(said.join(u'\n'));
+        }
+    }
+}
+
+// A module that is missing or is not the sound module leaves the beep, said once, not per key;
+// a sound that comes before the module was asked for still finds it.
+TEST(ModuleSoundPlayer, WithoutTheModuleEverySoundIsTheBeepSaidOnce)
+{
+    const QTemporaryDir folder;
+    QFile notAModule(folder.filePath(QStringLiteral("teclora-sound.so")));
+    ASSERT_TRUE(notAModule.open(QIODevice::WriteOnly));
+    notAModule.write("not a library");
+    notAModule.close();
+    for (const QString &programDir : {folder.filePath(QStringLiteral("nowhere")), folder.path()}) {
+        ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
+        player.prepare();
+        const QStringList said = notesWhilePlaying(player, folder.filePath(QStringLiteral("fallo.wav")));
+        ASSERT_EQ(said.size(), 1) << qPrintable(said.join(u'\n'));
+        EXPECT_TRUE(said.first().contains(QStringLiteral("sound module"))) << qPrintable(said.first());
+        EXPECT_FALSE(player.hasModulePlayer());
+    }
+    ModuleSoundPlayer unasked(ModuleSoundPlayer::pathsFor(QFileInfo(QStringLiteral(TECLORA_SOUND_MODULE)).path()));
+    EXPECT_TRUE(unasked.hasModulePlayer());
+}
