@@ -11,4 +11,6 @@ Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >"$log" 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$log"' EXIT
 read -r -t 20 -u "$displayfd" display || { cat "$log"; echo "Xvfb did not start"; exit 1; }
+# Under the leak checker, what libdbus keeps at exit is not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 DISPLAY=:$display QT_QPA_PLATFORM=xcb "$program"
