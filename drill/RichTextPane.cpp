@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace
 {
@@ -120,6 +121,7 @@ QString RichTextPane::text() const
 void RichTextPane::setText(const QString &text)
 {
     document()->setPlainText(withDocumentLineBreaks(text));
+    keepShapedText();
     work = QTextCursor(document());
     showSelection();
     pendingFormatAt = -1;
@@ -274,6 +276,7 @@ bool RichTextPane::loadFile(const QString &path)
         return false;
     }
     Rtf::read(content, *document());
+    keepShapedText();
     work = QTextCursor(document());
     showSelection();
     pendingFormatAt = -1;
@@ -283,6 +286,22 @@ bool RichTextPane::loadFile(const QString &path)
 bool RichTextPane::saveFile(const QString &path) const
 {
     return SafeFile::write(path, Rtf::write(*document()));
+}
+
+void RichTextPane::setShapedTextKept(bool kept)
+{
+    shapedTextKept = kept;
+    keepShapedText();
+}
+
+void RichTextPane::keepShapedText()
+{
+    if (!shapedTextKept) {
+        return;
+    }
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+    }
 }
 
 void RichTextPane::setInputEnabled(bool enabled)

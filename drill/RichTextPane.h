@@ -51,6 +51,11 @@ public:
     // window: the character just judged is what the learner waits to see. Outside a batch.
     void showNow();
 
+    // The exercise pane repaints the typed line on every key: with its lines' shaped glyphs kept,
+    // the paint draws what the layout has just shaped instead of shaping the line once more.
+    // Meant for a pane of a few lines; a history of thousands would keep them all.
+    void setShapedTextKept(bool kept);
+
     // Replaces the content by the RTF (or plain text) file; false, leaving the content as it was,
     // when it cannot be read or is larger than Rtf::MaxFileSize.
     bool loadFile(const QString &path);
@@ -100,8 +105,10 @@ private:
     void scrollToShow(int documentPosition);
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
+    void keepShapedText();
 
     bool inputOn = true;
+    bool shapedTextKept = false;
     // The selection the pane's operations work on. The widget's own cursor follows it, at the end
     // of a batch; a caret the learner moves with the mouse or the arrows becomes it.
     QTextCursor work;
