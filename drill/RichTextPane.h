@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -84,6 +85,11 @@ Q_SIGNALS:
     void keyDown(int &keyCode, Qt::KeyboardModifiers modifiers);
     void keyPress(QChar &character);
 
+private Q_SLOTS:
+    // Repaints what the text control asks for, in the widget's own way, but a change within a batch
+    // repaints only the part of its line that can differ.
+    void repaintContents(const QRectF &contentsRect);
+
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -106,6 +112,9 @@ private:
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
     void keepShapedText();
+    void takeOverRepaints();
+    void noteChangeAt(int documentPosition);
+    QRegion narrowedToChange(const QRectF &blockRect) const;
 
     bool inputOn = true;
     bool shapedTextKept = false;
@@ -118,6 +127,15 @@ private:
     QTextCharFormat selectionFormat;
     // Places a batch asked to scroll into view, shown when it ends.
     QList<int> scrollTargets;
+    // Where the first change of the open batch lies (a document position; -1 for none, or
+    // ChangesInSeveralLines), and its line as it was before the change.
+    int changedFrom = -1;
+    struct LineBefore {
+        int number;
+        int start;
+        int length;
+        qreal end; // pixels from the paragraph's left
+    } changedLine {};
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;
