@@ -120,6 +120,9 @@ void RichTextPane::repaintContents(const QRectF &contentsRect)
     // The layout asks for a changed line from its left to the far right.
     const bool wholeLine = changedFrom >= 0 && contentsRect.right() > std::numeric_limits<int>::max() / 2;
     const QRegion area = (wholeLine ? narrowedToChange(wanted) : QRegion(wanted.toAlignedRect())) & viewport()->rect();
+    if (wholeLine && !area.isEmpty()) {
+        changeCorner = area.begin()->topLeft();
+    }
     for (const QRect &part : area) {
         viewport()->update(part);
         Q_EMIT updateRequest(part, 0);
@@ -422,6 +425,14 @@ void RichTextPane::showNow()
     // A repaint paints every widget of the window that waits for it, so this goes first, before
     // the key changes the counters, the labels and the keyboard.
     viewport()->repaint(cursorRect());
+    // On X11 the window's pixels are shared with the display server, and painting over pixels sent
+    // to it since it last answered first waits for its answer. The next key repaints from its own
+    // character on: the window's next repaint, between the keys, also repaints the one pixel left
+    // of that, which was just sent, so the wait falls there and the next key's pixels leave at once.
+    if (changeCorner.x() >= 0) {
+        viewport()->update(QRect(changeCorner, QSize(1, 1)));
+        changeCorner = QPoint(-1, -1);
+    }
 }
 
 void RichTextPane::deliverCharacter(QChar character)

@@ -136,6 +136,8 @@ private:
         int length;
         qreal end; // pixels from the paragraph's left
     } changedLine {};
+    // The top left corner of the last narrowed repaint, in the viewport; x -1 when there is none.
+    QPoint changeCorner {-1, -1};
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;
