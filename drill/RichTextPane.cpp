@@ -5,6 +5,7 @@
 #include "VirtualKeys.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace
 {
@@ -32,6 +34,11 @@ bool yieldsCharacter(const QKeyEvent &event)
     const QChar first = event.text().front();
     return first.isPrint() || first == QLatin1Char('\t') || first == QLatin1Char('\r');
 }
+
+// A batch whose changes lie in more than one line repaints those lines whole.
+constexpr int ChangesInSeveralLines = -2;
+// Pixels around a narrowed repaint: the caret and the overhang of a bold or italic glyph.
+constexpr qreal RepaintSlack = 4;
 
 QString withDocumentLineBreaks(const QString &text)
 {
@@ -56,6 +63,7 @@ RichTextPane::RichTextPane(QWidget *parent)
         Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhNoEditMenu | Qt::ImhNoTextHandles | Qt::ImhMultiLine);
     document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
     work = QTextCursor(document());
+    takeOverRepaints();
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (!showingSelection) {
             work = textCursor();
@@ -78,11 +86,93 @@ RichTextPane::Batch::~Batch()
     }
     pane.applySelectionFormat();
     pane.work.endEditBlock();
+    pane.changedFrom = -1;
     for (const int target : std::as_const(pane.scrollTargets)) {
         pane.scrollToShow(target);
     }
     pane.scrollTargets.clear();
     pane.showSelection();
+}
+
+void RichTextPane::takeOverRepaints()
+{
+    // The widget repaints the whole width of a line for any change in it, a colour or a character:
+    // with a large font that is most of what a key costs to put on the screen. Its text control's
+    // requests are taken over here; where that cannot be done the widget repaints as it always did.
+    const QList<QObject *> helpers = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QObject *helper : helpers) {
+        if (helper->inherits("QWidgetTextControl")
+            && disconnect(helper, SIGNAL(updateRequest(QRectF)), this, SLOT(_q_repaintContents(QRectF)))) {
+            connect(helper, SIGNAL(updateRequest(QRectF)), this, SLOT(repaintContents(QRectF)));
+            return;
+        }
+    }
+}
+
+void RichTextPane::repaintContents(const QRectF &contentsRect)
+{
+    if (!contentsRect.isValid()) {
+        viewport()->update();
+        Q_EMIT updateRequest(viewport()->rect(), 0);
+        return;
+    }
+    const QRectF wanted = contentsRect.translated(contentOffset()).adjusted(-1, -1, 1, 1);
+    // The layout asks for a changed line from its left to the far right.
+    const bool wholeLine = changedFrom >= 0 && contentsRect.right() > std::numeric_limits<int>::max() / 2;
+    const QRegion area = (wholeLine ? narrowedToChange(wanted) : QRegion(wanted.toAlignedRect())) & viewport()->rect();
+    if (wholeLine && !area.isEmpty()) {
+        changeCorner = area.begin()->topLeft();
+    }
+    for (const QRect &part : area) {
+        viewport()->update(part);
+        Q_EMIT updateRequest(part, 0);
+    }
+}
+
+void RichTextPane::noteChangeAt(int documentPosition)
+{
+    if (batchDepth == 0 || changedFrom == ChangesInSeveralLines) {
+        return;
+    }
+    const QTextBlock block = document()->findBlock(documentPosition);
+    if (changedFrom >= 0) {
+        changedFrom = document()->findBlock(changedFrom) == block ? std::min(changedFrom, documentPosition)
+                                                                  : ChangesInSeveralLines;
+        return;
+    }
+    // The line as it is before the batch changes it: a narrower character leaves its old end to be
+    // cleared, and a line that starts or ends elsewhere afterwards has moved text between lines.
+    const QTextLine line = block.layout()->lineForTextPosition(documentPosition - block.position());
+    if (!line.isValid()) {
+        changedFrom = ChangesInSeveralLines;
+        return;
+    }
+    changedFrom = documentPosition;
+    changedLine = {line.lineNumber(), line.textStart(), line.textLength(), line.x() + line.naturalTextWidth()};
+}
+
+QRegion RichTextPane::narrowedToChange(const QRectF &blockRect) const
+{
+    const QTextBlock block = document()->findBlock(changedFrom);
+    const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
+    const QTextLine line = block.layout()->lineForTextPosition(changedFrom - block.position());
+    // The request is for the changed line's whole paragraph, and the lines before the change kept
+    // their text; otherwise the paragraph is repainted whole.
+    if (!line.isValid() || line.lineNumber() != changedLine.number || line.textStart() != changedLine.start
+        || blockRect.top() < place.top() - RepaintSlack || blockRect.bottom() > place.bottom() + RepaintSlack) {
+        return QRegion(blockRect.toAlignedRect());
+    }
+    // On the changed line only what follows the change can have moved.
+    const qreal from = place.left() + line.cursorToX(changedFrom - block.position()) - RepaintSlack;
+    const qreal to = place.left() + std::max(changedLine.end, line.x() + line.naturalTextWidth()) + RepaintSlack;
+    const qreal top = place.top() + line.y();
+    QRegion area(QRectF(from, top, to - from, line.height()).toAlignedRect());
+    // The lines after it only when text moved over the line's end.
+    if (line.textLength() != changedLine.length) {
+        area += QRectF(blockRect.left(), top + line.height(), blockRect.width(), place.bottom() - top - line.height())
+                    .toAlignedRect();
+    }
+    return area;
 }
 
 void RichTextPane::showSelection()
@@ -120,6 +210,7 @@ QString RichTextPane::text() const
 void RichTextPane::setText(const QString &text)
 {
     document()->setPlainText(withDocumentLineBreaks(text));
+    keepShapedText();
     work = QTextCursor(document());
     showSelection();
     pendingFormatAt = -1;
@@ -178,6 +269,7 @@ int RichTextPane::selLength() const
 void RichTextPane::applySelectionFormat()
 {
     if (!selectionFormat.isEmpty()) {
+        noteChangeAt(work.selectionStart());
         work.mergeCharFormat(selectionFormat);
         selectionFormat = QTextCharFormat();
     }
@@ -261,6 +353,7 @@ void RichTextPane::replaceSelection(const QString &text)
             format.merge(pendingFormat);
         }
     }
+    noteChangeAt(work.selectionStart());
     work.insertText(withDocumentLineBreaks(text), format);
     showSelection();
     pendingFormatAt = -1;
@@ -274,6 +367,7 @@ bool RichTextPane::loadFile(const QString &path)
         return false;
     }
     Rtf::read(content, *document());
+    keepShapedText();
     work = QTextCursor(document());
     showSelection();
     pendingFormatAt = -1;
@@ -283,6 +377,22 @@ bool RichTextPane::loadFile(const QString &path)
 bool RichTextPane::saveFile(const QString &path) const
 {
     return SafeFile::write(path, Rtf::write(*document()));
+}
+
+void RichTextPane::setShapedTextKept(bool kept)
+{
+    shapedTextKept = kept;
+    keepShapedText();
+}
+
+void RichTextPane::keepShapedText()
+{
+    if (!shapedTextKept) {
+        return;
+    }
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+    }
 }
 
 void RichTextPane::setInputEnabled(bool enabled)
@@ -315,6 +425,14 @@ void RichTextPane::showNow()
     // A repaint paints every widget of the window that waits for it, so this goes first, before
     // the key changes the counters, the labels and the keyboard.
     viewport()->repaint(cursorRect());
+    // On X11 the window's pixels are shared with the display server, and painting over pixels sent
+    // to it since it last answered first waits for its answer. The next key repaints from its own
+    // character on: the window's next repaint, between the keys, also repaints the one pixel left
+    // of that, which was just sent, so the wait falls there and the next key's pixels leave at once.
+    if (changeCorner.x() >= 0) {
+        viewport()->update(QRect(changeCorner, QSize(1, 1)));
+        changeCorner = QPoint(-1, -1);
+    }
 }
 
 void RichTextPane::deliverCharacter(QChar character)

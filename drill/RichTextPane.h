@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -51,6 +52,11 @@ public:
     // window: the character just judged is what the learner waits to see. Outside a batch.
     void showNow();
 
+    // The exercise pane repaints the typed line on every key: with its lines' shaped glyphs kept,
+    // the paint draws what the layout has just shaped instead of shaping the line once more.
+    // Meant for a pane of a few lines; a history of thousands would keep them all.
+    void setShapedTextKept(bool kept);
+
     // Replaces the content by the RTF (or plain text) file; false, leaving the content as it was,
     // when it cannot be read or is larger than Rtf::MaxFileSize.
     bool loadFile(const QString &path);
@@ -79,6 +85,11 @@ Q_SIGNALS:
     void keyDown(int &keyCode, Qt::KeyboardModifiers modifiers);
     void keyPress(QChar &character);
 
+private Q_SLOTS:
+    // Repaints what the text control asks for, in the widget's own way, but a change within a batch
+    // repaints only the part of its line that can differ.
+    void repaintContents(const QRectF &contentsRect);
+
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -100,8 +111,13 @@ private:
     void scrollToShow(int documentPosition);
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
+    void keepShapedText();
+    void takeOverRepaints();
+    void noteChangeAt(int documentPosition);
+    QRegion narrowedToChange(const QRectF &blockRect) const;
 
     bool inputOn = true;
+    bool shapedTextKept = false;
     // The selection the pane's operations work on. The widget's own cursor follows it, at the end
     // of a batch; a caret the learner moves with the mouse or the arrows becomes it.
     QTextCursor work;
@@ -111,6 +127,17 @@ private:
     QTextCharFormat selectionFormat;
     // Places a batch asked to scroll into view, shown when it ends.
     QList<int> scrollTargets;
+    // Where the first change of the open batch lies (a document position; -1 for none, or
+    // ChangesInSeveralLines), and its line as it was before the change.
+    int changedFrom = -1;
+    struct LineBefore {
+        int number;
+        int start;
+        int length;
+        qreal end; // pixels from the paragraph's left
+    } changedLine {};
+    // The top left corner of the last narrowed repaint, in the viewport; x -1 when there is none.
+    QPoint changeCorner {-1, -1};
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;

@@ -105,7 +105,9 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
         return;
     }
     frameColours[frame] = colour;
-    update(frameRects[frame]);
+    // Only the border shows the colour; the key inside stays as it is.
+    const QRect &r = frameRects[frame];
+    update(QRegion(r) - QRegion(r.adjusted(frameBorder, frameBorder, -frameBorder, -frameBorder)));
     // The guide lights the key to press last, after Shift; that is when its description is whole.
     if (frame != ShiftFrame && colour != Qt::white) {
         setAccessibleDescription(guideDescription(frame, frameColours[ShiftFrame] != Qt::white));

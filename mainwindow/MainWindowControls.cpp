@@ -130,6 +130,7 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.exercisePane = new RichTextPane(window);
     c.exercisePane->setAccessibleName(QStringLiteral("Texto del ejercicio"));
     c.exercisePane->setInputEnabled(false);
+    c.exercisePane->setShapedTextKept(true);
     c.echoPane = new RichTextPane(window);
     c.echoPane->setAccessibleName(QStringLiteral("Historial"));
     // Its keys are refused by the drill; a screen reader should say so before the learner tries.

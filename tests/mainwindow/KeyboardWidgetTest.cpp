@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -66,6 +67,31 @@ protected:
     std::optional<KeyboardWidget> keyboard;
 };
 
+// Adds up the pixels a widget paints while it lives.
+class PaintedArea : public QObject
+{
+public:
+    PaintedArea(QWidget *widget, qint64 &area)
+        : area(area)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region()) {
+                area += qint64(rect.width()) * rect.height();
+            }
+        }
+        return false;
+    }
+
+private:
+    qint64 &area;
+};
+
 } // namespace
 
 TEST_F(KeyboardWidgetTest, PointerIsTheFingerThatTypesTheKeyAThumbAtRandomOnSpaceAndTheArrowElsewhere)
@@ -87,7 +113,15 @@ TEST_F(KeyboardWidgetTest, PointerIsTheFingerThatTypesTheKeyAThumbAtRandomOnSpac
 
 TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColour)
 {
+    QApplication::processEvents();
+    // A frame given a colour repaints its border only, not the key it surrounds.
+    qint64 repainted = 0;
+    PaintedArea paints(&*keyboard, repainted);
     keyboard->setFrameColour(13, QColor(Qt::blue));
+    QApplication::processEvents();
+    const QRect frameRect = Twips::toPixels(QRectF(KeyboardLayout::frame(13)), Dpi);
+    EXPECT_GT(repainted, 0);
+    EXPECT_LT(repainted, qint64(frameRect.width()) * frameRect.height() / 2);
     keyboard->setFrameColour(36, QColor(Qt::green));
     keyboard->setFrameColour(38, QColor(Qt::red)); // no such frame
     QApplication::processEvents();
@@ -101,6 +135,9 @@ TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColo
         const QRect rect = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), Dpi);
         EXPECT_EQ(QColor(shown.pixel(rect.center().x(), rect.top() + 1)), colour) << frame;
     }
+    // And what is shown is what a whole repaint would show.
+    EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32)
+        == keyboard->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(FitTextLabel, AWordTooWideForTheNextCharacterIsWrittenSmallerNotCut)

@@ -6,9 +6,15 @@
 #include "Typing.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <vector>
 
@@ -29,15 +35,46 @@ public:
     }
     std::vector<const QObject *> painted;
 
+    // Pixels painted by each widget.
+    qint64 areaOf(const QObject *widget) const
+    {
+        qint64 area = 0;
+        for (std::size_t i = 0; i < painted.size(); ++i) {
+            if (painted[i] == widget) {
+                for (const QRect &rect : regions[i]) {
+                    area += qint64(rect.width()) * rect.height();
+                }
+            }
+        }
+        return area;
+    }
+    std::vector<QRegion> regions;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
             painted.push_back(watched);
+            regions.push_back(static_cast<QPaintEvent *>(event)->region());
         }
         return false;
     }
 };
+
+// What the window has put on the screen where the exercise pane's text lies, beside what the
+// pane paints when it is painted whole.
+void expectTheScreenShowsTheWholePane(const QWidget *window, QWidget *paneView)
+{
+    const QPoint place = paneView->mapTo(window, QPoint());
+    const QImage onScreen
+        = window->screen()
+              ->grabWindow(window->winId(), place.x(), place.y(), paneView->width(), paneView->height())
+              .toImage()
+              .convertToFormat(QImage::Format_RGB32);
+    const QImage whole = paneView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(onScreen.size(), whole.size());
+    EXPECT_TRUE(onScreen == whole);
+}
 
 } // namespace
 
@@ -85,4 +122,54 @@ TEST_F(KeyRepaintScenario, TheJudgedCharacterIsPaintedWhileTheKeyIsHandledAndAlo
     typeAndCheckThePaneComesFirst(QStringLiteral("\n"), "the Enter of a line break");
     EXPECT_EQ(controls().exercisePane->selStart(), 4);
     EXPECT_EQ(controls().nextCharLabel->text(), QStringLiteral("f"));
+}
+
+TEST_F(KeyRepaintScenario, AKeyRepaintsOnlyWhatFollowsItOnItsLineAndTheScreenMatchesAWholeRepaint)
+{
+    // A first line long enough to wrap, so that keys change wrapped lines too, then a short one.
+    QString longLine;
+    for (int word = 0; word < 40; ++word) {
+        longLine += word % 3 == 0 ? QStringLiteral("jjf ") : QStringLiteral("fj ");
+    }
+    longLine.chop(1);
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), longLine + QStringLiteral("\nfj fj"));
+    // A caret that blinks would differ between the screen and a fresh paint now and then.
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    controls().startButton->click();
+    QApplication::processEvents();
+    QWidget *paneView = controls().exercisePane->viewport();
+    ASSERT_GT(controls().exercisePane->document()->firstBlock().layout()->lineCount(), 1);
+
+    const QString wrongKeys = QStringLiteral("mi");
+    int wrong = 0;
+    for (int i = 0; i < longLine.size(); ++i) {
+        SCOPED_TRACE(i);
+        // Now and then a wider or a narrower character stands in red before the right one.
+        if (i % 7 == 3) {
+            Typing::type(controls().exercisePane, wrongKeys.at(wrong++ % wrongKeys.size()));
+            QApplication::processEvents();
+            expectTheScreenShowsTheWholePane(window.get(), paneView);
+        }
+        Typing::type(controls().exercisePane, longLine.at(i));
+        QApplication::processEvents();
+        expectTheScreenShowsTheWholePane(window.get(), paneView);
+    }
+    Typing::type(controls().exercisePane, QStringLiteral("\nf"));
+    QApplication::processEvents();
+    expectTheScreenShowsTheWholePane(window.get(), paneView);
+
+    // A right key in the middle of the short line: its line's width is not repainted.
+    PaintOrder order;
+    Typing::type(controls().exercisePane, QStringLiteral("j"));
+    QApplication::processEvents();
+    const qint64 lineArea = qint64(paneView->width()) * controls().exercisePane->cursorRect().height();
+    EXPECT_GT(order.areaOf(paneView), 0);
+    EXPECT_LT(order.areaOf(paneView), lineArea / 2);
+    expectTheScreenShowsTheWholePane(window.get(), paneView);
+    EXPECT_EQ(controls().rightCount->text(), QString::number(longLine.size() + 3));
+    QApplication::setCursorFlashTime(flashTime);
 }
