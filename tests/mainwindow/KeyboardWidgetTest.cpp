@@ -1,12 +1,12 @@
 #include "KeyboardWidget.h"
 #include "FitTextLabel.h"
+#include "PaintCounter.h"
 #include "ScriptedClock.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontMetricsF>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -67,31 +67,6 @@ protected:
     std::optional<KeyboardWidget> keyboard;
 };
 
-// Adds up the pixels a widget paints while it lives.
-class PaintedArea : public QObject
-{
-public:
-    PaintedArea(QWidget *widget, qint64 &area)
-        : area(area)
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region()) {
-                area += qint64(rect.width()) * rect.height();
-            }
-        }
-        return false;
-    }
-
-private:
-    qint64 &area;
-};
-
 } // namespace
 
 TEST_F(KeyboardWidgetTest, PointerIsTheFingerThatTypesTheKeyAThumbAtRandomOnSpaceAndTheArrowElsewhere)
@@ -115,13 +90,12 @@ TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColo
 {
     QApplication::processEvents();
     // A frame given a colour repaints its border only, not the key it surrounds.
-    qint64 repainted = 0;
-    PaintedArea paints(&*keyboard, repainted);
+    const PaintCounter paints(&*keyboard);
     keyboard->setFrameColour(13, QColor(Qt::blue));
     QApplication::processEvents();
     const QRect frameRect = Twips::toPixels(QRectF(KeyboardLayout::frame(13)), Dpi);
-    EXPECT_GT(repainted, 0);
-    EXPECT_LT(repainted, qint64(frameRect.width()) * frameRect.height() / 2);
+    EXPECT_GT(pixelsIn(paints.painted), 0);
+    EXPECT_LT(pixelsIn(paints.painted), qint64(frameRect.width()) * frameRect.height() / 2);
     keyboard->setFrameColour(36, QColor(Qt::green));
     keyboard->setFrameColour(38, QColor(Qt::red)); // no such frame
     QApplication::processEvents();

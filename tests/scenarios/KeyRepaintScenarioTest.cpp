@@ -2,6 +2,7 @@
 // still being handled, before the counters, the labels and the keyboard the key also changes.
 #include "TypingWindowFixture.h"
 
+#include "PaintCounter.h"
 #include "RichTextPane.h"
 #include "Typing.h"
 
@@ -41,9 +42,7 @@ public:
         qint64 area = 0;
         for (std::size_t i = 0; i < painted.size(); ++i) {
             if (painted[i] == widget) {
-                for (const QRect &rect : regions[i]) {
-                    area += qint64(rect.width()) * rect.height();
-                }
+                area += pixelsIn(regions[i]);
             }
         }
         return area;

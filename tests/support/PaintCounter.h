@@ -6,6 +6,16 @@
 #include <QRegion>
 #include <QWidget>
 
+// The pixels of a region, each counted once.
+inline qint64 pixelsIn(const QRegion &region)
+{
+    qint64 pixels = 0;
+    for (const QRect &rect : region) {
+        pixels += qint64(rect.width()) * rect.height();
+    }
+    return pixels;
+}
+
 // Counts the paint events a widget gets and gathers what they paint.
 class PaintCounter : public QObject
 {
