@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,12 +103,7 @@ TEST_F(HistoryFaults, AReadOnlyUsersFolderIsReported)
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
             | QFileDevice::ExeOther));
     ASSERT_EQ(::chmod(QFile::encodeName(usersFolder()).constData(), 0555), 0);
-    const bool root = ::geteuid() == 0;
-    const std::string outcome = ChildProcess::run([this, root] {
-        // Root writes wherever it likes, so the learner is played by an ordinary user.
-        if (root && !ChildProcess::becomeNobody()) {
-            return std::string("skip");
-        }
+    const std::optional<std::string> outcome = ChildProcess::runAsLearner([this] {
         std::string wrong = exitIsRefusedAndTheLearnerGoesOn();
         if (folder.read(QStringLiteral("Usuarios/Ana")) != previous) {
             wrong += "previous history damaged; ";
@@ -115,10 +111,10 @@ TEST_F(HistoryFaults, AReadOnlyUsersFolderIsReported)
         return wrong;
     });
     ::chmod(QFile::encodeName(usersFolder()).constData(), 0755);
-    if (outcome == "skip") {
+    if (!outcome) {
         GTEST_SKIP() << "running as root, and the rights of \"nobody\" cannot be taken";
     }
-    EXPECT_EQ(outcome, "");
+    EXPECT_EQ(*outcome, "");
 }
 
 TEST_F(HistoryFaults, WhatIsNoRegularFileIsNeitherOpenedNorReplaced)
@@ -150,11 +146,16 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileIsNeitherOpenedNorReplaced)
         makeFault();
         const QFileInfo before(ana);
         recording.dialogs.messages.clear();
+        recording.dialogs.questions.clear();
         // A FIFO opened for reading would wait here for a writer.
         open(QStringLiteral("Ana"));
         EXPECT_EQ(controls().echoPane->text(), QStringLiteral("\r\n06/12/2025\r\n"));
         EXPECT_TRUE(toldAtOnceItWasNotLoaded());
         EXPECT_EQ(exitIsRefusedAndTheLearnerGoesOn(), "");
+        // Closing the window asks before the unsaved run is given up.
+        recording.dialogs.answer = false;
+        EXPECT_FALSE(window->close());
+        recording.dialogs.answer = true;
         const QFileInfo after(ana);
         EXPECT_EQ(after.isDir(), before.isDir());
         EXPECT_EQ(after.isSymLink(), before.isSymLink());
@@ -176,4 +177,67 @@ TEST_F(HistoryFaults, AHistoryTooLargeToLoadIsKeptAsItIs)
     EXPECT_TRUE(toldAtOnceItWasNotLoaded());
     EXPECT_EQ(exitIsRefusedAndTheLearnerGoesOn(), "");
     EXPECT_EQ(QFileInfo(huge).size(), 200LL * 1024 * 1024);
+}
+
+TEST_F(HistoryFaults, TheReportSaysWhyItCouldNotBeSavedOrOpened)
+{
+    open();
+    const QString report = folder.path() + QStringLiteral("/actual.rtf");
+    controls().reportButton->click();
+    EXPECT_TRUE(recording.dialogs.messages.isEmpty());
+    EXPECT_EQ(recording.launcher.opened, QStringList {report});
+
+    // No program for RTF files: one message, in Spanish while the general file lacks the text.
+    recording.launcher.starts = false;
+    controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 1);
+    EXPECT_TRUE(recording.dialogs.messages.first().contains(QStringLiteral("RTF")));
+
+    // A report that cannot be written is not opened: the editor would show an old one.
+    QFile::remove(report);
+    folder.makeFolder(QStringLiteral("actual.rtf"));
+    recording.launcher.opened.clear();
+    controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 2);
+    EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("guardar el informe")));
+    EXPECT_TRUE(recording.launcher.opened.isEmpty());
+
+    // A general file that has them gives the texts; item 19 belongs to another text.
+    folder.write(QStringLiteral("idiomas/idiomageneral.txt"),
+        QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nSalir?\nNo guardado\nFalta idioma\nEspacio\nIntro\n"
+                       "Precision\notro\nInforme no guardado\nSin editor\n"));
+    recording.dialogs.messages.clear();
+    open();
+    controls().reportButton->click();
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Informe no guardado")});
+    QDir(report).removeRecursively();
+    controls().reportButton->click();
+    EXPECT_EQ(recording.dialogs.messages.last(), QStringLiteral("Sin editor"));
+}
+
+// An installed program: the shipped data in one folder, the learners' files in another.
+TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheDataIsOnlyRead)
+{
+    AppFolder shipped;
+    AppFolder learners;
+    shipped.writeLanguageFiles(QStringLiteral("Castellano"));
+    shipped.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sí"));
+    learners.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana - historial\n"));
+    RecordingPlatform recording(shipped.path(), learners.path());
+    MainWindow window(recording.platform, QStringLiteral("ana"));
+    window.Form_Load();
+    const MainWindowControls &c = window.controls();
+    EXPECT_TRUE(c.echoPane->text().startsWith(QStringLiteral("Ana - historial")));
+    c.startButton->click();
+    Typing::type(c.exercisePane, QStringLiteral("sí"));
+
+    c.reportButton->click();
+    EXPECT_EQ(recording.launcher.opened, QStringList {learners.path() + QStringLiteral("/actual.rtf")});
+    EXPECT_TRUE(learners.read(QStringLiteral("actual.rtf")).startsWith("{\\rtf1"));
+    c.exitButton->click();
+    EXPECT_TRUE(learners.read(QStringLiteral("Usuarios/Ana")).startsWith("{\\rtf1"));
+    // The end of the drill is the only message: no save failed.
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
+    EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/actual.rtf")));
+    EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/Usuarios")));
 }

@@ -120,11 +120,13 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowAndSlidesItsAnimationOutOfSigh
     EXPECT_EQ(static_cast<QLabel *>(part("title"))->text(), QStringLiteral("TECLORA 5.0"));
     EXPECT_EQ(static_cast<QLabel *>(part("picture"))->pixmap().size(), QSize(636, 334));
 
-    // The title and the animation lie over the background but do not open anything.
+    // The title, the animation and a key other than Enter do not open anything; Enter does, for
+    // a learner without a mouse.
     clickOn(part("title"));
     clickOn(part("slide"));
+    QTest::keyClick(window, Qt::Key_A);
     EXPECT_EQ(windows->signInWindow(), nullptr);
-    clickOn(part("picture"));
+    QTest::keyClick(window, Qt::Key_Return);
     SignInWindow *signIn = windows->signInWindow();
     ASSERT_NE(signIn, nullptr);
     clickOn(part("picture"));
@@ -151,15 +153,6 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowAndSlidesItsAnimationOutOfSigh
     QSignalSpy finished(windows.get(), &WindowSequence::finished);
     window->close();
     EXPECT_EQ(finished.count(), 1);
-}
-
-TEST_F(Windows, ALearnerWithoutAMouseEntersWithEnter)
-{
-    start();
-    QTest::keyClick(windows->startWindow(), Qt::Key_A);
-    EXPECT_EQ(windows->signInWindow(), nullptr);
-    QTest::keyClick(windows->startWindow(), Qt::Key_Return);
-    EXPECT_NE(windows->signInWindow(), nullptr);
 }
 
 TEST_F(Windows, TheSignInWindowShowsItsModesCaptionsUsersAndCodeButtons)
@@ -204,6 +197,18 @@ TEST_F(Windows, TheSignInWindowShowsItsModesCaptionsUsersAndCodeButtons)
     // A code button is read out by its digit, and says what it is for.
     EXPECT_TRUE(c.loginButtons[3]->accessibleName().isEmpty());
     EXPECT_FALSE(c.loginButtons[3]->accessibleDescription().isEmpty());
+
+    // Closed, it leaves the start-up window, whose picture opens a fresh one with today's users.
+    QPointer<SignInWindow> closed = window;
+    window->close();
+    deleteClosedWindows();
+    EXPECT_TRUE(closed.isNull());
+    EXPECT_EQ(windows->signInWindow(), nullptr);
+    EXPECT_TRUE(windows->startWindow()->isVisible());
+    folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva\n"));
+    clickOn(part("picture"));
+    ASSERT_NE(windows->signInWindow(), nullptr);
+    EXPECT_EQ(windows->signInWindow()->controls().userList->count(), 3);
 }
 
 TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
@@ -227,14 +232,24 @@ TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
     const QString history = typing().echoPane->text();
     EXPECT_TRUE(history.contains(QStringLiteral("(c.) ** - Castellano\\A\\1 - Precision 50 %\r\nsí")));
     EXPECT_TRUE(history.endsWith(QStringLiteral("(c.) ** - Castellano\\A\\1 - Precision 100 %\r\n")));
+    // A drill left running at the exit is saved with the rest; "No" keeps her typing.
+    windows->typingWindow()->drillSequencer().AdvanceExercise();
+    Typing::type(typing().exercisePane, QStringLiteral("s"));
+    const QString saved = typing().echoPane->text();
     QSignalSpy finished(windows.get(), &WindowSequence::finished);
+    recording.dialogs.answer = false;
+    typing().exitButton->click();
+    EXPECT_EQ(recording.dialogs.questions, QStringList {QStringLiteral("Salir?")});
+    EXPECT_EQ(finished.count(), 0);
+    recording.dialogs.answer = true;
     typing().exitButton->click();
     EXPECT_EQ(finished.count(), 1);
 
     recording.clock.date = QStringLiteral("07/12/2026");
     signInAs(QStringLiteral("luis"), QStringLiteral("2705"));
     ASSERT_NE(windows->typingWindow(), nullptr);
-    EXPECT_EQ(typing().echoPane->text(), history + QStringLiteral("\r\n07/12/2026\r\n"));
+    EXPECT_EQ(windows->typingWindow()->windowTitle(), QStringLiteral("Teclora    *** luis ***"));
+    EXPECT_EQ(typing().echoPane->text(), saved + QStringLiteral("\r\n07/12/2026\r\n"));
     // The colours and bold of the echoes came back with the text.
     const QTextDocument *echo = typing().echoPane->document();
     QTextCursor firstEcho(echo->find(QStringLiteral("sí"), echo->find(QStringLiteral("06/12/2026"))));
@@ -293,20 +308,4 @@ TEST_F(Windows, AnUnregisteredLearnerLeavesNoFilesAndIsStillAskedOnLeaving)
     EXPECT_EQ(recording.dialogs.questions, QStringList {QStringLiteral("Salir?")});
     EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Usuarios")).exists());
     EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Claves")).exists());
-}
-
-TEST_F(Windows, ClosingTheSignInWindowLeavesTheStartWindowForAFreshOne)
-{
-    signIn();
-    QPointer<SignInWindow> first = windows->signInWindow();
-    first->close();
-    deleteClosedWindows();
-    EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(windows->signInWindow(), nullptr);
-    EXPECT_TRUE(windows->startWindow()->isVisible());
-
-    folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva\n"));
-    clickOn(part("picture"));
-    ASSERT_NE(windows->signInWindow(), nullptr);
-    EXPECT_EQ(windows->signInWindow()->controls().userList->count(), 1);
 }

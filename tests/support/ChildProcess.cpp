@@ -48,10 +48,20 @@ std::string run(const std::function<std::string()> &body, int timeoutSeconds)
     return outcome;
 }
 
-bool becomeNobody()
+std::optional<std::string> runAsLearner(const std::function<std::string()> &body)
 {
-    const passwd *nobody = ::getpwnam("nobody");
-    return nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
+    static const std::string cannotDrop = "the rights of \"nobody\" cannot be taken";
+    const bool root = ::geteuid() == 0;
+    const std::string outcome = run([&body, root] {
+        const passwd *nobody = ::getpwnam("nobody");
+        if (root
+            && !(nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
+                && ::setuid(nobody->pw_uid) == 0)) {
+            return cannotDrop;
+        }
+        return body();
+    });
+    return outcome == cannotDrop ? std::nullopt : std::optional(outcome);
 }
 
 } // namespace ChildProcess

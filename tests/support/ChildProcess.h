@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Faults a test cannot cause in its own process (a file size limit, another user's rights) are
@@ -12,7 +13,8 @@ namespace ChildProcess
 // else what went wrong; a child that dies or hangs past timeoutSeconds is reported as such.
 std::string run(const std::function<std::string()> &body, int timeoutSeconds = 60);
 
-// Drops this process's rights to those of the user "nobody"; false when that is not possible.
-bool becomeNobody();
+// Runs body in a forked child with the rights of the user "nobody" when the tests run as root,
+// who reads and writes whatever it likes; nothing when those rights cannot be taken.
+std::optional<std::string> runAsLearner(const std::function<std::string()> &body);
 
 } // namespace ChildProcess
