@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -121,47 +120,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("210 M"));
 }
 
-TEST_F(DrillScenario, TheTickerShowsTimeSpeedAndAccuracy)
-{
-    open();
-    const MainWindowControls &c = controls();
-    c.startButton->click();
-    DrillEngine &engine = window->drillEngine();
-    engine.Timer1_Timer();
-    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("0 s."));
-    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("0 (p/m)"));
-    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision"));
-
-    Typing::type(c.exercisePane, QStringLiteral("xxxxA"));
-    c.rightCount->setText(QStringLiteral("3"));
-    engine.Timer1_Timer();
-    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("1 s."));
-    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("90 (p/m)"));
-    // (3 - 4) x 100 / 3 rounds down to -34.
-    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision -34 %"));
-}
-
-TEST_F(DrillScenario, StartingAgainRemovesExactlyTheAbandonedEcho)
-{
-    open();
-    const MainWindowControls &c = controls();
-    c.startButton->click();
-    Typing::type(c.exercisePane, QStringLiteral("Ab\ncd"));
-    advance();
-    const QString afterFirst = c.echoPane->text();
-    Typing::type(c.exercisePane, QStringLiteral("ñ"));
-    EXPECT_EQ(c.echoPane->text(), afterFirst + QStringLiteral("ñ"));
-
-    c.startButton->click();
-    EXPECT_EQ(c.echoPane->text(), afterFirst);
-    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("ñá"));
-    EXPECT_EQ(colourAt(c.exercisePane, 0), DrillEngine::Black);
-    EXPECT_NE(formatAt(c.exercisePane, 0).fontWeight(), QFont::Bold);
-    Typing::type(c.exercisePane, QStringLiteral("ñá"));
-    EXPECT_TRUE(c.echoPane->text().startsWith(afterFirst + QStringLiteral("ñá ** ")));
-}
-
-TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnter)
+TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnterAndStartingAgainRemovesJustTheNewEcho)
 {
     folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("ab\n"));
     open();
@@ -174,13 +133,19 @@ TEST_F(DrillScenario, AnExerciseEndingInALineBreakIsFinishedByItsEnter)
                        "Castellano\\01 Uno\\1 - Precision 100 %\r\n"));
     // The next drill's echo starts on the new line, and abandoning it removes just that.
     advance();
-    const QString before = c.echoPane->text();
+    const QString afterFirst = c.echoPane->text();
     Typing::type(c.exercisePane, QStringLiteral("ñ"));
+    EXPECT_EQ(c.echoPane->text(), afterFirst + QStringLiteral("ñ"));
     c.startButton->click();
-    EXPECT_EQ(c.echoPane->text(), before);
+    EXPECT_EQ(c.echoPane->text(), afterFirst);
+    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("ñá"));
+    EXPECT_EQ(colourAt(c.exercisePane, 0), DrillEngine::Black);
+    EXPECT_NE(formatAt(c.exercisePane, 0).fontWeight(), QFont::Bold);
+    Typing::type(c.exercisePane, QStringLiteral("ñá"));
+    EXPECT_TRUE(c.echoPane->text().startsWith(afterFirst + QStringLiteral("ñá ** ")));
 }
 
-TEST_F(DrillScenario, TheGuideFramesTheKeyOfTheNextCharacter)
+TEST_F(DrillScenario, TheGuideFramesTheNextKeyAndTheTickerShowsTimeSpeedAndAccuracy)
 {
     open();
     const MainWindowControls &c = controls();
@@ -191,12 +156,25 @@ TEST_F(DrillScenario, TheGuideFramesTheKeyOfTheNextCharacter)
     c.startButton->click();
     EXPECT_EQ(keyboard.frameColour(13), blue);
     EXPECT_EQ(keyboard.frameColour(36), green);
-    Typing::type(c.exercisePane, QStringLiteral("A"));
+    DrillEngine &engine = window->drillEngine();
+    engine.Timer1_Timer();
+    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("0 s."));
+    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("0 (p/m)"));
+    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision"));
+
+    Typing::type(c.exercisePane, QStringLiteral("xxxxA"));
     EXPECT_EQ(keyboard.frameColour(13), white);
     EXPECT_EQ(keyboard.frameColour(29), blue);
     EXPECT_EQ(keyboard.frameColour(36), white);
+    c.rightCount->setText(QStringLiteral("3"));
+    engine.Timer1_Timer();
+    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("1 s."));
+    EXPECT_EQ(c.speedLabel->text(), QStringLiteral("90 (p/m)"));
+    // (3 - 4) x 100 / 3 rounds down to -34.
+    EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision -34 %"));
     Typing::type(c.exercisePane, QStringLiteral("b"));
     EXPECT_EQ(keyboard.frameColour(35), blue);
+
     // The keyboard can be hidden and shown again; the panes take its room meanwhile.
     const int paneHeight = c.exercisePane->height();
     c.keyboardButton->click();
