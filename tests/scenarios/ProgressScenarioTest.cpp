@@ -37,6 +37,27 @@ QColor faceColour(const ErrorMap &map, int key)
     return const_cast<KeyboardWidget &>(keyboard).grab().toImage().pixelColor(r.center().x(), r.top() + r.height() / 6);
 }
 
+// The keys and mistakes of the first exercise typed with its errors, added up over drills.
+void expectTotalsOfDrills(const StatsStore &store, qint64 drills)
+{
+    const QList<KeyCount> keys = store.keyTotals();
+    ASSERT_EQ(keys.size(), 5);
+    const QList<std::tuple<QChar, qint64, qint64>> expected
+        = {{u'\r', 1, 0}, {u'a', 1, 1}, {u'l', 1, 0}, {u's', 1, 1}, {u'á', 1, 1}};
+    for (int i = 0; i < keys.size(); ++i) {
+        const auto &[character, right, wrong] = expected[i];
+        EXPECT_EQ(std::tuple(keys[i].character, keys[i].right, keys[i].wrong),
+            std::tuple(character, right * drills, wrong * drills))
+            << i;
+    }
+    const QList<Mistake> mistakes = store.mistakeTotals();
+    ASSERT_EQ(mistakes.size(), 3);
+    EXPECT_EQ(std::tuple(mistakes[0].expected, mistakes[0].typed, mistakes[0].kind), std::tuple(u'a', u'A', 0));
+    EXPECT_EQ(std::tuple(mistakes[1].expected, mistakes[1].typed, mistakes[1].kind), std::tuple(u's', u'd', 6));
+    EXPECT_EQ(std::tuple(mistakes[2].expected, mistakes[2].typed, mistakes[2].kind), std::tuple(u'á', u'à', 1));
+    EXPECT_EQ(mistakes[1].times, drills);
+}
+
 } // namespace
 
 class Progress : public TypingWindowFixture
@@ -59,11 +80,6 @@ protected:
         Typing::compose(c.exercisePane, QStringLiteral("à"));
         Typing::compose(c.exercisePane, QStringLiteral("á"));
     }
-
-    StatsStore learnerFile(const QString &name)
-    {
-        return StatsStore(folder.path() + QStringLiteral("/Estadisticas/") + name + QStringLiteral(".sqlite"));
-    }
 };
 
 TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
@@ -79,22 +95,12 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
         EXPECT_EQ(drills[0].finished, QStringLiteral("2025-12-06T10:30:00"));
         EXPECT_EQ(drills[0].right, 5);
         EXPECT_EQ(drills[0].wrong, 3);
-        const QList<KeyCount> keys = stored.keyTotals();
-        ASSERT_EQ(keys.size(), 5);
-        const QList<std::tuple<QChar, qint64, qint64>> expected
-            = {{u'\r', 1, 0}, {u'a', 1, 1}, {u'l', 1, 0}, {u's', 1, 1}, {u'á', 1, 1}};
-        for (int i = 0; i < keys.size(); ++i) {
-            EXPECT_EQ(std::tuple(keys[i].character, keys[i].right, keys[i].wrong), expected[i]) << i;
-        }
-        const QList<Mistake> mistakes = stored.mistakeTotals();
-        ASSERT_EQ(mistakes.size(), 3);
-        EXPECT_EQ(std::tuple(mistakes[0].expected, mistakes[0].typed, mistakes[0].kind), std::tuple(u'a', u'A', 0));
-        EXPECT_EQ(std::tuple(mistakes[1].expected, mistakes[1].typed, mistakes[1].kind), std::tuple(u's', u'd', 6));
-        EXPECT_EQ(std::tuple(mistakes[2].expected, mistakes[2].typed, mistakes[2].kind), std::tuple(u'á', u'à', 1));
+        expectTotalsOfDrills(stored, 1);
     }
 
     // The error map: a key with errors is red, one without is green, one never typed is grey.
-    ProgressWindow &progress = ProgressLink::attach(*window, recording.platform)->progressWindow();
+    ProgressLink *link = ProgressLink::attach(*window, recording.platform);
+    ProgressWindow &progress = link->progressWindow();
     controls().progressButton->click();
     ASSERT_TRUE(progress.isVisible());
     EXPECT_EQ(faceColour(progress.errorMap(), 14), KeyErrorRates::tint(0.5)); // S
@@ -111,12 +117,25 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
     EXPECT_EQ(progress.keyTable().rowCount(), 3);
     EXPECT_EQ(progress.lessonTable().item(0, 0)->text(), QStringLiteral("Castellano\\A"));
 
+    // Exported as CSV files for a spreadsheet, and the learner is told where.
+    const qsizetype messages = recording.dialogs.messages.size();
+    link->exportStatistics();
+    const QString exported = QStringLiteral("Estadisticas/Ana CSV/");
+    EXPECT_EQ(folder.read(exported + QStringLiteral("ejercicios.csv")),
+        "fecha;ejercicio;segundos;p/m;correctas;err\xF3neas;precisi\xF3n %\r\n"
+        "2025-12-06 10:30:00;Castellano\\A\\1;0;300;5;3;40\r\n");
+    EXPECT_TRUE(folder.read(exported + QStringLiteral("teclas.csv")).contains("Intro;1;0;0\r\n"));
+    EXPECT_TRUE(folder.read(exported + QStringLiteral("errores.csv")).contains("s;d;otra tecla;1\r\n"));
+    ASSERT_EQ(recording.dialogs.messages.size(), messages + 1);
+    EXPECT_TRUE(recording.dialogs.messages.last().endsWith(QStringLiteral("Ana CSV")));
+
     // Signing in again with other capitals finds the same statistics; the open window follows.
     window.reset();
     open(QStringLiteral("ANA"));
     EXPECT_EQ(window->statistics().store().drills().size(), 1);
     typeFirstExerciseWithErrors();
     EXPECT_EQ(window->statistics().store().drills().size(), 2);
+    expectTotalsOfDrills(window->statistics().store(), 2);
     EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Estadisticas")).entryList({QStringLiteral("*.sqlite")}),
         QStringList {QStringLiteral("Ana.sqlite")});
     EXPECT_FALSE(recording.dialogs.messages.contains(Unavailable));
@@ -130,7 +149,7 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
         earlier.exercise = QStringLiteral("Castellano\\B\\1");
         earlier.keys = {
             {u'a', 90, 10}, {u'd', 20, 10}, {u'e', 25, 5}, {u'f', 15, 5}, {u'l', 30, 3}, {u's', 40, 1}, {u'o', 20, 0}};
-        ASSERT_TRUE(learnerFile(QStringLiteral("Eva")).record(earlier));
+        ASSERT_TRUE(StatsStore(folder.path() + QStringLiteral("/Estadisticas/Eva.sqlite")).record(earlier));
     }
     open(QStringLiteral("Eva"));
     ProgressLink *link = ProgressLink::attach(*window, recording.platform);
@@ -229,19 +248,4 @@ TEST_F(Progress, ACorruptOrLockedDatabaseIsReportedOnceAndTheDrillsGoOn)
     Typing::type(controls().exercisePane, QStringLiteral("las alas"));
     EXPECT_EQ(window->statistics().store().drills().size(), 1);
     EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
-}
-
-TEST_F(Progress, TheStatisticsAreExportedAsCsvFilesForASpreadsheet)
-{
-    open(QStringLiteral("ana"));
-    typeFirstExerciseWithErrors();
-    ProgressLink::attach(*window, recording.platform)->exportStatistics();
-    const QString exported = QStringLiteral("Estadisticas/Ana CSV/");
-    EXPECT_EQ(folder.read(exported + QStringLiteral("ejercicios.csv")),
-        "fecha;ejercicio;segundos;p/m;correctas;err\xF3neas;precisi\xF3n %\r\n"
-        "2025-12-06 10:30:00;Castellano\\A\\1;0;300;5;3;40\r\n");
-    EXPECT_TRUE(folder.read(exported + QStringLiteral("teclas.csv")).contains("Intro;1;0;0\r\n"));
-    EXPECT_TRUE(folder.read(exported + QStringLiteral("errores.csv")).contains("s;d;otra tecla;1\r\n"));
-    ASSERT_EQ(recording.dialogs.messages.size(), 2);
-    EXPECT_TRUE(recording.dialogs.messages.last().endsWith(QStringLiteral("Ana CSV")));
 }
