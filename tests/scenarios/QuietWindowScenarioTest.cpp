@@ -35,9 +35,16 @@ protected:
     }
 };
 
-TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileTheyCanBeSeen)
+TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndTheBackgroundKeepsJustItsTile)
 {
+    QImage tile(256, 256, QImage::Format_RGB32);
+    tile.fill(qRgb(230, 220, 200));
+    ASSERT_TRUE(tile.save(folder.path() + QStringLiteral("/fondo.jpg"), "JPG"));
     open();
+    // The background keeps the tile, not a picture the size of the window.
+    EXPECT_GT(window->width(), 256);
+    EXPECT_EQ(window->palette().window().style(), Qt::TexturePattern);
+    EXPECT_EQ(window->palette().window().texture().size(), tile.size());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     AnimatedPicture *line = controls().lineAnimation;
@@ -79,15 +86,9 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileTheyCanBeSeen)
     EXPECT_GT(newLinePaints.paints, 0);
     EXPECT_EQ(windowPaints.paints, 0);
     EXPECT_EQ(workAreaPaints.paints, 0);
-}
 
-TEST_F(QuietWindowScenario, OpaqueFramesShowWhatLiesBeneathTheirTransparentParts)
-{
-    open();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    AnimatedPicture *line = controls().lineAnimation;
-    // A place the line's picture leaves transparent in every frame.
+    // Those opaque frames show what lies beneath their transparent parts: first find a place the
+    // line's picture leaves transparent in every frame.
     QImageReader reader(line->fileName());
     QList<QImage> pictures;
     for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
@@ -132,16 +133,4 @@ TEST_F(QuietWindowScenario, OpaqueFramesShowWhatLiesBeneathTheirTransparentParts
     EXPECT_TRUE(moves(line));
     EXPECT_TRUE(moves(line));
     EXPECT_NE(seenThroughLine(), qRgb(0, 0, 200));
-}
-
-TEST_F(QuietWindowScenario, BackgroundKeepsTheTileNotAPictureOfTheWindow)
-{
-    QImage tile(256, 256, QImage::Format_RGB32);
-    tile.fill(qRgb(230, 220, 200));
-    ASSERT_TRUE(tile.save(folder.path() + QStringLiteral("/fondo.jpg"), "JPG"));
-    open();
-    EXPECT_GT(window->width(), 256);
-    const QBrush background = window->palette().window();
-    EXPECT_EQ(background.style(), Qt::TexturePattern);
-    EXPECT_EQ(background.texture().size(), tile.size());
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
 #include <QObject>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QWidget>
+
+#include <vector>
 
 // The pixels of a region, each counted once.
 inline qint64 pixelsIn(const QRegion &region)
@@ -16,23 +20,29 @@ inline qint64 pixelsIn(const QRegion &region)
     return pixels;
 }
 
-// Counts the paint events a widget gets and gathers what they paint.
+// Counts the paint events a widget gets and gathers what they paint. Given the application, it
+// watches every widget, and tells which were painted in turn and how many pixels each painted.
 class PaintCounter : public QObject
 {
 public:
-    explicit PaintCounter(QWidget *widget)
+    explicit PaintCounter(QObject *watched)
     {
-        widget->installEventFilter(this);
+        watched->installEventFilter(this);
     }
     int paints = 0;
     QRegion painted;
+    std::vector<const QObject *> widgets;
+    QHash<const QObject *, qint64> pixels;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
+            const QRegion region = static_cast<QPaintEvent *>(event)->region();
             ++paints;
-            painted += static_cast<QPaintEvent *>(event)->region();
+            painted += region;
+            widgets.push_back(watched);
+            pixels[watched] += pixelsIn(region);
         }
         return false;
     }
