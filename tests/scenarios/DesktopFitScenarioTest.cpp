@@ -50,18 +50,12 @@ protected:
     {
         folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
     }
-
-    MainWindow &openShown()
-    {
-        MainWindow &shown = open();
-        shown.show();
-        return shown;
-    }
 };
 
-TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottom)
+TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndResizingLosesNothing)
 {
-    MainWindow &window = openShown();
+    MainWindow &window = open();
+    window.show();
     resizeTo(window, 1920, 1080);
     const QHash<const QWidget *, QRect> frameless = placesOf(window);
 
@@ -87,11 +81,8 @@ TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottom)
     resizeTo(window, 960, 540);
     expectEverythingInside(window);
     EXPECT_GE(controls().exerciseLabel->width(), controls().exerciseLabel->sizeHint().width());
-}
 
-TEST_F(DesktopFit, ResizingInTheMiddleOfADrillLosesNothing)
-{
-    MainWindow &window = openShown();
+    // Resized in the middle of a drill, the window loses nothing of it.
     resizeTo(window, 1920, 1018);
     const MainWindowControls &c = controls();
     c.startButton->click();
