@@ -32,32 +32,27 @@ struct Prefix {
 
 } // namespace
 
-TEST(AppHomes, APortableFolderKeepsEverythingBesideTheProgram)
+TEST(AppHomes, APortableFolderKeepsEverythingBesideTheProgramAnInstalledOneWritesInTheLearnersFolder)
 {
     Prefix prefix;
     // Data in both places: the folder beside the binary wins, as a copy on a stick expects.
     prefix.shipDataIn(QStringLiteral("bin"));
     prefix.shipDataIn(QStringLiteral("share/teclora"));
-    const AppHomes homes = AppHomes::locate(prefix.bin(), prefix.learners());
-    EXPECT_TRUE(homes.hasData());
-    EXPECT_TRUE(homes.isPortable());
-    EXPECT_EQ(homes.dataDir(), prefix.bin());
-    EXPECT_EQ(homes.userDir(), prefix.bin());
-}
+    const AppHomes portable = AppHomes::locate(prefix.bin(), prefix.learners());
+    EXPECT_TRUE(portable.hasData());
+    EXPECT_TRUE(portable.isPortable());
+    EXPECT_EQ(portable.dataDir(), prefix.bin());
+    EXPECT_EQ(portable.userDir(), prefix.bin());
 
-TEST(AppHomes, AnInstalledProgramReadsTheSharedDataAndWritesInTheLearnersFolder)
-{
-    Prefix prefix;
-    prefix.shipDataIn(QStringLiteral("share/teclora"));
-    const AppHomes homes = AppHomes::locate(prefix.bin() + QStringLiteral("/"), prefix.learners());
-    EXPECT_TRUE(homes.hasData());
-    EXPECT_FALSE(homes.isPortable());
-    EXPECT_EQ(homes.dataDir(), prefix.root.filePath(QStringLiteral("share/teclora")));
-    EXPECT_EQ(homes.userDir(), prefix.learners());
-
+    QDir(prefix.bin()).rmdir(QStringLiteral("Ejercicios"));
+    const AppHomes installed = AppHomes::locate(prefix.bin() + QStringLiteral("/"), prefix.learners());
+    EXPECT_TRUE(installed.hasData());
+    EXPECT_FALSE(installed.isPortable());
+    EXPECT_EQ(installed.dataDir(), prefix.root.filePath(QStringLiteral("share/teclora")));
+    EXPECT_EQ(installed.userDir(), prefix.learners());
     // Nothing is written before the first start; then both folders of learners' files exist.
     EXPECT_FALSE(QFile::exists(prefix.learners()));
-    ASSERT_TRUE(homes.prepareUserDir());
+    ASSERT_TRUE(installed.prepareUserDir());
     EXPECT_TRUE(QDir(prefix.learners() + QStringLiteral("/Usuarios")).exists());
     EXPECT_TRUE(QDir(prefix.learners() + QStringLiteral("/Claves")).exists());
 }

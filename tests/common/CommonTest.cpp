@@ -3,6 +3,7 @@
 #include "QtSoundPlayer.h"
 #include "SafeFile.h"
 #include "SpanishQtTexts.h"
+#include "WarningLog.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -19,7 +20,7 @@
 
 #include <sys/stat.h>
 
-TEST(Cp1252, EveryByteSurvivesARoundTrip)
+TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
 {
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte) {
@@ -32,10 +33,7 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip)
     EXPECT_EQ(Cp1252::codeOf(QChar(0x20AC)), 0x80);
     EXPECT_EQ(Cp1252::codeOf(QChar(0x3A9)), -1);
     EXPECT_EQ(Cp1252::encode(QStringLiteral("Ω€")), QByteArray("?\x80"));
-}
-
-TEST(Cp1252, UpperCaseStaysInTheCodePage)
-{
+    // Upper case stays in the code page.
     EXPECT_EQ(Cp1252::toUpper(QChar(u'á')), QChar(u'Á'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'ñ')), QChar(u'Ñ'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'ÿ')), QChar(u'Ÿ'));
@@ -61,46 +59,16 @@ TEST(FileLookup, FindsNamesInAnyCaseAndRefusesUnsafeOnes)
     }
 }
 
-TEST(SafeFile, AFailedWriteLeavesThePreviousFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("h"));
-    ASSERT_TRUE(SafeFile::write(path, "old"));
-    ASSERT_TRUE(SafeFile::write(path, "new"));
-    bool ok = false;
-    EXPECT_EQ(SafeFile::read(path, &ok), QByteArray("new"));
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(SafeFile::read(path, &ok, 2).isEmpty());
-    EXPECT_FALSE(ok);
-    // Writing where a folder stands fails, and says so.
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("folder")), "x"));
-    EXPECT_FALSE(SafeFile::write(dir.filePath(QStringLiteral("missing/h")), "x"));
-}
-
-namespace
-{
-QStringList warnings;
-void recordWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("Teclora:"))) {
-        warnings.append(message);
-    }
-}
-} // namespace
-
 TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)
 {
-    warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    const WarningLog log;
     {
         QtSoundPlayer sound;
         for (int key = 0; key < 3; ++key) {
             sound.play(QStringLiteral("fallo.wav"));
         }
     }
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(warnings.size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(warnings.join(u'\n'));
+    EXPECT_EQ(log.said().size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(log.said().join(u'\n'));
 }
 
 TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
@@ -123,7 +91,7 @@ TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
     }
 }
 
-TEST(SafeFile, FollowsLinksOnlyWithinTheirFolderAndNeverOpensAFifo)
+TEST(SafeFile, ReplacesFilesWholeFollowsLinksOnlyWithinTheirFolderAndNeverOpensAFifo)
 {
     QTemporaryDir dir;
     const QDir root(dir.path());
@@ -140,7 +108,16 @@ TEST(SafeFile, FollowsLinksOnlyWithinTheirFolderAndNeverOpensAFifo)
     ::mkfifo(QFile::encodeName(path("Usuarios/Fifo")).constData(), 0644);
     SafeFile::write(path("Usuarios/empty"), QByteArray());
 
+    // A file is replaced whole; one larger than asked for, or where no file can be, says so.
     bool ok = false;
+    ASSERT_TRUE(SafeFile::write(path("h"), "old"));
+    ASSERT_TRUE(SafeFile::write(path("h"), "new"));
+    EXPECT_EQ(SafeFile::read(path("h"), &ok), QByteArray("new"));
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(SafeFile::read(path("h"), &ok, 2).isEmpty());
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(SafeFile::write(path("Usuarios"), "x"));
+    EXPECT_FALSE(SafeFile::write(path("missing/h"), "x"));
     // A link within the folder reads and writes its target.
     EXPECT_EQ(SafeFile::read(path("Usuarios/Ana"), &ok), QByteArray("ana"));
     EXPECT_TRUE(SafeFile::write(path("Usuarios/Ana"), "new"));

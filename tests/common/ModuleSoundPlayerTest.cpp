@@ -1,4 +1,5 @@
 #include "ModuleSoundPlayer.h"
+#include "WarningLog.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -11,24 +12,14 @@
 
 namespace
 {
-QStringList notes;
-void recordNote(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("Teclora:"))) {
-        notes.append(message);
-    }
-}
-
 // The notes the program writes on standard error while the sounds play.
 QStringList notesWhilePlaying(ModuleSoundPlayer &player, const QString &wavPath)
 {
-    notes.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordNote);
+    const WarningLog log;
     for (int key = 0; key < 3; ++key) {
         player.play(wavPath);
     }
-    qInstallMessageHandler(previous);
-    return notes;
+    return WarningLog::said();
 }
 } // namespace
 
