@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -37,30 +36,6 @@ TEST(RichTextPane, PositionsCountALineBreakAsTwo)
     pane.replaceSelection(QStringLiteral("\rg"));
     EXPECT_EQ(pane.text(), QStringLiteral("abcd\r\nef\r\ng"));
     EXPECT_EQ(pane.selStart(), 11);
-}
-
-TEST(RichTextPane, FormatsTheSelectionOrWhatComesNext)
-{
-    RichTextPane pane;
-    pane.setText(QStringLiteral("xy"));
-    pane.setSelStart(0);
-    pane.setSelLength(1);
-    pane.setSelColor(Qt::red);
-    pane.setSelBold(true);
-    // A replacement takes the format of what it replaces.
-    pane.replaceSelection(QStringLiteral("z"));
-    QTextCursor cursor(pane.document());
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-
-    pane.setSelStart(2);
-    pane.setSelColor(Qt::blue);
-    pane.setSelBold(false);
-    pane.replaceSelection(QStringLiteral("w"));
-    cursor.setPosition(3);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::blue));
-    EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST(RichTextPane, OvertypingInABatchKeepsTheFormatAskedForTheSelection)
@@ -143,25 +118,4 @@ TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
     Typing::compose(&pane, QStringLiteral("á"));
     EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
     EXPECT_EQ(presses, QStringLiteral("Xqé"));
-}
-
-TEST(RichTextPane, SavesAndLoadsItsContentAsRtf)
-{
-    QTemporaryDir dir;
-    RichTextPane pane;
-    pane.setText(QStringLiteral("uno\r\ndós"));
-    pane.setSelStart(5);
-    pane.setSelLength(3);
-    pane.setSelColor(QColor(255, 0, 255));
-    const QString path = dir.filePath(QStringLiteral("historia"));
-    ASSERT_TRUE(pane.saveFile(path));
-    RichTextPane loaded;
-    ASSERT_TRUE(loaded.loadFile(path));
-    EXPECT_EQ(loaded.text(), pane.text());
-    QTextCursor cursor(loaded.document());
-    cursor.setPosition(6);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 255));
-    EXPECT_FALSE(loaded.loadFile(dir.filePath(QStringLiteral("missing"))));
-    // A file that cannot be replaced is reported, not taken for saved.
-    EXPECT_FALSE(pane.saveFile(dir.path()));
 }
