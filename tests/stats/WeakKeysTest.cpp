@@ -150,6 +150,4 @@ TEST(StatsTexts, TheShippedGeneralFileHoldsEveryItemWhereTheProgramReadsIt)
     EXPECT_EQ(StatsTexts::load(QString::fromUtf8(TECLORA_DATA_DIR)), StatsTexts::builtIn());
     AppFolder empty;
     EXPECT_EQ(StatsTexts::load(empty.path()), StatsTexts::builtIn());
-    EXPECT_EQ(StatsTexts::characterName(StatsTexts::builtIn(), u'\r'), QStringLiteral("Intro"));
-    EXPECT_EQ(StatsTexts::kindName(StatsTexts::builtIn(), 99), QStringLiteral("otra tecla"));
 }
