@@ -115,7 +115,7 @@ TEST(ShippedData, EveryExerciseCanBeDrilled)
     }
 }
 
-TEST(ShippedData, EveryLanguageHasItsHintsAndFlag)
+TEST(ShippedData, EveryLanguageHasItsHintsAndFlagAndTheGeneralFileEveryItem)
 {
     for (const QString &language : subfolders(ExerciseRoot)) {
         const QString hintsPath = DataDir + QStringLiteral("/idiomas/") + language + QStringLiteral(".txt");
@@ -130,10 +130,7 @@ TEST(ShippedData, EveryLanguageHasItsHintsAndFlag)
         EXPECT_TRUE(contents(flagPath).startsWith("\xFF\xD8"))
             << qPrintable(flagPath) << " is missing or no JPEG picture";
     }
-}
 
-TEST(ShippedData, TheGeneralFileGivesEveryItemItsText)
-{
     const QStringList items = LanguageFiles::generalItems(DataDir, 0, GeneralItems::ItemCount);
     for (int item = 0; item < GeneralItems::ItemCount; ++item) {
         EXPECT_FALSE(items.at(item).isEmpty()) << "item " << item << " of idiomageneral.txt is empty or missing";

@@ -17,7 +17,7 @@ DrillRecord drill(const QString &exercise, qint64 speed, qint64 accuracy)
 
 } // namespace
 
-TEST(ProgressFigures, GroupTheDrillsByLessonInTheOrderTheyWerePractised)
+TEST(ProgressFigures, GroupTheDrillsByLessonAndListTheKeysWithMostErrors)
 {
     const QList<DrillRecord> drills = {drill(QStringLiteral("Castellano\\02 Letras\\3"), 100, 90),
         drill(QStringLiteral("Castellano\\01 Fila\\1"), 80, 100),
@@ -34,10 +34,8 @@ TEST(ProgressFigures, GroupTheDrillsByLessonInTheOrderTheyWerePractised)
     EXPECT_EQ(lessons[0].figures.averageSpeed, 125);
     EXPECT_EQ(lessons[2].name, QStringLiteral("sin lección"));
     EXPECT_EQ(ProgressFigures::overall({}).averageSpeed, 0);
-}
 
-TEST(ProgressFigures, ListTheKeysWithMostErrorsAndWhatWasTypedInsteadMostOften)
-{
+    // The keys with most errors, and what was typed instead most often.
     const QList<KeyCount> totals = {{u'a', 50, 2}, {u'ñ', 10, 7}, {u's', 60, 0}, {u'd', 30, 7}};
     const QList<Mistake> mistakes
         = {{u'ñ', u'n', 6, 5}, {u'ñ', u'Ñ', 0, 2}, {u'a', u'á', 6, 2}, {u'd', u's', 6, 3}, {u'd', u'f', 6, 4}};
