@@ -1,5 +1,6 @@
 #include "TypingWindowFixture.h"
 
+#include "ControlsInside.h"
 #include "DrillState.h"
 #include "KeyboardWidget.h"
 #include "RichTextPane.h"
@@ -30,17 +31,6 @@ QHash<const QWidget *, QRect> placesOf(const MainWindow &window)
     return places;
 }
 
-void expectEverythingInside(const MainWindow &window)
-{
-    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisibleTo(&window)) {
-            EXPECT_TRUE(window.rect().contains(child->geometry()))
-                << child->metaObject()->className() << " " << qPrintable(child->accessibleName()) << " at "
-                << child->geometry().x() << ", " << child->geometry().y();
-        }
-    }
-}
-
 } // namespace
 
 class DesktopFit : public TypingWindowFixture
@@ -61,7 +51,7 @@ TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndResizing
 
     // Maximised under a 32 px panel with a 30 px title bar.
     resizeTo(window, 1920, 1018);
-    expectEverythingInside(window);
+    expectEveryControlInside(window);
     for (auto place = frameless.cbegin(); place != frameless.cend(); ++place) {
         const QRect now = place.key()->geometry();
         const QRect before = place.value();
@@ -79,7 +69,7 @@ TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndResizing
 
     // A 1080p screen at 200 %: the current exercise leaves the tool bar and is still read whole.
     resizeTo(window, 960, 540);
-    expectEverythingInside(window);
+    expectEveryControlInside(window);
     EXPECT_GE(controls().exerciseLabel->width(), controls().exerciseLabel->sizeHint().width());
 
     // Resized in the middle of a drill, the window loses nothing of it.

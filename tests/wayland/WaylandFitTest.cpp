@@ -1,4 +1,5 @@
 #include "AppFolder.h"
+#include "ControlsInside.h"
 #include "MainWindow.h"
 #include "RecordingPlatform.h"
 
@@ -37,12 +38,7 @@ TEST(Wayland, TheMaximisedWindowAndAllItsControlsLieInsideTheOutput)
         << window.frameGeometry().width() << " x " << window.frameGeometry().height() << " in " << output.width()
         << " x " << output.height();
     EXPECT_LT(window.height(), output.height()) << "the frame or panel took nothing";
-    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisibleTo(&window)) {
-            EXPECT_TRUE(window.rect().contains(child->geometry()))
-                << child->metaObject()->className() << " " << qPrintable(child->accessibleName());
-        }
-    }
+    expectEveryControlInside(window);
     std::printf(
         "window %d x %d inside output %d x %d\n", window.width(), window.height(), output.width(), output.height());
 }
