@@ -85,23 +85,6 @@ protected:
         return windows->signInWindow()->controls();
     }
 
-    void registerUser(const QString &name, const QString &digits)
-    {
-        const SignInWindow::Controls &c = signIn();
-        c.modeButtons[SignInWindow::NewUserMode]->click();
-        c.newNameField->setText(name);
-        setClave(c.newUserButtons, digits);
-        c.registerButton->click();
-    }
-
-    void signInAs(const QString &name, const QString &digits)
-    {
-        const SignInWindow::Controls &c = signIn();
-        c.nameField->setText(name);
-        setClave(c.loginButtons, digits);
-        c.signInButton->click();
-    }
-
     const MainWindowControls &typing() const
     {
         return windows->typingWindow()->controls();
@@ -210,7 +193,11 @@ TEST_F(Windows, TheSignInWindowShowsItsModesCaptionsUsersAndCodeButtons)
 
 TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
 {
-    registerUser(QStringLiteral("Luis"), QStringLiteral("2705"));
+    const SignInWindow::Controls &registration = signIn();
+    registration.modeButtons[SignInWindow::NewUserMode]->click();
+    registration.newNameField->setText(QStringLiteral("Luis"));
+    setClave(registration.newUserButtons, QStringLiteral("2705"));
+    registration.registerButton->click();
     EXPECT_EQ(folder.read(QStringLiteral("Claves/Luisclave")), QByteArray("2705"));
     EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Luis")), QByteArray("Luis - historial\r\n"));
     ASSERT_NE(windows->typingWindow(), nullptr);
@@ -243,7 +230,11 @@ TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
     EXPECT_EQ(finished.count(), 1);
 
     recording.clock.date = QStringLiteral("07/12/2026");
-    signInAs(QStringLiteral("luis"), QStringLiteral("2705"));
+    // Back another day, signing in with other capitals.
+    const SignInWindow::Controls &login = signIn();
+    login.nameField->setText(QStringLiteral("luis"));
+    setClave(login.loginButtons, QStringLiteral("2705"));
+    login.signInButton->click();
     ASSERT_NE(windows->typingWindow(), nullptr);
     EXPECT_EQ(windows->typingWindow()->windowTitle(), QStringLiteral("Teclora    *** luis ***"));
     EXPECT_EQ(typing().echoPane->text(), saved + QStringLiteral("\r\n07/12/2026\r\n"));
