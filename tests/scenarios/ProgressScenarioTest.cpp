@@ -7,6 +7,7 @@
 #include "KeyboardWidget.h"
 #include "ProgressLink.h"
 #include "ProgressWindow.h"
+#include "RawConnection.h"
 #include "RichTextPane.h"
 #include "StatsRecorder.h"
 #include "StatsStore.h"
@@ -19,8 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -231,18 +230,14 @@ TEST_F(Progress, ACorruptOrLockedDatabaseIsReportedOnceAndTheDrillsGoOn)
     open(QStringLiteral("Mar"));
     const QString path = folder.path() + QStringLiteral("/Estadisticas/Mar.sqlite");
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(path);
-        ASSERT_TRUE(other.open());
-        QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        RawConnection other(path);
+        ASSERT_TRUE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         typeFirstExerciseWithErrors();
         advance();
         EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
         EXPECT_TRUE(controls().exercisePane->inputEnabled());
-        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
-        other.close();
+        other.exec(QStringLiteral("ROLLBACK"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
     // Once the other program lets go, the next drill is recorded again, without a second message.
     Typing::type(controls().exercisePane, QStringLiteral("las alas"));
     EXPECT_EQ(window->statistics().store().drills().size(), 1);

@@ -1,10 +1,7 @@
 #include "StatsStore.h"
 #include "AppFolder.h"
 #include "LearnerStatsFile.h"
-
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QVariant>
+#include "RawConnection.h"
 
 #include <gtest/gtest.h>
 
@@ -25,36 +22,6 @@ DrillRecord drill(const QString &exercise, qint64 speed, QList<KeyCount> keys, Q
     record.mistakes = mistakes;
     return record;
 }
-
-// A raw connection of the test's own, as another program would open the file.
-class RawConnection
-{
-public:
-    explicit RawConnection(const QString &path)
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        database.setDatabaseName(path);
-        database.open();
-    }
-    ~RawConnection()
-    {
-        QSqlDatabase::database(name).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-    bool exec(const QString &statement)
-    {
-        QSqlQuery query(QSqlDatabase::database(name));
-        return query.exec(statement);
-    }
-    QVariant value(const QString &statement)
-    {
-        QSqlQuery query(QSqlDatabase::database(name));
-        return query.exec(statement) && query.next() ? query.value(0) : QVariant();
-    }
-
-private:
-    QString name = QStringLiteral("raw");
-};
 
 } // namespace
 
