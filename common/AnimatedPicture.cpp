@@ -101,19 +101,24 @@ void AnimatedPicture::decode(const QString &gifPath)
     }
 }
 
-bool AnimatedPicture::canBeSeen() const
+bool AnimatedPicture::canBeSeen(const QRegion &seen) const
 {
     const QWidget *top = window();
     const QWindow *handle = top->windowHandle();
     // Moved out of its parent's sight (the start-up window slides its animation off the edge),
     // nothing of it shows.
-    return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed() && !visibleRegion().isEmpty();
+    return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed() && !seen.isEmpty();
 }
 
 void AnimatedPicture::followVisibility()
 {
+    followVisibility(visibleRegion());
+}
+
+void AnimatedPicture::followVisibility(const QRegion &seen)
+{
     const Frames *file = frames();
-    if (file == nullptr || file->pictures.size() < 2 || !canBeSeen()) {
+    if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(seen)) {
         FrameClock::shared().stop(this);
     } else if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
@@ -129,10 +134,12 @@ void AnimatedPicture::frameDue()
     frame = (frame + 1) % file->pictures.size();
     // The backdrop is taken here, between paints: taking it paints the widgets beneath.
     refreshBackdrop();
-    if (!showOnServer(*file)) {
+    // Worked out once a frame: it walks every widget that might cover this one.
+    const QRegion seen = visibleRegion();
+    if (!showOnServer(*file, seen)) {
         update();
     }
-    followVisibility();
+    followVisibility(seen);
 }
 
 void AnimatedPicture::paintEvent(QPaintEvent *)
@@ -220,43 +227,71 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
     if (watched == parentWidget()) {
         // A widget added beside this one may come to lie beneath it.
         if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved) {
-            backdropInDoubt = true;
+            backdropInDoubt = geometry();
         }
         return false;
     }
-    // A widget beneath that repaints may show something new under the transparent parts.
-    if (type == QEvent::Paint || type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move
-        || type == QEvent::Resize || type == QEvent::PaletteChange || type == QEvent::FontChange) {
-        backdropInDoubt = backdropInDoubt || !takingBackdrop;
+    if (takingBackdrop) {
+        return false;
+    }
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (widget == nullptr) {
+        // The platform window repaints with anything in it; its widgets beneath say where.
+        if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Resize) {
+            backdropInDoubt = geometry();
+        }
+        return false;
+    }
+    // A widget beneath that repaints may show something new under the transparent parts, where
+    // it lies (the seconds beside the line overlap it by one column of pixels). What it repaints
+    // says nothing: that leaves out what this widget covers.
+    if (type == QEvent::Paint && widgetsBeneath.contains(widget)) {
+        backdropInDoubt |= placeBeneath(widget) & geometry();
+    } else if (type == QEvent::Paint || type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move
+        || type == QEvent::Resize || type == QEvent::PaletteChange || type == QEvent::FontChange
+        || type == QEvent::ChildAdded || type == QEvent::ChildRemoved) {
+        backdropInDoubt = geometry();
     }
     return false;
 }
 
-QImage AnimatedPicture::takeBackdrop()
+void AnimatedPicture::drawBackdrop(QImage &image, const QRegion &part)
 {
-    QWidget *under = parentWidget();
-    if (under == nullptr || size().isEmpty()) {
-        return {};
+    const QRegion inside = part & geometry();
+    if (inside.isEmpty()) {
+        return;
     }
-    const qreal ratio = devicePixelRatioF();
-    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
+    {
+        QPainter eraser(&image);
+        eraser.setCompositionMode(QPainter::CompositionMode_Source);
+        eraser.setClipRegion(inside.translated(-pos()));
+        eraser.fillRect(rect(), Qt::transparent);
+    }
     // The parent paints its background and every widget over it, this one painting nothing.
     takingBackdrop = true;
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    under->render(&image, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    parentWidget()->render(
+        &image, inside.boundingRect().topLeft() - pos(), inside, QWidget::DrawWindowBackground | QWidget::DrawChildren);
     takingBackdrop = false;
-    return image;
 }
 
 void AnimatedPicture::refreshBackdrop()
 {
-    if (!backdrop.isNull() && !backdropInDoubt) {
+    const qreal ratio = devicePixelRatioF();
+    const bool whole = backdrop.isNull() || backdrop.devicePixelRatio() != ratio;
+    if ((!whole && backdropInDoubt.isEmpty()) || parentWidget() == nullptr || size().isEmpty()) {
         return;
     }
-    backdropInDoubt = false;
-    QImage now = takeBackdrop();
+    QImage now;
+    if (whole) {
+        now = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        now.setDevicePixelRatio(ratio);
+        drawBackdrop(now, geometry());
+    } else {
+        now = backdrop.copy();
+        drawBackdrop(now, backdropInDoubt);
+    }
+    backdropInDoubt = QRegion();
     // A widget beneath that repainted the same pixels (a label beside the rectangle whose text
     // changed) leaves the frames laid over the backdrop as they are.
     if (now != backdrop) {
@@ -264,7 +299,7 @@ void AnimatedPicture::refreshBackdrop()
         dropFramesOverBackdrop();
     }
     watchWidgetsBeneath();
-    setAttribute(Qt::WA_OpaquePaintEvent, !backdrop.isNull());
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 void AnimatedPicture::forgetBackdrop()
@@ -298,12 +333,27 @@ void AnimatedPicture::watchWidgetsBeneath()
         if (child == this) {
             break; // the widgets created later lie above this one
         }
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (widget != nullptr && !widget->isWindow() && widget->geometry().intersects(geometry())) {
-            widget->installEventFilter(this);
-            widgetsBeneath.append(widget);
-        }
+        watchBeneath(child);
     }
+}
+
+void AnimatedPicture::watchBeneath(QObject *object)
+{
+    // A widget inside one beneath (the text of a pane) repaints without its container.
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget == nullptr || widget->isWindow() || !placeBeneath(widget).intersects(geometry())) {
+        return;
+    }
+    widget->installEventFilter(this);
+    widgetsBeneath.append(widget);
+    for (QObject *child : widget->children()) {
+        watchBeneath(child);
+    }
+}
+
+QRect AnimatedPicture::placeBeneath(const QWidget *widget) const
+{
+    return {widget->mapTo(parentWidget(), QPoint()), widget->size()};
 }
 
 QPixmap AnimatedPicture::layOverBackdrop(const Frames &file, int index) const
@@ -324,12 +374,12 @@ const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
     return laid;
 }
 
-bool AnimatedPicture::showOnServer(Frames &file)
+bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
 {
     // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
     // of the rectangle may the frame be copied whole onto the window.
     const quint64 key = file.serial << 16 | quint64(frame);
-    if (backdrop.isNull() || visibleRegion() != QRegion(rect()) || !serverFrames.show(*this, key, [this, &file] {
+    if (backdrop.isNull() || seen != QRegion(rect()) || !serverFrames.show(*this, key, [this, &file] {
             return layOverBackdrop(file, frame);
         })) {
         return false;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include "FrameClock.h"
@@ -67,23 +68,29 @@ private:
     const Frames *frames() const;
     Frames *frames();
     void decode(const QString &gifPath);
-    bool canBeSeen() const;
-    // Starts or stops the frame clock as the animation becomes visible or invisible.
+    bool canBeSeen(const QRegion &seen) const;
+    // Starts or stops the frame clock as the animation becomes visible or invisible; `seen` is
+    // its visible region, when known.
     void followVisibility();
+    void followVisibility(const QRegion &seen);
     void watchWindow();
 
-    // What lies beneath the rectangle, drawn by the parent and the widgets under this one.
-    QImage takeBackdrop();
-    // Takes the backdrop when there is none or it may have changed, and keeps the frames laid
-    // over it for as long as it stays the same.
+    // Draws into `image`, which holds the whole rectangle, what lies beneath `part` of it (in
+    // the parent's coordinates): the parent and the widgets under this one.
+    void drawBackdrop(QImage &image, const QRegion &part);
+    // Takes the backdrop when there is none, or again where it may have changed, and keeps the
+    // frames laid over it for as long as it stays the same.
     void refreshBackdrop();
     void forgetBackdrop();
     void dropFramesOverBackdrop();
     void watchWidgetsBeneath();
+    void watchBeneath(QObject *object);
+    // Where a widget beneath lies, in the parent's coordinates.
+    QRect placeBeneath(const QWidget *widget) const;
     QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
     // Shows the frame without a repaint when it can; false when it must be repainted.
-    bool showOnServer(Frames &file);
+    bool showOnServer(Frames &file, const QRegion &seen);
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -94,7 +101,8 @@ private:
     QObject *watchedWindow = nullptr;
 
     QImage backdrop; // null while the frames are painted with their transparency
-    bool backdropInDoubt = false;
+    // Where, in the parent's coordinates, what lies beneath may have changed since it was taken.
+    QRegion backdropInDoubt;
     bool takingBackdrop = false;
     QList<QPointer<QWidget>> widgetsBeneath;
 

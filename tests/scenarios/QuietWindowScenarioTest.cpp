@@ -9,9 +9,24 @@
 #include <QFrame>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
+
+// A widget that changes colour with nothing else telling the widgets over it: it only repaints.
+class Patch : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QColor colour;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).fillRect(rect(), colour);
+    }
+};
 
 class QuietWindowScenario : public TypingWindowFixture
 {
@@ -87,8 +102,8 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndThe
     EXPECT_EQ(windowPaints.paints, 0);
     EXPECT_EQ(workAreaPaints.paints, 0);
 
-    // Those opaque frames show what lies beneath their transparent parts: first find a place the
-    // line's picture leaves transparent in every frame.
+    // Those opaque frames show what lies beneath their transparent parts: first find the first and
+    // the last place the line's picture leaves transparent in every frame.
     QImageReader reader(line->fileName());
     QList<QImage> pictures;
     for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
@@ -96,16 +111,19 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndThe
     }
     ASSERT_FALSE(pictures.isEmpty());
     QPoint clear(-1, -1);
-    for (int y = 0; y < line->height() && clear.x() < 0; ++y) {
-        for (int x = 0; x < line->width() && clear.x() < 0; ++x) {
+    QPoint lastClear(-1, -1);
+    for (int y = 0; y < line->height(); ++y) {
+        for (int x = 0; x < line->width(); ++x) {
             if (std::all_of(pictures.cbegin(), pictures.cend(), [x, y](const QImage &picture) {
                     return qAlpha(picture.pixel(x, y)) == 0;
                 })) {
-                clear = QPoint(x, y);
+                clear = clear.x() < 0 ? QPoint(x, y) : clear;
+                lastClear = QPoint(x, y);
             }
         }
     }
     ASSERT_GE(clear.x(), 0);
+    ASSERT_GT(lastClear.x(), 1);
 
     // A widget beneath the line that changes colour while the line plays shows through it.
     QWidget beneath(window.get());
@@ -126,6 +144,22 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndThe
     EXPECT_TRUE(moves(line));
     EXPECT_TRUE(line->paintsOpaque());
     EXPECT_EQ(seenThroughLine(), qRgb(0, 0, 200));
+
+    // A widget beneath a few of its pixels (and above it) that only repaints shows through them
+    // too: what lies beneath is taken again just there, and must land in the right place.
+    Patch patch(window.get());
+    patch.setGeometry(line->x() + lastClear.x() - 1, line->y() - 4, 3, lastClear.y() + 6);
+    patch.setAttribute(Qt::WA_OpaquePaintEvent);
+    patch.stackUnder(line);
+    patch.show();
+    for (const QColor colour : {QColor(0, 200, 0), QColor(200, 200, 0)}) {
+        patch.colour = colour;
+        patch.update();
+        EXPECT_TRUE(moves(line));
+        EXPECT_TRUE(moves(line));
+        EXPECT_EQ(window->grab(line->geometry()).toImage().pixel(lastClear), colour.rgb());
+    }
+    patch.hide();
 
     // Moved, it lays its frames over what lies beneath its new place.
     beneath.hide();
