@@ -282,15 +282,10 @@ void AnimatedPicture::refreshBackdrop()
     if ((!whole && backdropInDoubt.isEmpty()) || parentWidget() == nullptr || size().isEmpty()) {
         return;
     }
-    QImage now;
-    if (whole) {
-        now = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        now.setDevicePixelRatio(ratio);
-        drawBackdrop(now, geometry());
-    } else {
-        now = backdrop.copy();
-        drawBackdrop(now, backdropInDoubt);
-    }
+    const QRegion part = whole ? QRegion(geometry()) : backdropInDoubt;
+    QImage now = whole ? QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied) : backdrop.copy();
+    now.setDevicePixelRatio(ratio);
+    drawBackdrop(now, part);
     backdropInDoubt = QRegion();
     // A widget beneath that repainted the same pixels (a label beside the rectangle whose text
     // changed) leaves the frames laid over the backdrop as they are.
@@ -298,7 +293,11 @@ void AnimatedPicture::refreshBackdrop()
         backdrop = std::move(now);
         dropFramesOverBackdrop();
     }
-    watchWidgetsBeneath();
+    // Which widgets lie beneath changes only with something that put the whole rectangle in doubt
+    // (a widget shown, moved or added); a repaint beneath leaves them as they are.
+    if (part == QRegion(geometry())) {
+        watchWidgetsBeneath();
+    }
     setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
