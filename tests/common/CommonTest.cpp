@@ -1,5 +1,4 @@
 #include "Cp1252.h"
-#include "FileLookup.h"
 #include "QtSoundPlayer.h"
 #include "SafeFile.h"
 #include "SpanishQtTexts.h"
@@ -39,24 +38,6 @@ TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
     EXPECT_EQ(Cp1252::toUpper(QChar(u'ÿ')), QChar(u'Ÿ'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'µ')), QChar(u'µ'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'1')), QChar(u'1'));
-}
-
-TEST(FileLookup, FindsNamesInAnyCaseAndRefusesUnsafeOnes)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("Ana")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    EXPECT_EQ(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("ana")), QStringLiteral("Ana"));
-    EXPECT_EQ(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("ANA")), QStringLiteral("Ana"));
-    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.path(), QStringLiteral("Eva")).isEmpty());
-    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.path(), QString()).isEmpty());
-    EXPECT_TRUE(FileLookup::findIgnoringCase(dir.filePath(QStringLiteral("nowhere")), QStringLiteral("a")).isEmpty());
-
-    EXPECT_TRUE(FileLookup::isSafeFileName(QStringLiteral("María José")));
-    for (const char *unsafe : {"", ".", "..", "../x", "a/b", "a\\b", "con:", "a*", "tab\there", "end."}) {
-        EXPECT_FALSE(FileLookup::isSafeFileName(QString::fromUtf8(unsafe))) << unsafe;
-    }
 }
 
 TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)

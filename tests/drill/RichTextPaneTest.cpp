@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -36,42 +35,6 @@ TEST(RichTextPane, PositionsCountALineBreakAsTwo)
     pane.replaceSelection(QStringLiteral("\rg"));
     EXPECT_EQ(pane.text(), QStringLiteral("abcd\r\nef\r\ng"));
     EXPECT_EQ(pane.selStart(), 11);
-}
-
-TEST(RichTextPane, OvertypingInABatchKeepsTheFormatAskedForTheSelection)
-{
-    RichTextPane pane;
-    pane.setText(QStringLiteral("xyz"));
-    QTextCursor cursor(pane.document());
-    {
-        // A character typed over itself only moves the caret, but keeps the format it was given.
-        const RichTextPane::Batch batch(pane);
-        pane.setSelStart(0);
-        pane.setSelLength(1);
-        pane.setSelColor(Qt::blue);
-        pane.setSelBold(true);
-        pane.overtype(QLatin1Char('x'));
-    }
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::blue));
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(pane.selStart(), 1);
-    EXPECT_EQ(pane.selLength(), 0);
-    EXPECT_EQ(pane.textCursor().position(), 1);
-
-    {
-        // Another character replaces it, in the format asked for.
-        const RichTextPane::Batch batch(pane);
-        pane.setSelStart(1);
-        pane.setSelLength(1);
-        pane.setSelColor(Qt::red);
-        pane.overtype(QLatin1Char('k'));
-    }
-    EXPECT_EQ(pane.text(), QStringLiteral("xkz"));
-    cursor.setPosition(2);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
-    EXPECT_EQ(pane.selStart(), 2);
-    EXPECT_EQ(pane.textCursor().position(), 2);
 }
 
 TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)

@@ -1,11 +1,11 @@
 #include "UserRegistry.h"
 #include "ClaveDigits.h"
 #include "Cp1252.h"
+#include "FieldReader.h"
 #include "GeneralItems.h"
+#include "LanguageFiles.h"
 
 #include "AppFolder.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -41,11 +41,12 @@ TEST(UserRegistry, RefusesNamesThatCannotBeFileNames)
              QStringLiteral("a.b"), QString(UserRegistry::MaxNameLength, QLatin1Char('x'))}) {
         EXPECT_TRUE(UserRegistry::isSafeName(safe)) << qPrintable(safe);
     }
-    for (const QString &unsafe : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral(".oculto"),
-             QStringLiteral("../Luis"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("a:b"),
-             QStringLiteral("a<b"), QStringLiteral("a>b"), QStringLiteral("a\"b"), QStringLiteral("a|b"),
-             QStringLiteral("a?b"), QStringLiteral("a*b"), QStringLiteral("tab\tb"), QStringLiteral("line\nb"),
-             QStringLiteral("Ω"), QString(UserRegistry::MaxNameLength + 1, QLatin1Char('x'))}) {
+    for (const QString &unsafe :
+        {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral(".oculto"), QStringLiteral("../Luis"),
+            QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("a:b"), QStringLiteral("a<b"),
+            QStringLiteral("a>b"), QStringLiteral("a\"b"), QStringLiteral("a|b"), QStringLiteral("a?b"),
+            QStringLiteral("a*b"), QStringLiteral("tab\tb"), QStringLiteral("line\nb"), QStringLiteral("fin."),
+            QStringLiteral("fin "), QStringLiteral("Ω"), QString(UserRegistry::MaxNameLength + 1, QLatin1Char('x'))}) {
         EXPECT_FALSE(UserRegistry::isSafeName(unsafe)) << qPrintable(unsafe);
     }
 }
@@ -103,4 +104,37 @@ TEST(GeneralItems, TheUnsafeNameMessageHasAWordingEvenInAnOlderFile)
     EXPECT_TRUE(GeneralItems::text(items, GeneralItems::WrongClave).isEmpty());
     items.append(QStringLiteral("Nombre no válido"));
     EXPECT_EQ(GeneralItems::text(items, GeneralItems::UnsafeName), QStringLiteral("Nombre no válido"));
+}
+
+TEST(FieldReader, ReadsItemsByCommasLinesAndQuotes)
+{
+    const QString text = QStringLiteral("  uno , dos\r\n\"Clave, numérica\" tras,\r\n\r\n\"abierta\r\nfin");
+    EXPECT_EQ(FieldReader::readItems(text, 7),
+        (QStringList {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("Clave, numérica"), QString(),
+            QString(), QStringLiteral("abierta"), QStringLiteral("fin")}));
+    // The same text without quotes splits in two and shifts what follows.
+    EXPECT_EQ(FieldReader::readItems(QStringLiteral("Clave, numérica\nx"), 3),
+        (QStringList {QStringLiteral("Clave"), QStringLiteral("numérica"), QStringLiteral("x")}));
+    EXPECT_EQ(FieldReader::readItems(QString(), 2), (QStringList {QString(), QString()}));
+    EXPECT_EQ(FieldReader::readLines(QStringLiteral("a, \"b\"\r\nc\nd\re"), 6),
+        (QStringList {QStringLiteral("a, \"b\""), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e"),
+            QString(), QString()}));
+}
+
+TEST(LanguageFiles, AreFoundInAnyCaseAndMissingOnesSaySo)
+{
+    AppFolder folder;
+    folder.write(QStringLiteral("idiomas/CASTELLANO.TXT"), QStringLiteral("uno\ndos"));
+    const auto lines = LanguageFiles::languageLines(folder.path(), QStringLiteral("Castellano"));
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->size(), LanguageFiles::LanguageLineCount);
+    EXPECT_EQ(lines->at(1), QStringLiteral("dos"));
+    EXPECT_TRUE(lines->at(2).isEmpty());
+    EXPECT_FALSE(LanguageFiles::languageLines(folder.path(), QStringLiteral("Galego")).has_value());
+
+    folder.writeLanguageFiles(QStringLiteral("Galego"));
+    EXPECT_EQ(LanguageFiles::generalItems(folder.path(), 13, 6),
+        (QStringList {QStringLiteral("Salir?"), QStringLiteral("No guardado"), QStringLiteral("Falta idioma"),
+            QStringLiteral("Espacio"), QStringLiteral("Intro"), QStringLiteral("Precision")}));
+    EXPECT_EQ(LanguageFiles::generalItems(folder.path(), 12, 1), QStringList {QStringLiteral(" - historial")});
 }
