@@ -17,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
 {
     QByteArray all;
@@ -72,7 +70,9 @@ TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
     }
 }
 
-TEST(SafeFile, ReplacesFilesWholeFollowsLinksOnlyWithinTheirFolderAndNeverOpensAFifo)
+// Links out of the folder or to nowhere, FIFOs, folders and files too large are driven through
+// the typing window in the history faults.
+TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
 {
     QTemporaryDir dir;
     const QDir root(dir.path());
@@ -80,40 +80,25 @@ TEST(SafeFile, ReplacesFilesWholeFollowsLinksOnlyWithinTheirFolderAndNeverOpensA
     const auto path = [&](const char *relative) {
         return root.filePath(QString::fromLatin1(relative));
     };
-    ASSERT_TRUE(SafeFile::write(path("Usuarios/Ana.rtf"), "ana"));
+    ASSERT_TRUE(SafeFile::write(path("Usuarios/Ana.rtf"), "old"));
     ASSERT_TRUE(SafeFile::write(path("outside"), "outside"));
     QFile::link(QStringLiteral("Ana.rtf"), path("Usuarios/Ana"));
-    QFile::link(path("outside"), path("Usuarios/Eva"));
     QFile::link(QStringLiteral("../outside"), path("Usuarios/Luz"));
-    QFile::link(QStringLiteral("nowhere"), path("Usuarios/Sol"));
-    ::mkfifo(QFile::encodeName(path("Usuarios/Fifo")).constData(), 0644);
     SafeFile::write(path("Usuarios/empty"), QByteArray());
 
-    // A file is replaced whole; one larger than asked for, or where no file can be, says so.
+    // A link within the folder reads and writes its target, which is replaced whole.
     bool ok = false;
-    ASSERT_TRUE(SafeFile::write(path("h"), "old"));
-    ASSERT_TRUE(SafeFile::write(path("h"), "new"));
-    EXPECT_EQ(SafeFile::read(path("h"), &ok), QByteArray("new"));
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(SafeFile::read(path("h"), &ok, 2).isEmpty());
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(SafeFile::write(path("Usuarios"), "x"));
-    EXPECT_FALSE(SafeFile::write(path("missing/h"), "x"));
-    // A link within the folder reads and writes its target.
-    EXPECT_EQ(SafeFile::read(path("Usuarios/Ana"), &ok), QByteArray("ana"));
     EXPECT_TRUE(SafeFile::write(path("Usuarios/Ana"), "new"));
-    EXPECT_EQ(SafeFile::read(path("Usuarios/Ana.rtf")), QByteArray("new"));
+    EXPECT_EQ(SafeFile::read(path("Usuarios/Ana"), &ok), QByteArray("new"));
+    EXPECT_TRUE(ok);
     EXPECT_TRUE(QFileInfo(path("Usuarios/Ana")).isSymLink());
-    // Links out of the folder or to nowhere, and a FIFO, are neither read nor written.
-    for (const char *refused : {"Usuarios/Eva", "Usuarios/Luz", "Usuarios/Sol", "Usuarios/Fifo"}) {
-        SCOPED_TRACE(refused);
-        EXPECT_TRUE(SafeFile::read(path(refused), &ok).isEmpty());
-        EXPECT_FALSE(ok);
-        EXPECT_FALSE(SafeFile::write(path(refused), "x"));
-        EXPECT_TRUE(SafeFile::isTaken(path(refused)));
-    }
+    EXPECT_FALSE(SafeFile::write(path("missing/h"), "x"));
+    // A relative link that climbs out of the folder is neither read nor written.
+    EXPECT_TRUE(SafeFile::read(path("Usuarios/Luz"), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(SafeFile::write(path("Usuarios/Luz"), "x"));
+    EXPECT_TRUE(SafeFile::isTaken(path("Usuarios/Luz")));
     EXPECT_EQ(SafeFile::read(path("outside")), QByteArray("outside"));
-    EXPECT_FALSE(QFile::exists(path("Usuarios/nowhere")));
     // An empty file is read, and what is not there is not taken.
     EXPECT_TRUE(SafeFile::read(path("Usuarios/empty"), &ok).isEmpty());
     EXPECT_TRUE(ok);

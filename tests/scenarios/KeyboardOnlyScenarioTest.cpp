@@ -24,26 +24,19 @@ protected:
             QStringLiteral("Ejercicios/Castellano/02 Una lección de nombre muy largo/1.txt"), QStringLiteral("x"));
     }
 
-    // The window shown and active, as the desktop hands it to the learner.
-    MainWindow &openActive()
-    {
-        MainWindow &shown = open();
-        shown.resize(1366, 698);
-        shown.show();
-        QApplication::setActiveWindow(&shown);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
-        return shown;
-    }
-
     static QWidget *focused()
     {
         return QApplication::focusWidget();
     }
 };
 
-TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseAndAScreenReaderFollowsIt)
+TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAndAScreenReaderFollowsIt)
 {
-    openActive();
+    // The window shown and active, as the desktop hands it to the learner.
+    open().resize(1366, 698);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const MainWindowControls &c = controls();
     // A screen reader hears the frame, a locked pane, what each picture is and the whole lesson.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
@@ -99,12 +92,8 @@ TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseAndAScreenRead
     EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
     advance();
     EXPECT_EQ(focused(), c.exercisePane);
-}
 
-TEST_F(KeyboardOnly, EveryToolBarButtonHasAShortcutThatWorksWhileTyping)
-{
-    openActive();
-    const MainWindowControls &c = controls();
+    // Every other tool-bar button has a shortcut that works while the learner types.
     c.startButton->click();
     ASSERT_EQ(focused(), c.exercisePane);
     for (QWidget *control : c.toolBar()) {
