@@ -1,12 +1,11 @@
 #include "TypingWindowFixture.h"
 
 #include "DrillEngine.h"
-#include "DrillHistory.h"
-#include "DrillSequencer.h"
 #include "KeyboardWidget.h"
 #include "RichTextPane.h"
 #include "Typing.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
+TEST_F(DrillScenario, EveryKeyIsJudgedAResizeLosesNothingAndTheLastKeyFinishesTheDrillAndMovesOn)
 {
     open();
     const MainWindowControls &c = controls();
@@ -82,6 +81,24 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndTheLastOneFinishesTheDrillAndMovesOn)
     Typing::type(pane, QStringLiteral("b"));
     EXPECT_EQ(colourAt(pane, 1), DrillEngine::Blue);
     EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("Intro"));
+
+    // Resized in the middle of the drill, the window loses nothing of it; with the keyboard
+    // hidden the panes keep its room, and shown again it takes it back.
+    window->show();
+    window->resize(1920, 1018);
+    QApplication::processEvents();
+    const int paneHeight = c.exercisePane->height();
+    c.keyboardButton->click();
+    window->resize(1366, 698);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->keyboardWidget().isHidden());
+    EXPECT_EQ(c.exercisePane->height(), c.workArea->height() - 40);
+    window->resize(1920, 1018);
+    QApplication::processEvents();
+    c.keyboardButton->click();
+    EXPECT_EQ(c.exercisePane->height(), paneHeight);
+    EXPECT_TRUE(pane->inputEnabled());
+    EXPECT_EQ(c.echoPane->text(), QStringLiteral("Ab"));
 
     // At a line break only Enter counts; any other key just sounds.
     Typing::type(pane, QStringLiteral("x"));
@@ -174,13 +191,4 @@ TEST_F(DrillScenario, TheGuideFramesTheNextKeyAndTheTickerShowsTimeSpeedAndAccur
     EXPECT_EQ(c.accuracyLabel->text(), QStringLiteral("Precision -34 %"));
     Typing::type(c.exercisePane, QStringLiteral("b"));
     EXPECT_EQ(keyboard.frameColour(35), blue);
-
-    // The keyboard can be hidden and shown again; the panes take its room meanwhile.
-    const int paneHeight = c.exercisePane->height();
-    c.keyboardButton->click();
-    EXPECT_TRUE(keyboard.isHidden());
-    EXPECT_GT(c.exercisePane->height(), paneHeight);
-    c.keyboardButton->click();
-    EXPECT_FALSE(keyboard.isHidden());
-    EXPECT_EQ(c.exercisePane->height(), paneHeight);
 }
