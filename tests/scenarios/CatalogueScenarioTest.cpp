@@ -2,17 +2,9 @@
 
 #include "CatalogueState.h"
 #include "ChildProcess.h"
-#include "DrillSequencer.h"
-#include "RichTextPane.h"
-#include "Typing.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 #include <optional>
 

@@ -1,12 +1,8 @@
 #include "TypingWindowFixture.h"
 
 #include "ControlsInside.h"
-#include "RichTextPane.h"
 
-#include <QApplication>
 #include <QHash>
-#include <QLabel>
-#include <QPushButton>
 
 namespace
 {

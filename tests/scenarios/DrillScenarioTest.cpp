@@ -2,13 +2,7 @@
 
 #include "DrillEngine.h"
 #include "KeyboardWidget.h"
-#include "RichTextPane.h"
-#include "Typing.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 

@@ -2,13 +2,10 @@
 
 #include "ChildProcess.h"
 #include "InterfaceTexts.h"
-#include "RichTextPane.h"
-#include "Typing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include <csignal>

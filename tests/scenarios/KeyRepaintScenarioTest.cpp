@@ -3,15 +3,9 @@
 #include "TypingWindowFixture.h"
 
 #include "PaintCounter.h"
-#include "RichTextPane.h"
-#include "Typing.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>

@@ -3,16 +3,10 @@
 #include "AnimatedPicture.h"
 #include "DrillState.h"
 #include "KeyboardWidget.h"
-#include "RichTextPane.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 class KeyboardOnly : public TypingWindowFixture
 {

@@ -1,25 +1,18 @@
 #include "TypingWindowFixture.h"
 
 #include "DrillHistory.h"
-#include "DrillSequencer.h"
 #include "ErrorMap.h"
 #include "KeyErrorRates.h"
 #include "KeyboardWidget.h"
 #include "ProgressLink.h"
 #include "ProgressWindow.h"
 #include "RawConnection.h"
-#include "RichTextPane.h"
 #include "StatsRecorder.h"
 #include "StatsStore.h"
 #include "StatsTexts.h"
-#include "Typing.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
 

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QTest>
 
 #include <algorithm>
 

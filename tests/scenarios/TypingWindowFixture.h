@@ -1,16 +1,25 @@
 #pragma once
 
 #include "AppFolder.h"
+#include "DrillSequencer.h"
 #include "MainWindow.h"
 #include "RecordingPlatform.h"
+#include "RichTextPane.h"
+#include "Typing.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A real typing window over a small exercise tree in a temporary application directory.
+// A real typing window over a small exercise tree in a temporary application directory, with
+// what the scenarios need to click its controls and type into it.
 class TypingWindowFixture : public ::testing::Test
 {
 protected:
@@ -34,7 +43,11 @@ protected:
     }
 
     // Lets the one-shot advance that follows a finished drill happen.
-    void advance();
+    void advance()
+    {
+        ASSERT_TRUE(window->drillSequencer().advanceTimer().isActive());
+        window->drillSequencer().AdvanceExercise();
+    }
 
     AppFolder folder;
     RecordingPlatform recording {folder.path()};
