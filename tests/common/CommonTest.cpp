@@ -1,18 +1,17 @@
+#include "CaretRest.h"
 #include "Cp1252.h"
-#include "QtSoundPlayer.h"
 #include "SafeFile.h"
 #include "SpanishQtTexts.h"
-#include "WarningLog.h"
 
-#include <QAudioDevice>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -36,18 +35,6 @@ TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
     EXPECT_EQ(Cp1252::toUpper(QChar(u'ÿ')), QChar(u'Ÿ'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'µ')), QChar(u'µ'));
     EXPECT_EQ(Cp1252::toUpper(QChar(u'1')), QChar(u'1'));
-}
-
-TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)
-{
-    const WarningLog log;
-    {
-        QtSoundPlayer sound;
-        for (int key = 0; key < 3; ++key) {
-            sound.play(QStringLiteral("fallo.wav"));
-        }
-    }
-    EXPECT_EQ(log.said().size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(log.said().join(u'\n'));
 }
 
 TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
@@ -103,4 +90,30 @@ TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
     EXPECT_TRUE(SafeFile::read(path("Usuarios/empty"), &ok).isEmpty());
     EXPECT_TRUE(ok);
     EXPECT_FALSE(SafeFile::isTaken(path("Usuarios/Nadie")));
+}
+
+TEST(CaretRest, CaretsRestAfterAQuietSpellBlinkAgainAtTheNextInputAndAreGivenBackAsFound)
+{
+    const int desktop = QApplication::cursorFlashTime();
+    ASSERT_GT(desktop, 0);
+    QPlainTextEdit pane;
+    pane.show();
+    {
+        const CaretRest rest(150);
+        // A learner who keeps typing keeps the caret blinking.
+        for (int key = 0; key < 5; ++key) {
+            QTest::qWait(50);
+            QTest::keyClick(&pane, Qt::Key_A);
+        }
+        EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::cursorFlashTime(), 0, 2000);
+
+        QTest::keyClick(&pane, Qt::Key_B);
+        EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::cursorFlashTime(), 0, 2000);
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton);
+        EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::cursorFlashTime(), 0, 2000);
+    }
+    EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
 }

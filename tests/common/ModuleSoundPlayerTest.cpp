@@ -1,4 +1,5 @@
 #include "ModuleSoundPlayer.h"
+#include "QtSoundPlayer.h"
 #include "WarningLog.h"
 
 #include <QAudioDevice>
@@ -13,7 +14,7 @@
 namespace
 {
 // The notes the program writes on standard error while the sounds play.
-QStringList notesWhilePlaying(ModuleSoundPlayer &player, const QString &wavPath)
+QStringList notesWhilePlaying(SoundPlayer &player, const QString &wavPath)
 {
     const WarningLog log;
     for (int key = 0; key < 3; ++key) {
@@ -22,6 +23,13 @@ QStringList notesWhilePlaying(ModuleSoundPlayer &player, const QString &wavPath)
     return WarningLog::said();
 }
 } // namespace
+
+TEST(QtSoundPlayer, AMissingSoundDeviceIsReportedOnceNotPerSound)
+{
+    QtSoundPlayer sound;
+    const QStringList said = notesWhilePlaying(sound, QStringLiteral("fallo.wav"));
+    EXPECT_EQ(said.size(), QMediaDevices::audioOutputs().isEmpty() ? 1 : 0) << qPrintable(said.join(u'\n'));
+}
 
 // The build folder keeps the module beside the program, an installed prefix in lib/teclora/modules; in
 // both the sounds reach the module's player: it plays them, or says once that there is no sound

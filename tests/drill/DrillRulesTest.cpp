@@ -11,23 +11,12 @@ TEST(DrillRules, HintsFollowTheKindOfCharacterExpected)
         char16_t typed;
         int hint;
     };
-    const Case cases[] = {
-        {u'A', u'a', 0}, // the right letter in the wrong case
-        {u'á', u'a', 1}, // acute accent; A is not Á, so the case rule does not hold
-        {u'á', u'Á', 1}, // both hold: the accent rule comes later and wins
-        {u'Ó', u'o', 1},
-        {u'è', u'e', 2},
-        {u'Ù', u'u', 2},
-        {u' ', u'x', 3}, // the blank is not punctuation
-        {u'ü', u'u', 4},
-        {u'Ï', u'i', 4},
-        {u'5', u'4', 5},
-        {u',', u'.', 5},
-        {u'\r', u'x', 5},
-        {u'@', u'a', 6}, // code 64 is not below 64
-        {u'b', u'v', 6},
-        {u'ñ', u'n', 6},
-    };
+    // The right letter in the wrong case is hint 0; with an acute accent hint 1, also where the
+    // case rule would hold, as the accent rule comes later and wins; the blank is no punctuation;
+    // '@', code 64, is not below 64.
+    const Case cases[] = {{u'A', u'a', 0}, {u'á', u'a', 1}, {u'á', u'Á', 1}, {u'Ó', u'o', 1}, {u'è', u'e', 2},
+        {u'Ù', u'u', 2}, {u' ', u'x', 3}, {u'ü', u'u', 4}, {u'Ï', u'i', 4}, {u'5', u'4', 5}, {u',', u'.', 5},
+        {u'\r', u'x', 5}, {u'@', u'a', 6}, {u'b', u'v', 6}, {u'ñ', u'n', 6}};
     for (const Case &c : cases) {
         EXPECT_EQ(hintFor(QChar(c.expected), QChar(c.typed)), c.hint)
             << "expected " << QString(QChar(c.expected)).toStdString();
@@ -41,28 +30,10 @@ TEST(DrillRules, TheGuideFramesTheKeyAndShiftOnlyForPlainCapitals)
         int frame;
         bool shift;
     };
-    const Case cases[] = {
-        {u'a', 13, false},
-        {u'A', 13, true},
-        {u'Ñ', 22, true},
-        {u'Ç', 24, true},
-        {u'É', 23, false},
-        {u'´', 23, false},
-        {u'q', 37, false},
-        {u'Q', 37, true},
-        {u'5', 0, false},
-        {u'ü', 0, false},
-        {u'ó', 0, false},
-        {u' ', 12, false},
-        {u'\r', 35, false},
-        {u';', 32, false},
-        {u':', 33, false},
-        {u'_', 34, false},
-        {u'`', 10, false},
-        {u'À', 10, false},
-        {u'+', 11, false},
-        {u'€', 0, false},
-    };
+    const Case cases[] = {{u'a', 13, false}, {u'A', 13, true}, {u'Ñ', 22, true}, {u'Ç', 24, true}, {u'É', 23, false},
+        {u'´', 23, false}, {u'q', 37, false}, {u'Q', 37, true}, {u'5', 0, false}, {u'ü', 0, false}, {u'ó', 0, false},
+        {u' ', 12, false}, {u'\r', 35, false}, {u';', 32, false}, {u':', 33, false}, {u'_', 34, false},
+        {u'`', 10, false}, {u'À', 10, false}, {u'+', 11, false}, {u'€', 0, false}};
     for (const Case &c : cases) {
         const QChar character(c.character);
         EXPECT_EQ(guideFrameFor(character), c.frame) << QString(character).toStdString();

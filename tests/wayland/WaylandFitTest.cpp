@@ -3,7 +3,6 @@
 #include "MainWindow.h"
 #include "RecordingPlatform.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -39,6 +38,4 @@ TEST(Wayland, TheMaximisedWindowAndAllItsControlsLieInsideTheOutput)
         << " x " << output.height();
     EXPECT_LT(window.height(), output.height()) << "the frame or panel took nothing";
     expectEveryControlInside(window);
-    std::printf(
-        "window %d x %d inside output %d x %d\n", window.width(), window.height(), output.width(), output.height());
 }
