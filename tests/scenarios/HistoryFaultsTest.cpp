@@ -39,24 +39,17 @@ protected:
         return told;
     }
 
-    // Leaves through the exit button and checks the learner was told, stays, and can type on.
-    std::string exitIsRefusedAndTheLearnerGoesOn()
+    // Leaves through the exit button: the learner is told, stays, and can type on.
+    void exitIsRefusedAndTheLearnerGoesOn()
     {
         QSignalSpy exits(window.get(), &MainWindow::exitRequested);
         controls().exitButton->click();
-        std::string wrong;
-        if (recording.dialogs.messages != QStringList {QStringLiteral("No guardado")}) {
-            wrong += "not told; ";
-        }
-        if (!recording.dialogs.questions.isEmpty() || exits.count() != 0) {
-            wrong += "left without a saved history; ";
-        }
+        EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("No guardado")});
+        EXPECT_TRUE(recording.dialogs.questions.isEmpty());
+        EXPECT_EQ(exits.count(), 0);
         controls().startButton->click();
         Typing::type(controls().exercisePane, QStringLiteral("so"));
-        if (!controls().echoPane->text().endsWith(QStringLiteral("so"))) {
-            wrong += "cannot type on; ";
-        }
-        return wrong;
+        EXPECT_TRUE(controls().echoPane->text().endsWith(QStringLiteral("so")));
     }
 
     const QByteArray previous = "{\\rtf1 Ana - historial\\par " + QByteArray(20 * 1024, 'x') + "\\par 120 p/m}";
@@ -74,21 +67,16 @@ TEST_F(HistoryFaults, AFullDiskLeavesThePreviousHistoryWhole)
         // Room for a few kilobytes, where the history takes twenty.
         limit.rlim_cur = 4 * 1024;
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::string wrong = exitIsRefusedAndTheLearnerGoesOn();
-        if (folder.read(QStringLiteral("Usuarios/Ana")) != previous) {
-            wrong += "previous history damaged; ";
-        }
-        if (QDir(usersFolder()).entryList(QDir::Files | QDir::Hidden).size() != 1) {
-            wrong += "a partial file was left behind; ";
-        }
+        exitIsRefusedAndTheLearnerGoesOn();
+        EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Ana")), previous);
+        // No partial file is left behind.
+        EXPECT_EQ(QDir(usersFolder()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         // Once there is room again, the same exit saves.
         limit.rlim_cur = unlimited;
         ::setrlimit(RLIMIT_FSIZE, &limit);
         controls().exitButton->click();
-        if (recording.dialogs.questions.size() != 1 || !folder.read(QStringLiteral("Usuarios/Ana")).endsWith("so}")) {
-            wrong += "not saved once there was room; ";
-        }
-        return wrong;
+        EXPECT_EQ(recording.dialogs.questions.size(), 1);
+        EXPECT_TRUE(folder.read(QStringLiteral("Usuarios/Ana")).endsWith("so}"));
     });
     EXPECT_EQ(outcome, "");
 }
@@ -101,11 +89,8 @@ TEST_F(HistoryFaults, AReadOnlyUsersFolderIsReported)
             | QFileDevice::ExeOther));
     ASSERT_EQ(::chmod(QFile::encodeName(usersFolder()).constData(), 0555), 0);
     const std::optional<std::string> outcome = ChildProcess::runAsLearner([this] {
-        std::string wrong = exitIsRefusedAndTheLearnerGoesOn();
-        if (folder.read(QStringLiteral("Usuarios/Ana")) != previous) {
-            wrong += "previous history damaged; ";
-        }
-        return wrong;
+        exitIsRefusedAndTheLearnerGoesOn();
+        EXPECT_EQ(folder.read(QStringLiteral("Usuarios/Ana")), previous);
     });
     ::chmod(QFile::encodeName(usersFolder()).constData(), 0755);
     if (!outcome) {
@@ -154,16 +139,14 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileOrTooLargeIsNeitherLoadedNorReplaced)
         open(QStringLiteral("Ana"));
         EXPECT_EQ(controls().echoPane->text(), QStringLiteral("\r\n06/12/2025\r\n"));
         EXPECT_TRUE(toldAtOnceItWasNotLoaded());
-        EXPECT_EQ(exitIsRefusedAndTheLearnerGoesOn(), "");
+        exitIsRefusedAndTheLearnerGoesOn();
         // Closing the window asks before the unsaved run is given up.
         recording.dialogs.answer = false;
         EXPECT_FALSE(window->close());
         recording.dialogs.answer = true;
         const QFileInfo after(ana);
-        EXPECT_EQ(after.isDir(), before.isDir());
-        EXPECT_EQ(after.isSymLink(), before.isSymLink());
-        EXPECT_EQ(after.symLinkTarget(), before.symLinkTarget());
-        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(std::tuple(after.isDir(), after.isSymLink(), after.symLinkTarget(), after.size()),
+            std::tuple(before.isDir(), before.isSymLink(), before.symLinkTarget(), before.size()));
         EXPECT_EQ(folder.read(QStringLiteral("outside")), previous);
         EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("/nowhere")));
         window.reset();
@@ -171,44 +154,8 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileOrTooLargeIsNeitherLoadedNorReplaced)
     }
 }
 
-TEST_F(HistoryFaults, TheReportSaysWhyItCouldNotBeSavedOrOpened)
-{
-    open();
-    const QString report = folder.path() + QStringLiteral("/actual.rtf");
-    controls().reportButton->click();
-    EXPECT_TRUE(recording.dialogs.messages.isEmpty());
-    EXPECT_EQ(recording.launcher.opened, QStringList {report});
-
-    // No program for RTF files: one message, in Spanish while the general file lacks the text.
-    recording.launcher.starts = false;
-    controls().reportButton->click();
-    ASSERT_EQ(recording.dialogs.messages.size(), 1);
-    EXPECT_TRUE(recording.dialogs.messages.first().contains(QStringLiteral("RTF")));
-
-    // A report that cannot be written is not opened: the editor would show an old one.
-    QFile::remove(report);
-    folder.makeFolder(QStringLiteral("actual.rtf"));
-    recording.launcher.opened.clear();
-    controls().reportButton->click();
-    ASSERT_EQ(recording.dialogs.messages.size(), 2);
-    EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("guardar el informe")));
-    EXPECT_TRUE(recording.launcher.opened.isEmpty());
-
-    // A general file that has them gives the texts; item 19 belongs to another text.
-    folder.write(QStringLiteral("idiomas/idiomageneral.txt"),
-        QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nSalir?\nNo guardado\nFalta idioma\nEspacio\nIntro\n"
-                       "Precision\notro\nInforme no guardado\nSin editor\n"));
-    recording.dialogs.messages.clear();
-    open();
-    controls().reportButton->click();
-    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Informe no guardado")});
-    QDir(report).removeRecursively();
-    controls().reportButton->click();
-    EXPECT_EQ(recording.dialogs.messages.last(), QStringLiteral("Sin editor"));
-}
-
 // An installed program: the shipped data in one folder, the learners' files in another.
-TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheDataIsOnlyRead)
+TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheReportSaysWhyItCouldNotBeSavedOrOpened)
 {
     AppFolder shipped;
     AppFolder learners;
@@ -216,20 +163,47 @@ TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheDataIsOnlyRead)
     shipped.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sí"));
     learners.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana - historial\n"));
     RecordingPlatform recording(shipped.path(), learners.path());
-    MainWindow window(recording.platform, QStringLiteral("ana"));
-    window.Form_Load();
-    const MainWindowControls &c = window.controls();
-    EXPECT_TRUE(c.echoPane->text().startsWith(QStringLiteral("Ana - historial")));
-    c.startButton->click();
-    Typing::type(c.exercisePane, QStringLiteral("sí"));
-
-    c.reportButton->click();
-    EXPECT_EQ(recording.launcher.opened, QStringList {learners.path() + QStringLiteral("/actual.rtf")});
+    auto window = std::make_unique<MainWindow>(recording.platform, QStringLiteral("ana"));
+    window->Form_Load();
+    EXPECT_TRUE(window->controls().echoPane->text().startsWith(QStringLiteral("Ana - historial")));
+    window->controls().startButton->click();
+    Typing::type(window->controls().exercisePane, QStringLiteral("sí"));
+    const QString report = learners.path() + QStringLiteral("/actual.rtf");
+    window->controls().reportButton->click();
+    EXPECT_EQ(recording.launcher.opened, QStringList {report});
     EXPECT_TRUE(learners.read(QStringLiteral("actual.rtf")).startsWith("{\\rtf1"));
-    c.exitButton->click();
+    window->controls().exitButton->click();
     EXPECT_TRUE(learners.read(QStringLiteral("Usuarios/Ana")).startsWith("{\\rtf1"));
     // The end of the drill is the only message: no save failed.
     EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
     EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/actual.rtf")));
     EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/Usuarios")));
+
+    // No program for RTF files: one message, in Spanish while the general file lacks the text.
+    recording.launcher.starts = false;
+    window->controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 2);
+    EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("RTF")));
+
+    // A report that cannot be written is not opened: the editor would show an old one.
+    QFile::remove(report);
+    learners.makeFolder(QStringLiteral("actual.rtf"));
+    recording.launcher.opened.clear();
+    window->controls().reportButton->click();
+    ASSERT_EQ(recording.dialogs.messages.size(), 3);
+    EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("guardar el informe")));
+    EXPECT_TRUE(recording.launcher.opened.isEmpty());
+
+    // A general file that has them gives the texts; item 19 belongs to another text.
+    shipped.write(QStringLiteral("idiomas/idiomageneral.txt"),
+        QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nSalir?\nNo guardado\nFalta idioma\nEspacio\nIntro\n"
+                       "Precision\notro\nInforme no guardado\nSin editor\n"));
+    recording.dialogs.messages.clear();
+    window = std::make_unique<MainWindow>(recording.platform, QStringLiteral("ana"));
+    window->Form_Load();
+    window->controls().reportButton->click();
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Informe no guardado")});
+    QDir(report).removeRecursively();
+    window->controls().reportButton->click();
+    EXPECT_EQ(recording.dialogs.messages.last(), QStringLiteral("Sin editor"));
 }

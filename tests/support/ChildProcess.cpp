@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include <gtest/gtest.h>
+
 #include <cerrno>
 #include <csignal>
 #include <grp.h>
@@ -10,7 +12,23 @@
 namespace ChildProcess
 {
 
-std::string run(const std::function<std::string()> &body, int timeoutSeconds)
+namespace
+{
+
+// The failures body adds to the running test's: those the child meets are lost with it otherwise.
+std::string failuresOf(const std::function<void()> &body)
+{
+    const testing::TestResult &result = *testing::UnitTest::GetInstance()->current_test_info()->result();
+    const int before = result.total_part_count();
+    body();
+    std::string failures;
+    for (int part = before; part < result.total_part_count(); ++part) {
+        failures += result.GetTestPartResult(part).summary() + std::string("; ");
+    }
+    return failures;
+}
+
+std::string runInChild(const std::function<std::string()> &body, int timeoutSeconds)
 {
     int channel[2];
     if (::pipe(channel) != 0) {
@@ -48,19 +66,32 @@ std::string run(const std::function<std::string()> &body, int timeoutSeconds)
     return outcome;
 }
 
-std::optional<std::string> runAsLearner(const std::function<std::string()> &body)
+} // namespace
+
+std::string run(const std::function<void()> &body, int timeoutSeconds)
+{
+    return runInChild(
+        [&body] {
+            return failuresOf(body);
+        },
+        timeoutSeconds);
+}
+
+std::optional<std::string> runAsLearner(const std::function<void()> &body)
 {
     static const std::string cannotDrop = "the rights of \"nobody\" cannot be taken";
     const bool root = ::geteuid() == 0;
-    const std::string outcome = run([&body, root] {
-        const passwd *nobody = ::getpwnam("nobody");
-        if (root
-            && !(nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
-                && ::setuid(nobody->pw_uid) == 0)) {
-            return cannotDrop;
-        }
-        return body();
-    });
+    const std::string outcome = runInChild(
+        [&body, root] {
+            const passwd *nobody = ::getpwnam("nobody");
+            if (root
+                && !(nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
+                    && ::setuid(nobody->pw_uid) == 0)) {
+                return cannotDrop;
+            }
+            return failuresOf(body);
+        },
+        60);
     return outcome == cannotDrop ? std::nullopt : std::optional(outcome);
 }
 

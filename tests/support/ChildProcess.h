@@ -9,12 +9,13 @@
 namespace ChildProcess
 {
 
-// Runs body in a forked child and returns what it returned: empty when all went as expected,
-// else what went wrong; a child that dies or hangs past timeoutSeconds is reported as such.
-std::string run(const std::function<std::string()> &body, int timeoutSeconds = 60);
+// Runs body, which checks what it expects as any test does, in a forked child and returns the
+// failures it met: empty when all went as expected; a child that dies or hangs past
+// timeoutSeconds is reported as such.
+std::string run(const std::function<void()> &body, int timeoutSeconds = 60);
 
 // Runs body in a forked child with the rights of the user "nobody" when the tests run as root,
 // who reads and writes whatever it likes; nothing when those rights cannot be taken.
-std::optional<std::string> runAsLearner(const std::function<std::string()> &body);
+std::optional<std::string> runAsLearner(const std::function<void()> &body);
 
 } // namespace ChildProcess
