@@ -25,17 +25,11 @@ QHash<const QWidget *, QRect> placesOf(const MainWindow &window)
 
 } // namespace
 
-class DesktopFit : public TypingWindowFixture
-{
-protected:
-    DesktopFit()
-    {
-        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
-    }
-};
+using DesktopFit = TypingWindowFixture;
 
 TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200PercentTheExerciseIsReadWhole)
 {
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
     MainWindow &window = open();
     window.show();
     resizeTo(window, 1920, 1080);

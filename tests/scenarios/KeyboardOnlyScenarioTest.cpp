@@ -8,24 +8,17 @@
 #include <QComboBox>
 #include <QSignalSpy>
 
-class KeyboardOnly : public TypingWindowFixture
+static QWidget *focused()
 {
-protected:
-    KeyboardOnly()
-    {
-        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
-        folder.write(
-            QStringLiteral("Ejercicios/Castellano/02 Una lección de nombre muy largo/1.txt"), QStringLiteral("x"));
-    }
+    return QApplication::focusWidget();
+}
 
-    static QWidget *focused()
-    {
-        return QApplication::focusWidget();
-    }
-};
+using KeyboardOnly = TypingWindowFixture;
 
 TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAndAScreenReaderFollowsIt)
 {
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/02 Una lección de nombre muy largo/1.txt"), QStringLiteral("x"));
     // The window shown and active, as the desktop hands it to the learner.
     open().resize(1366, 698);
     window->show();

@@ -6,7 +6,6 @@
 #include "PaintCounter.h"
 
 #include <QFile>
-#include <QFrame>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -27,30 +26,24 @@ protected:
     }
 };
 
-class QuietWindowScenario : public TypingWindowFixture
+// Whether the animation moves on within a few of its frames' time.
+static bool moves(AnimatedPicture *animation)
 {
-protected:
-    QuietWindowScenario()
-    {
-        folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("jf"));
-        for (const QString &gif : {QStringLiteral("linea.gif"), QStringLiteral("laola.gif")}) {
-            QFile shipped(QStringLiteral(TECLORA_DATA_DIR "/gifs/") + gif);
-            EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
-            folder.writeBytes(QStringLiteral("gifs/") + gif, shipped.readAll());
-        }
-    }
+    const int before = animation->currentFrame();
+    QTest::qWait(150);
+    return animation->currentFrame() != before;
+}
 
-    // Whether the animation moves on within a few of its frames' time.
-    static bool moves(AnimatedPicture *animation)
-    {
-        const int before = animation->currentFrame();
-        QTest::qWait(150);
-        return animation->currentFrame() != before;
-    }
-};
+using QuietWindowScenario = TypingWindowFixture;
 
 TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndTheBackgroundKeepsJustItsTile)
 {
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("jf"));
+    for (const QString &gif : {QStringLiteral("linea.gif"), QStringLiteral("laola.gif")}) {
+        QFile shipped(QStringLiteral(TECLORA_DATA_DIR "/gifs/") + gif);
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+        folder.writeBytes(QStringLiteral("gifs/") + gif, shipped.readAll());
+    }
     QImage tile(256, 256, QImage::Format_RGB32);
     tile.fill(qRgb(230, 220, 200));
     ASSERT_TRUE(tile.save(folder.path() + QStringLiteral("/fondo.jpg"), "JPG"));
