@@ -30,11 +30,9 @@ TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
     EXPECT_EQ(Cp1252::codeOf(QChar(0x3A9)), -1);
     EXPECT_EQ(Cp1252::encode(QStringLiteral("Ω€")), QByteArray("?\x80"));
     // Upper case stays in the code page.
-    EXPECT_EQ(Cp1252::toUpper(QChar(u'á')), QChar(u'Á'));
-    EXPECT_EQ(Cp1252::toUpper(QChar(u'ñ')), QChar(u'Ñ'));
-    EXPECT_EQ(Cp1252::toUpper(QChar(u'ÿ')), QChar(u'Ÿ'));
-    EXPECT_EQ(Cp1252::toUpper(QChar(u'µ')), QChar(u'µ'));
-    EXPECT_EQ(Cp1252::toUpper(QChar(u'1')), QChar(u'1'));
+    for (const auto &[lower, upper] : {std::pair(u'á', u'Á'), {u'ñ', u'Ñ'}, {u'ÿ', u'Ÿ'}, {u'µ', u'µ'}, {u'1', u'1'}}) {
+        EXPECT_EQ(Cp1252::toUpper(QChar(lower)), QChar(upper));
+    }
 }
 
 TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)

@@ -25,7 +25,7 @@ QImage numbered(QSize area, QSize tile)
 
 } // namespace
 
-TEST(TileBitmap, CopiesStartAtTheCornerAndAreCutAtTheEdges)
+TEST(TileBitmap, CopiesStartAtTheCornerAreCutAtTheEdgesAndComeOnlyFromAPictureThatIsThere)
 {
     const std::pair<QSize, QSize> rows[] = {
         {{100, 80}, {640, 480}}, // the last column is cut at 640; the row at 480 is wholly outside
@@ -39,13 +39,9 @@ TEST(TileBitmap, CopiesStartAtTheCornerAndAreCutAtTheEdges)
         // grab() paints the widget afresh, as uncovering it would.
         EXPECT_TRUE(form.grab().toImage().convertToFormat(QImage::Format_RGB32) == numbered(area, tile))
             << area.width();
-        // The form keeps the tile, not a picture of its own size.
-        EXPECT_EQ(form.palette().window().texture().size(), tile);
     }
-}
 
-TEST(TileBitmap, WidgetGetsTheTiledBackgroundOnlyFromAPictureThatIsThere)
-{
+    // A widget gets the tiled background only from a picture that is there.
     QTemporaryDir folder;
     ASSERT_TRUE(numbered({100, 80}, {100, 80}).save(folder.filePath(QStringLiteral("fondo.png"))));
     QWidget window;

@@ -11,21 +11,15 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-class Catalogue : public TypingWindowFixture
-{
-protected:
-    Catalogue()
-    {
-        folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("uno"));
-        folder.write(QStringLiteral("Ejercicios/Castellano/A/2.txt"), QStringLiteral("dos"));
-        folder.write(QStringLiteral("Ejercicios/Castellano/B/1.txt"), QStringLiteral("be"));
-        folder.write(QStringLiteral("Ejercicios/Castellano/B/2.TXT"), QStringLiteral("mayúsculas"));
-        folder.write(QStringLiteral("Ejercicios/Català/Z/1.txt"), QStringLiteral("zeta"));
-    }
-};
+using Catalogue = TypingWindowFixture;
 
-TEST_F(Catalogue, ListsLoadsAndRemembersExercisesPerLesson)
+TEST_F(Catalogue, ListsLoadsRemembersAndDrawsExercisesPerLessonAndRunsOnTheLastTextPastItsEnd)
 {
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("uno"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/2.txt"), QStringLiteral("dos"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/B/1.txt"), QStringLiteral("be"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/B/2.TXT"), QStringLiteral("mayúsculas"));
+    folder.write(QStringLiteral("Ejercicios/Català/Z/1.txt"), QStringLiteral("zeta"));
     open();
     const MainWindowControls &c = controls();
     EXPECT_EQ(c.languageList->count(), 2);
@@ -65,17 +59,8 @@ TEST_F(Catalogue, ListsLoadsAndRemembersExercisesPerLesson)
     c.nextButton->click();
     EXPECT_EQ(c.numberField->text(), QStringLiteral("999999999"));
 
-    // Another language: its lessons, and its own hints are missing, which the learner is told.
-    c.languageList->setCurrentIndex(1);
-    Q_EMIT c.languageList->activated(1);
-    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Falta idioma")});
-    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("zeta"));
-}
-
-TEST_F(Catalogue, RandomModeLastsUntilNextAndTheEndOfALessonRunsOnTheLastText)
-{
-    open();
-    const MainWindowControls &c = controls();
+    // Drawn at random, an exercise of the lesson comes next until Next is pressed.
+    c.numberField->setText(QStringLiteral("1"));
     recording.clock.script({0.7, 0.1});
     c.randomButton->click();
     EXPECT_EQ(c.numberField->text(), QStringLiteral("2"));
@@ -100,6 +85,13 @@ TEST_F(Catalogue, RandomModeLastsUntilNextAndTheEndOfALessonRunsOnTheLastText)
     EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("d"));
     Typing::type(c.exercisePane, QStringLiteral("dos"));
     EXPECT_TRUE(window->drillState().DrillDone);
+
+    // Another language: its lessons, and its own hints are missing, which the learner is told.
+    recording.dialogs.messages.clear();
+    c.languageList->setCurrentIndex(1);
+    Q_EMIT c.languageList->activated(1);
+    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Falta idioma")});
+    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("zeta"));
 }
 
 // Exercise trees as people leave them: whatever stands in the tree, the window opens, lists what
