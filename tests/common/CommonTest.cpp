@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
 {
     QByteArray all;
@@ -55,8 +57,8 @@ TEST(SpanishQtTexts, MessageBoxButtonsAreSpanishWithOrWithoutQtsTranslations)
     }
 }
 
-// Links out of the folder or to nowhere, FIFOs, folders and files too large are driven through
-// the typing window in the history faults.
+// What stands where a history should be is also driven through the typing window in the history
+// faults; there the history is never written, as it was not loaded.
 TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
 {
     QTemporaryDir dir;
@@ -69,6 +71,8 @@ TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
     ASSERT_TRUE(SafeFile::write(path("outside"), "outside"));
     QFile::link(QStringLiteral("Ana.rtf"), path("Usuarios/Ana"));
     QFile::link(QStringLiteral("../outside"), path("Usuarios/Luz"));
+    QFile::link(QStringLiteral("nowhere"), path("Usuarios/Sol"));
+    ::mkfifo(QFile::encodeName(path("Usuarios/Fifo")).constData(), 0644);
     SafeFile::write(path("Usuarios/empty"), QByteArray());
 
     // A link within the folder reads and writes its target, which is replaced whole.
@@ -78,12 +82,18 @@ TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
     EXPECT_TRUE(ok);
     EXPECT_TRUE(QFileInfo(path("Usuarios/Ana")).isSymLink());
     EXPECT_FALSE(SafeFile::write(path("missing/h"), "x"));
-    // A relative link that climbs out of the folder is neither read nor written.
-    EXPECT_TRUE(SafeFile::read(path("Usuarios/Luz"), &ok).isEmpty());
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(SafeFile::write(path("Usuarios/Luz"), "x"));
-    EXPECT_TRUE(SafeFile::isTaken(path("Usuarios/Luz")));
+    EXPECT_FALSE(SafeFile::write(path("Usuarios"), "x"));
+    // A relative link that climbs out of the folder, one to nowhere and a FIFO are neither read
+    // nor written.
+    for (const char *refused : {"Usuarios/Luz", "Usuarios/Sol", "Usuarios/Fifo"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_TRUE(SafeFile::read(path(refused), &ok).isEmpty());
+        EXPECT_FALSE(ok);
+        EXPECT_FALSE(SafeFile::write(path(refused), "x"));
+        EXPECT_TRUE(SafeFile::isTaken(path(refused)));
+    }
     EXPECT_EQ(SafeFile::read(path("outside")), QByteArray("outside"));
+    EXPECT_FALSE(QFile::exists(path("Usuarios/nowhere")));
     // An empty file is read, and what is not there is not taken.
     EXPECT_TRUE(SafeFile::read(path("Usuarios/empty"), &ok).isEmpty());
     EXPECT_TRUE(ok);
