@@ -1,10 +1,14 @@
 #include "AnimatedPicture.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QImageReader>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QPlatformSurfaceEvent>
 #include <QWindow>
+
+#include <functional>
 
 namespace
 {
@@ -25,6 +29,43 @@ QImage compact(const QImage &picture)
 
 quint64 lastSerial = 0;
 
+// The name a frame of a file is kept under on the X server.
+quint64 serverKey(const quint64 serial, int index)
+{
+    return serial << 16 | quint64(index);
+}
+
+// Calls back before any widget of a window paints where `picture` lies.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QWidget *picture, std::function<void()> beforePaint)
+        : QObject(picture)
+        , picture(picture)
+        , beforePaint(std::move(beforePaint))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            const auto *widget = static_cast<const QWidget *>(watched);
+            const QWidget *top = picture->window();
+            if (widget->window() == top
+                && QRect(widget->mapTo(top, QPoint()), widget->size())
+                       .intersects(QRect(picture->mapTo(top, QPoint()), picture->size()))) {
+                beforePaint();
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *picture;
+    std::function<void()> beforePaint;
+};
+
 } // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
@@ -42,6 +83,8 @@ void AnimatedPicture::play(const QString &gifPath)
 {
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
+    takeBack();
+    handOverPending = false;
     shownPath = gifPath;
     frame = 0;
     FrameClock::shared().stop(this);
@@ -56,12 +99,12 @@ QString AnimatedPicture::fileName() const
 
 int AnimatedPicture::currentFrame() const
 {
-    return frames() != nullptr ? frame : -1;
+    return frames() != nullptr ? serverFrames.frameOnShow().value_or(frame) : -1;
 }
 
 bool AnimatedPicture::isRunning() const
 {
-    return FrameClock::shared().waits(this);
+    return FrameClock::shared().waits(this) || serverFrames.frameOnShow().has_value();
 }
 
 bool AnimatedPicture::paintsOpaque() const
@@ -120,6 +163,7 @@ void AnimatedPicture::followVisibility(const QRegion &seen)
     const Frames *file = frames();
     if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(seen)) {
         FrameClock::shared().stop(this);
+        takeBack();
     } else if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
     }
@@ -138,6 +182,8 @@ void AnimatedPicture::frameDue()
     const QRegion seen = visibleRegion();
     if (!showOnServer(*file, seen)) {
         update();
+    } else {
+        handOver(*file, ServerFramePlayer::Clock::now() + std::chrono::milliseconds(file->delays.at(frame)));
     }
     followVisibility(seen);
 }
@@ -222,6 +268,12 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
         }
         if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
             followVisibility();
+        }
+        // The thread lets go of the window before the server's copy of it goes away.
+        if (type == QEvent::PlatformSurface
+            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+            takeBack();
         }
     }
     if (watched == parentWidget()) {
@@ -310,6 +362,7 @@ void AnimatedPicture::forgetBackdrop()
 
 void AnimatedPicture::dropFramesOverBackdrop()
 {
+    takeBack();
     for (Frames &file : decoded) {
         file.overBackdrop.clear();
     }
@@ -373,12 +426,16 @@ const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
     return laid;
 }
 
-bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
+bool AnimatedPicture::canShowOnServer(const QRegion &seen) const
 {
     // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
     // of the rectangle may the frame be copied whole onto the window.
-    const quint64 key = file.serial << 16 | quint64(frame);
-    if (backdrop.isNull() || seen != QRegion(rect()) || !serverFrames.show(*this, key, [this, &file] {
+    return !backdrop.isNull() && seen == QRegion(rect());
+}
+
+bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
+{
+    if (!canShowOnServer(seen) || !serverFrames.show(*this, serverKey(file.serial, frame), [this, &file] {
             return layOverBackdrop(file, frame);
         })) {
         return false;
@@ -387,4 +444,59 @@ bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
     file.overBackdrop.clear();
     backingStoreBehind = true;
     return true;
+}
+
+void AnimatedPicture::handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue)
+{
+    QList<quint64> keys;
+    for (int index = 0; index < file.pictures.size(); ++index) {
+        keys.append(serverKey(file.serial, index));
+    }
+    if (!serverFrames.playOnItsOwn(*this, keys, file.delays, frame, nextDue)) {
+        return;
+    }
+    FrameClock::shared().stop(this);
+    if (paintWatch == nullptr) {
+        paintWatch = new PaintWatch(this, [this] {
+            takeBack();
+        });
+    }
+    qApp->installEventFilter(paintWatch);
+}
+
+void AnimatedPicture::takeBack()
+{
+    const std::optional<ServerFramePlayer::Progress> progress = serverFrames.takeBack();
+    if (!progress) {
+        return;
+    }
+    qApp->removeEventFilter(paintWatch);
+    frame = progress->frame;
+    nextDueWhenTaken = progress->nextDue;
+    if (!handOverPending) {
+        handOverPending = true;
+        QMetaObject::invokeMethod(this, &AnimatedPicture::handOverAgain, Qt::QueuedConnection);
+    }
+}
+
+void AnimatedPicture::handOverAgain()
+{
+    if (!std::exchange(handOverPending, false)) {
+        return;
+    }
+    const Frames *file = frames();
+    if (file == nullptr) {
+        return;
+    }
+    // The paint that took the frames back may have changed what lies beneath or over them.
+    refreshBackdrop();
+    const QRegion seen = visibleRegion();
+    if (canBeSeen(seen) && canShowOnServer(seen)) {
+        handOver(*file, nextDueWhenTaken);
+    }
+    if (!isRunning()) {
+        // Playing on from here repaints the frame on show wherever it now must be.
+        update();
+        followVisibility(seen);
+    }
 }

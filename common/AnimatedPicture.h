@@ -26,7 +26,10 @@
 // repainted with something new.
 //
 // On an X server, a frame laid over the backdrop is copied onto the window straight from the
-// server (see ServerFrames) when nothing covers the rectangle, without repainting anything.
+// server (see ServerFrames) when nothing covers the rectangle, without repainting anything. Once
+// the server holds every frame, the animation is handed over to a thread that only copies them
+// (see ServerFramePlayer) and wakes nobody else; it is taken back before anything of the window
+// paints over the rectangle, and handed over again after that paint when nothing has changed.
 class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:
@@ -89,8 +92,16 @@ private:
     QRect placeBeneath(const QWidget *widget) const;
     QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
+    // Whether frames can reach the window straight from the server.
+    bool canShowOnServer(const QRegion &seen) const;
     // Shows the frame without a repaint when it can; false when it must be repainted.
     bool showOnServer(Frames &file, const QRegion &seen);
+    // Lets the server's frames play on their own from `frame`, when the server holds them all.
+    void handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue);
+    // Takes the frames back from the thread that plays them, and looks again once the events
+    // being handled (a paint, a move) are done.
+    void takeBack();
+    void handOverAgain();
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -112,4 +123,11 @@ private:
     // Whether the window's backing store holds an older frame than the server shows: the window
     // flushes it as it is when it is uncovered.
     bool backingStoreBehind = false;
+    // Tells of any paint in the window that reaches the rectangle while the frames play on
+    // their own; installed on the application only then.
+    QObject *paintWatch = nullptr;
+    // Whether a look at handing the frames over again is on its way, and when the next frame
+    // was due when they were taken back.
+    bool handOverPending = false;
+    ServerFramePlayer::Clock::time_point nextDueWhenTaken;
 };
