@@ -8,6 +8,8 @@
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 
 namespace
@@ -35,7 +37,7 @@ quint64 serverKey(const quint64 serial, int index)
     return serial << 16 | quint64(index);
 }
 
-// Calls back before any widget of a window paints where `picture` lies.
+// Calls back before any widget of its window paints where `picture` lies, while it is visible.
 class PaintWatch : public QObject
 {
 public:
@@ -49,7 +51,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && picture->isVisible()) {
             const auto *widget = static_cast<const QWidget *>(watched);
             const QWidget *top = picture->window();
             if (widget->window() == top
@@ -70,8 +72,16 @@ private:
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
     : QWidget(parent)
+    , paintWatch(new PaintWatch(this, [this] {
+        // Taking the backdrop paints the widgets beneath into a picture, not onto the window.
+        if (!takingBackdrop) {
+            paintedNearby = true;
+            takeBack();
+        }
+    }))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    qApp->installEventFilter(paintWatch);
 }
 
 AnimatedPicture::~AnimatedPicture()
@@ -84,7 +94,6 @@ void AnimatedPicture::play(const QString &gifPath)
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
     takeBack();
-    handOverPending = false;
     shownPath = gifPath;
     frame = 0;
     FrameClock::shared().stop(this);
@@ -162,8 +171,8 @@ void AnimatedPicture::followVisibility(const QRegion &seen)
 {
     const Frames *file = frames();
     if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(seen)) {
-        FrameClock::shared().stop(this);
         takeBack();
+        FrameClock::shared().stop(this);
     } else if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
     }
@@ -180,9 +189,12 @@ void AnimatedPicture::frameDue()
     refreshBackdrop();
     // Worked out once a frame: it walks every widget that might cover this one.
     const QRegion seen = visibleRegion();
+    // The frames play on their own only after a frame with no paint near them: while the learner
+    // types, they stay here rather than going back and forth with every key.
+    const bool quiet = !std::exchange(paintedNearby, false);
     if (!showOnServer(*file, seen)) {
         update();
-    } else {
+    } else if (quiet) {
         handOver(*file, ServerFramePlayer::Clock::now() + std::chrono::milliseconds(file->delays.at(frame)));
     }
     followVisibility(seen);
@@ -241,9 +253,9 @@ void AnimatedPicture::showEvent(QShowEvent *)
 
 void AnimatedPicture::hideEvent(QHideEvent *)
 {
-    FrameClock::shared().stop(this);
     // A hidden animation (the wave while a drill runs) keeps no frames laid over its backdrop.
     forgetBackdrop();
+    FrameClock::shared().stop(this);
 }
 
 void AnimatedPicture::watchWindow()
@@ -452,16 +464,9 @@ void AnimatedPicture::handOver(const Frames &file, ServerFramePlayer::Clock::tim
     for (int index = 0; index < file.pictures.size(); ++index) {
         keys.append(serverKey(file.serial, index));
     }
-    if (!serverFrames.playOnItsOwn(*this, keys, file.delays, frame, nextDue)) {
-        return;
+    if (serverFrames.playOnItsOwn(*this, keys, file.delays, frame, nextDue)) {
+        FrameClock::shared().stop(this);
     }
-    FrameClock::shared().stop(this);
-    if (paintWatch == nullptr) {
-        paintWatch = new PaintWatch(this, [this] {
-            takeBack();
-        });
-    }
-    qApp->installEventFilter(paintWatch);
 }
 
 void AnimatedPicture::takeBack()
@@ -470,33 +475,9 @@ void AnimatedPicture::takeBack()
     if (!progress) {
         return;
     }
-    qApp->removeEventFilter(paintWatch);
+    // The frame clock goes on where the thread left off: the frame on show keeps its time.
     frame = progress->frame;
-    nextDueWhenTaken = progress->nextDue;
-    if (!handOverPending) {
-        handOverPending = true;
-        QMetaObject::invokeMethod(this, &AnimatedPicture::handOverAgain, Qt::QueuedConnection);
-    }
-}
-
-void AnimatedPicture::handOverAgain()
-{
-    if (!std::exchange(handOverPending, false)) {
-        return;
-    }
-    const Frames *file = frames();
-    if (file == nullptr) {
-        return;
-    }
-    // The paint that took the frames back may have changed what lies beneath or over them.
-    refreshBackdrop();
-    const QRegion seen = visibleRegion();
-    if (canBeSeen(seen) && canShowOnServer(seen)) {
-        handOver(*file, nextDueWhenTaken);
-    }
-    if (!isRunning()) {
-        // Playing on from here repaints the frame on show wherever it now must be.
-        update();
-        followVisibility(seen);
-    }
+    const auto left
+        = std::chrono::ceil<std::chrono::milliseconds>(progress->nextDue - ServerFramePlayer::Clock::now()).count();
+    FrameClock::shared().wake(this, int(std::max<qint64>(left, 1)));
 }

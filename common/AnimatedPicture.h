@@ -98,10 +98,8 @@ private:
     bool showOnServer(Frames &file, const QRegion &seen);
     // Lets the server's frames play on their own from `frame`, when the server holds them all.
     void handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue);
-    // Takes the frames back from the thread that plays them, and looks again once the events
-    // being handled (a paint, a move) are done.
+    // Takes the frames back from the thread that plays them, when it does, and plays on here.
     void takeBack();
-    void handOverAgain();
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -123,11 +121,7 @@ private:
     // Whether the window's backing store holds an older frame than the server shows: the window
     // flushes it as it is when it is uncovered.
     bool backingStoreBehind = false;
-    // Tells of any paint in the window that reaches the rectangle while the frames play on
-    // their own; installed on the application only then.
-    QObject *paintWatch = nullptr;
-    // Whether a look at handing the frames over again is on its way, and when the next frame
-    // was due when they were taken back.
-    bool handOverPending = false;
-    ServerFramePlayer::Clock::time_point nextDueWhenTaken;
+    // Tells of any paint in the window that reaches the rectangle, before it is flushed.
+    QObject *paintWatch;
+    bool paintedNearby = false; // since the last frame
 };
