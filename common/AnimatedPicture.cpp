@@ -1,10 +1,16 @@
 #include "AnimatedPicture.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QImageReader>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QPlatformSurfaceEvent>
 #include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
 
 namespace
 {
@@ -25,12 +31,57 @@ QImage compact(const QImage &picture)
 
 quint64 lastSerial = 0;
 
+// The name a frame of a file is kept under on the X server.
+quint64 serverKey(const quint64 serial, int index)
+{
+    return serial << 16 | quint64(index);
+}
+
+// Calls back before any widget of its window paints where `picture` lies, while it is visible.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QWidget *picture, std::function<void()> beforePaint)
+        : QObject(picture)
+        , picture(picture)
+        , beforePaint(std::move(beforePaint))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && picture->isVisible()) {
+            const auto *widget = static_cast<const QWidget *>(watched);
+            const QWidget *top = picture->window();
+            if (widget->window() == top
+                && QRect(widget->mapTo(top, QPoint()), widget->size())
+                       .intersects(QRect(picture->mapTo(top, QPoint()), picture->size()))) {
+                beforePaint();
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *picture;
+    std::function<void()> beforePaint;
+};
+
 } // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
     : QWidget(parent)
+    , paintWatch(new PaintWatch(this, [this] {
+        // Taking the backdrop paints the widgets beneath into a picture, not onto the window.
+        if (!takingBackdrop) {
+            paintedNearby = true;
+            takeBack();
+        }
+    }))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    qApp->installEventFilter(paintWatch);
 }
 
 AnimatedPicture::~AnimatedPicture()
@@ -42,6 +93,7 @@ void AnimatedPicture::play(const QString &gifPath)
 {
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
+    takeBack();
     shownPath = gifPath;
     frame = 0;
     FrameClock::shared().stop(this);
@@ -56,12 +108,12 @@ QString AnimatedPicture::fileName() const
 
 int AnimatedPicture::currentFrame() const
 {
-    return frames() != nullptr ? frame : -1;
+    return frames() != nullptr ? serverFrames.frameOnShow().value_or(frame) : -1;
 }
 
 bool AnimatedPicture::isRunning() const
 {
-    return FrameClock::shared().waits(this);
+    return FrameClock::shared().waits(this) || serverFrames.frameOnShow().has_value();
 }
 
 bool AnimatedPicture::paintsOpaque() const
@@ -119,6 +171,7 @@ void AnimatedPicture::followVisibility(const QRegion &seen)
 {
     const Frames *file = frames();
     if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(seen)) {
+        takeBack();
         FrameClock::shared().stop(this);
     } else if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
@@ -136,8 +189,13 @@ void AnimatedPicture::frameDue()
     refreshBackdrop();
     // Worked out once a frame: it walks every widget that might cover this one.
     const QRegion seen = visibleRegion();
+    // The frames play on their own only after a frame with no paint near them: while the learner
+    // types, they stay here rather than going back and forth with every key.
+    const bool quiet = !std::exchange(paintedNearby, false);
     if (!showOnServer(*file, seen)) {
         update();
+    } else if (quiet) {
+        handOver(*file, ServerFramePlayer::Clock::now() + std::chrono::milliseconds(file->delays.at(frame)));
     }
     followVisibility(seen);
 }
@@ -195,9 +253,9 @@ void AnimatedPicture::showEvent(QShowEvent *)
 
 void AnimatedPicture::hideEvent(QHideEvent *)
 {
-    FrameClock::shared().stop(this);
     // A hidden animation (the wave while a drill runs) keeps no frames laid over its backdrop.
     forgetBackdrop();
+    FrameClock::shared().stop(this);
 }
 
 void AnimatedPicture::watchWindow()
@@ -222,6 +280,12 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
         }
         if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
             followVisibility();
+        }
+        // The thread lets go of the window before the server's copy of it goes away.
+        if (type == QEvent::PlatformSurface
+            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+            takeBack();
         }
     }
     if (watched == parentWidget()) {
@@ -310,6 +374,7 @@ void AnimatedPicture::forgetBackdrop()
 
 void AnimatedPicture::dropFramesOverBackdrop()
 {
+    takeBack();
     for (Frames &file : decoded) {
         file.overBackdrop.clear();
     }
@@ -373,12 +438,16 @@ const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
     return laid;
 }
 
-bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
+bool AnimatedPicture::canShowOnServer(const QRegion &seen) const
 {
     // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
     // of the rectangle may the frame be copied whole onto the window.
-    const quint64 key = file.serial << 16 | quint64(frame);
-    if (backdrop.isNull() || seen != QRegion(rect()) || !serverFrames.show(*this, key, [this, &file] {
+    return !backdrop.isNull() && seen == QRegion(rect());
+}
+
+bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
+{
+    if (!canShowOnServer(seen) || !serverFrames.show(*this, serverKey(file.serial, frame), [this, &file] {
             return layOverBackdrop(file, frame);
         })) {
         return false;
@@ -387,4 +456,28 @@ bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
     file.overBackdrop.clear();
     backingStoreBehind = true;
     return true;
+}
+
+void AnimatedPicture::handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue)
+{
+    QList<quint64> keys;
+    for (int index = 0; index < file.pictures.size(); ++index) {
+        keys.append(serverKey(file.serial, index));
+    }
+    if (serverFrames.playOnItsOwn(*this, keys, file.delays, frame, nextDue)) {
+        FrameClock::shared().stop(this);
+    }
+}
+
+void AnimatedPicture::takeBack()
+{
+    const std::optional<ServerFramePlayer::Progress> progress = serverFrames.takeBack();
+    if (!progress) {
+        return;
+    }
+    // The frame clock goes on where the thread left off: the frame on show keeps its time.
+    frame = progress->frame;
+    const auto left
+        = std::chrono::ceil<std::chrono::milliseconds>(progress->nextDue - ServerFramePlayer::Clock::now()).count();
+    FrameClock::shared().wake(this, int(std::max<qint64>(left, 1)));
 }

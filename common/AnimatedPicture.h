@@ -26,7 +26,10 @@
 // repainted with something new.
 //
 // On an X server, a frame laid over the backdrop is copied onto the window straight from the
-// server (see ServerFrames) when nothing covers the rectangle, without repainting anything.
+// server (see ServerFrames) when nothing covers the rectangle, without repainting anything. Once
+// the server holds every frame, the animation is handed over to a thread that only copies them
+// (see ServerFramePlayer) and wakes nobody else; it is taken back before anything of the window
+// paints over the rectangle, and handed over again after that paint when nothing has changed.
 class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:
@@ -89,8 +92,14 @@ private:
     QRect placeBeneath(const QWidget *widget) const;
     QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
+    // Whether frames can reach the window straight from the server.
+    bool canShowOnServer(const QRegion &seen) const;
     // Shows the frame without a repaint when it can; false when it must be repainted.
     bool showOnServer(Frames &file, const QRegion &seen);
+    // Lets the server's frames play on their own from `frame`, when the server holds them all.
+    void handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue);
+    // Takes the frames back from the thread that plays them, when it does, and plays on here.
+    void takeBack();
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -112,4 +121,7 @@ private:
     // Whether the window's backing store holds an older frame than the server shows: the window
     // flushes it as it is when it is uncovered.
     bool backingStoreBehind = false;
+    // Tells of any paint in the window that reaches the rectangle, before it is flushed.
+    QObject *paintWatch;
+    bool paintedNearby = false; // since the last frame
 };

@@ -42,19 +42,29 @@ bool takesQImageWords(xcb_connection_t *connection, std::uint8_t depth)
 
 ServerFrames::~ServerFrames()
 {
+    takeBack();
     // Once the application closes, its connection and everything on it go away together.
     if (!QCoreApplication::closingDown() && x11Connection() == connection) {
         releaseAll();
     }
 }
 
-bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame)
+std::optional<QPoint> ServerFrames::placeOnWindow(const QWidget &widget)
 {
     const QWidget *top = widget.window();
     const qreal ratio = widget.devicePixelRatioF();
     // At a fractional scale Qt rounds where a widget's pixels start; only it knows how.
     if (unusable || ratio != std::floor(ratio) || top->windowHandle() == nullptr
         || !useWindow(static_cast<std::uint32_t>(top->winId()))) {
+        return std::nullopt;
+    }
+    return widget.mapTo(top, QPoint()) * ratio;
+}
+
+bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame)
+{
+    const std::optional<QPoint> at = placeOnWindow(widget);
+    if (!at) {
         return false;
     }
     auto shown = frames.constFind(key);
@@ -65,17 +75,58 @@ bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<
         }
         shown = frames.insert(key, upload(drawn));
     }
-    const QPoint at = widget.mapTo(top, QPoint()) * ratio;
-    xcb_copy_area(connection, shown->pixmap, window, context, 0, 0, static_cast<std::int16_t>(at.x()),
-        static_cast<std::int16_t>(at.y()), static_cast<std::uint16_t>(shown->size.width()),
+    xcb_copy_area(connection, shown->pixmap, window, context, 0, 0, static_cast<std::int16_t>(at->x()),
+        static_cast<std::int16_t>(at->y()), static_cast<std::uint16_t>(shown->size.width()),
         static_cast<std::uint16_t>(shown->size.height()));
     // Sent now: Qt may not write to the connection again before the program next sleeps.
     xcb_flush(connection);
     return true;
 }
 
+bool ServerFrames::playOnItsOwn(const QWidget &widget, const QList<quint64> &keys, const QList<int> &delays, int shown,
+    ServerFramePlayer::Clock::time_point nextDue)
+{
+    const std::optional<QPoint> at = placeOnWindow(widget);
+    if (!at || keys.isEmpty() || keys.size() != delays.size()) {
+        return false;
+    }
+    const QSize size = frames.value(keys.first()).size;
+    ServerFramePlayer::Loop loop;
+    for (const quint64 key : keys) {
+        const auto kept = frames.constFind(key);
+        if (kept == frames.cend() || kept->size != size) {
+            return false;
+        }
+        loop.pixmaps.push_back(kept->pixmap);
+    }
+    loop.delays.assign(delays.cbegin(), delays.cend());
+    loop.connection = connection;
+    loop.window = window;
+    loop.context = context;
+    loop.x = static_cast<std::int16_t>(at->x());
+    loop.y = static_cast<std::int16_t>(at->y());
+    loop.width = static_cast<std::uint16_t>(size.width());
+    loop.height = static_cast<std::uint16_t>(size.height());
+    loop.frame = shown;
+    loop.nextDue = nextDue;
+    ServerFramePlayer::shared().play(this, std::move(loop));
+    return true;
+}
+
+std::optional<ServerFramePlayer::Progress> ServerFrames::takeBack()
+{
+    return ServerFramePlayer::shared().stop(this);
+}
+
+std::optional<int> ServerFrames::frameOnShow() const
+{
+    return ServerFramePlayer::shared().frameOf(this);
+}
+
 void ServerFrames::forget()
 {
+    // The player lets go of the pixmaps before they are freed.
+    takeBack();
     if (connection != nullptr) {
         for (const Uploaded &uploaded : std::as_const(frames)) {
             xcb_free_pixmap(connection, uploaded.pixmap);

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QtGlobal>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "ServerFramePlayer.h"
 
 class QPixmap;
 class QWidget;
@@ -33,7 +38,20 @@ public:
     // Frees the frames kept on the server, as the pictures they were made from changed.
     void forget();
 
+    // Hands the frames named `keys` over to the player (see ServerFramePlayer), which shows them
+    // in turn where the widget lies, each for its delay: `shown` is on show now and the next
+    // comes at `nextDue`. False, and nothing handed over, unless every one of them is kept here.
+    bool playOnItsOwn(const QWidget &widget, const QList<quint64> &keys, const QList<int> &delays, int shown,
+        ServerFramePlayer::Clock::time_point nextDue);
+    // Takes the frames back from the player: nothing when it did not play them. Whatever is sent
+    // to the window afterwards reaches the server after the player's last frame.
+    std::optional<ServerFramePlayer::Progress> takeBack();
+    // The frame the player shows, while it plays.
+    std::optional<int> frameOnShow() const;
+
 private:
+    // Where the widget's pixels start on its window, when frames can be copied there at all.
+    std::optional<QPoint> placeOnWindow(const QWidget &widget);
     bool useWindow(std::uint32_t window);
     struct Uploaded {
         std::uint32_t pixmap;
