@@ -22,7 +22,9 @@ TEST(Wayland, TheMaximisedWindowAndAllItsControlsLieInsideTheOutput)
     window.Form_Load();
     window.showMaximized();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(window.windowState() & Qt::WindowMaximized);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return window.windowState().testFlag(Qt::WindowMaximized);
+    }));
     // The compositor's size arrives after the first frame; wait until the window has settled.
     QSize settled;
     for (int tries = 0; tries < 50 && settled != window.size(); ++tries) {
