@@ -29,7 +29,7 @@
 // server (see ServerFrames) when nothing covers the rectangle, without repainting anything. Once
 // the server holds every frame, the animation is handed over to a thread that only copies them
 // (see ServerFramePlayer) and wakes nobody else; it is taken back before anything of the window
-// paints over the rectangle, and handed over again after that paint when nothing has changed.
+// paints over the rectangle, and handed over again after a frame with no paint near it.
 class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:

@@ -13,6 +13,15 @@ using Milliseconds = std::chrono::milliseconds;
 // frames fall due close together wake the thread once: a change of pace nobody can see.
 constexpr int EarlyBy = 6; // a sixth
 
+// The loop an owner plays, in the player's list of them, whether that list is const or not.
+template <typename Loops>
+auto findLoop(Loops &loops, const void *owner)
+{
+    return std::find_if(loops.begin(), loops.end(), [owner](const auto &playing) {
+        return playing.first == owner;
+    });
+}
+
 } // namespace
 
 ServerFramePlayer &ServerFramePlayer::shared()
@@ -37,9 +46,7 @@ void ServerFramePlayer::play(const void *owner, Loop loop)
 {
     {
         const std::lock_guard lock(mutex);
-        const auto found = std::find_if(loops.begin(), loops.end(), [owner](const auto &playing) {
-            return playing.first == owner;
-        });
+        const auto found = findLoop(loops, owner);
         if (found != loops.end()) {
             found->second = std::move(loop);
         } else {
@@ -58,9 +65,7 @@ std::optional<ServerFramePlayer::Progress> ServerFramePlayer::stop(const void *o
     // of this loop is left unsent. The thread is not woken: it finds the loop gone at its next
     // frame.
     const std::lock_guard lock(mutex);
-    const auto found = std::find_if(loops.begin(), loops.end(), [owner](const auto &playing) {
-        return playing.first == owner;
-    });
+    const auto found = findLoop(loops, owner);
     if (found == loops.end()) {
         return std::nullopt;
     }
@@ -69,20 +74,11 @@ std::optional<ServerFramePlayer::Progress> ServerFramePlayer::stop(const void *o
     return progress;
 }
 
-bool ServerFramePlayer::plays(const void *owner) const
-{
-    return frameOf(owner).has_value();
-}
-
 std::optional<int> ServerFramePlayer::frameOf(const void *owner) const
 {
     const std::lock_guard lock(mutex);
-    for (const auto &[playing, loop] : loops) {
-        if (playing == owner) {
-            return loop.frame;
-        }
-    }
-    return std::nullopt;
+    const auto found = findLoop(loops, owner);
+    return found != loops.end() ? std::optional<int>(found->second.frame) : std::nullopt;
 }
 
 void ServerFramePlayer::run()

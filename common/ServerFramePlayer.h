@@ -52,7 +52,7 @@ public:
     // returns, every frame the player showed for it has been written to the connection, so what
     // the caller sends next reaches the server after it.
     std::optional<Progress> stop(const void *owner);
-    bool plays(const void *owner) const;
+    // The frame on show of the loop of `owner`, while it plays one.
     std::optional<int> frameOf(const void *owner) const;
 
 private:
