@@ -82,7 +82,6 @@ AnimatedPicture::AnimatedPicture(QWidget *parent)
     }))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    qApp->installEventFilter(paintWatch);
 }
 
 AnimatedPicture::~AnimatedPicture()
@@ -453,7 +452,12 @@ bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
         })) {
         return false;
     }
-    framesOnServer = true;
+    if (!framesOnServer) {
+        // Only frames the server holds are ever handed over, so paints near them are watched
+        // from the first such frame on: on Wayland or offscreen no paint pays for the watch.
+        qApp->installEventFilter(paintWatch);
+        framesOnServer = true;
+    }
     file.overBackdrop.clear();
     backingStoreBehind = true;
     return true;

@@ -121,7 +121,8 @@ private:
     // Whether the window's backing store holds an older frame than the server shows: the window
     // flushes it as it is when it is uncovered.
     bool backingStoreBehind = false;
-    // Tells of any paint in the window that reaches the rectangle, before it is flushed.
+    // Tells of any paint in the window that reaches the rectangle, before it is flushed; listens
+    // from the first frame copied from the server.
     QObject *paintWatch;
     bool paintedNearby = false; // since the last frame
 };
