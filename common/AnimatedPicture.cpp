@@ -94,10 +94,15 @@ void AnimatedPicture::play(const QString &gifPath)
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
     takeBack();
+    // A learner typing fast plays the reaction again while its first frame still shows: only its
+    // clock starts over, with nothing to repaint.
+    const bool firstFrameShows = gifPath == shownPath && frame == 0 && frames() != nullptr;
     shownPath = gifPath;
     frame = 0;
     FrameClock::shared().stop(this);
-    update();
+    if (!firstFrameShows) {
+        update();
+    }
     followVisibility();
 }
 

@@ -36,7 +36,8 @@ public:
     explicit AnimatedPicture(QWidget *parent = nullptr);
     ~AnimatedPicture() override;
 
-    // Shows and plays the file, replacing what was shown before; the same file again starts over.
+    // Shows and plays the file, replacing what was shown before; the same file again starts over
+    // from its first frame.
     void play(const QString &gifPath);
     QString fileName() const;
 

@@ -1,7 +1,10 @@
+#include "AnimatedPicture.h"
 #include "CaretRest.h"
 #include "Cp1252.h"
 #include "SafeFile.h"
 #include "SpanishQtTexts.h"
+
+#include "PaintCounter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -131,4 +134,35 @@ TEST(CaretRest, CaretsRestAfterAQuietSpellBlinkAgainAtTheNextInputAndAreGivenBac
         EXPECT_TRUE(restsSoon());
     }
     EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
+}
+
+TEST(AnimatedPicture, TheSameFileAgainStartsOverAndRepaintsOnlyWhenAnotherFrameShows)
+{
+    // Its frames show 160 ms each: a reaction played again at once still shows its first one.
+    const QString gif = QStringLiteral(TECLORA_DATA_DIR "/gifs/feli2.gif");
+    QWidget window;
+    window.resize(200, 100);
+    AnimatedPicture reaction(&window);
+    reaction.setGeometry(10, 10, 146, 58);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    reaction.play(gif);
+    ASSERT_TRUE(QTest::qWaitFor([&reaction] {
+        return reaction.isRunning();
+    }));
+    {
+        const PaintCounter paints(&reaction);
+        reaction.play(gif);
+        QApplication::processEvents();
+        EXPECT_EQ(paints.paints, 0);
+        EXPECT_TRUE(reaction.isRunning());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&reaction] {
+        return reaction.currentFrame() > 0;
+    }));
+    const PaintCounter paints(&reaction);
+    reaction.play(gif);
+    EXPECT_EQ(reaction.currentFrame(), 0);
+    QApplication::processEvents();
+    EXPECT_GT(paints.paints, 0);
 }
