@@ -10,9 +10,9 @@ namespace BackgroundTiler
 
 // Covers form's background with copies of tile, the first at the top-left corner, the others
 // beside and below it with no gap; the copies at the right and bottom edges are cut off there.
-// The tile becomes the window brush, which Qt repeats wherever it paints the background, so
-// the copies come back whenever the form is uncovered or resized, and the form keeps the tile
-// only, not a picture of its whole size. A tile without pixels changes nothing.
+// The tile becomes the window brush, and the form repeats it wherever it repaints, so the copies
+// come back whenever the form is uncovered or resized, and the form keeps the tile only, not a
+// picture of its whole size. A tile without pixels changes nothing.
 void TileBitmap(QWidget &form, const QImage &tile);
 
 // The same with the picture at picturePath; a picture that cannot be read leaves the background

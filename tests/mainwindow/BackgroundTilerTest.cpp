@@ -1,6 +1,9 @@
 #include "BackgroundTiler.h"
 
+#include <QApplication>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -55,4 +58,32 @@ TEST(TileBitmap, CopiesStartAtTheCornerAreCutAtTheEdgesAndComeOnlyFromAPictureTh
     BackgroundTiler::tileBackground(window, folder.filePath(QStringLiteral("fondo.png")));
     window.resize(700, 500);
     EXPECT_TRUE(window.grab().toImage().convertToFormat(QImage::Format_RGB32) == numbered({700, 500}, {100, 80}));
+}
+
+TEST(TileBitmap, WidgetsThatStopCoveringItShowTheCopiesWhereTheyBelong)
+{
+    // Two widgets side by side, of different heights and at odd places, repaint together, as the
+    // key counter and the next character do on every key: each shows the part of the tiling it lies on.
+    const QSize tile(100, 80);
+    QWidget form;
+    form.resize(400, 300);
+    TileBitmap(form, numbered(tile, tile));
+    QWidget left(&form);
+    QWidget right(&form);
+    left.setGeometry(37, 51, 57, 57);
+    right.setGeometry(131, 43, 97, 150);
+    for (QWidget *cover : {&left, &right}) {
+        cover->setAutoFillBackground(true);
+        cover->setPalette(QPalette(Qt::red));
+    }
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (QWidget *cover : {&left, &right}) {
+        cover->setAutoFillBackground(false);
+        cover->update();
+    }
+    QApplication::processEvents();
+    const QImage onScreen = form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(onScreen.copy(left.geometry()) == numbered(form.size(), tile).copy(left.geometry()));
+    EXPECT_TRUE(onScreen.copy(right.geometry()) == numbered(form.size(), tile).copy(right.geometry()));
 }
