@@ -443,18 +443,14 @@ const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
     return laid;
 }
 
-bool AnimatedPicture::canShowOnServer(const QRegion &seen) const
+bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
 {
     // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
     // of the rectangle may the frame be copied whole onto the window.
-    return !backdrop.isNull() && seen == QRegion(rect());
-}
-
-bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
-{
-    if (!canShowOnServer(seen) || !serverFrames.show(*this, serverKey(file.serial, frame), [this, &file] {
-            return layOverBackdrop(file, frame);
-        })) {
+    if (backdrop.isNull() || seen != QRegion(rect())
+        || !serverFrames.show(*this, serverKey(file.serial, frame), [this, &file] {
+               return layOverBackdrop(file, frame);
+           })) {
         return false;
     }
     if (!framesOnServer) {

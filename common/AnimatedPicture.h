@@ -93,8 +93,6 @@ private:
     QRect placeBeneath(const QWidget *widget) const;
     QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
-    // Whether frames can reach the window straight from the server.
-    bool canShowOnServer(const QRegion &seen) const;
     // Shows the frame without a repaint when it can; false when it must be repainted.
     bool showOnServer(Frames &file, const QRegion &seen);
     // Lets the server's frames play on their own from `frame`, when the server holds them all.
