@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The process bench's table: Teclora beside TIPP10 (when it was measured), medians of the
-starts of one run, with the ratio Teclora / TIPP10 and Teclora's goal."""
+starts of one run, with the ratio Teclora / TIPP10 and Teclora's goal, and beside them what a bare
+Qt widget that repaints a square on every key costs the same way (the floor, when measured)."""
 import csv, os, re, sys
 
 from summarize import summarise
@@ -30,17 +31,19 @@ def ratio(ours, theirs):
 
 def main(out):
     ours, theirs = medians(os.path.join(out, "teclora.csv")), medians(os.path.join(out, "tipp10.csv"))
+    floor = medians(os.path.join(out, "bare-qt.csv"))
     if ours is None:
         sys.exit(f"{out}: no Teclora figures")
     starts = f"{ours[0]} starts" + (f" each, {theirs[0]} of TIPP10" if theirs else "")
     print(f"Medians of {starts}; ratio = Teclora / TIPP10.\n")
-    print("| figure | Teclora | TIPP10 | ratio | goal |")
-    print("| --- | --- | --- | --- | --- |")
+    print("| figure | Teclora | TIPP10 | ratio | goal | bare Qt widget |")
+    print("| --- | --- | --- | --- | --- | --- |")
     for column, heading, scale, form, goal in FIGURES:
         mine = ours[1][column][0] * scale
         peer = theirs[1][column][0] * scale if theirs else None
         print(f"| {heading} | {form.format(mine)} | {form.format(peer) if peer is not None else '-'} | "
-              f"{ratio(mine, peer) if peer is not None else '-'} | {goal} |")
+              f"{ratio(mine, peer) if peer is not None else '-'} | {goal} | "
+              f"{form.format(floor[1][column][0] * scale) if floor else '-'} |")
 
     path = os.path.join(out, "latency.txt")
     runs = [m.groups() for m in map(LATENCY.match, open(path)) if m] if os.path.exists(path) else []
@@ -52,7 +55,7 @@ def main(out):
     print("| --- | --- | --- | --- | --- | --- | --- |")
     for name, keys, painted, missed, median, p90, p99 in runs:
         cells = f"| {name} | {painted} of {keys} | {median} | {p90} | {p99} |"
-        if peer is not None and not name.startswith("tipp10"):
+        if peer is not None and name.startswith("teclora"):
             cells += f" {ratio(float(median), float(peer[4]))} | {ratio(float(p99), float(peer[6]))} |"
         else:
             cells += " - | - |"

@@ -3,7 +3,9 @@
 # measures Teclora and, when it is installed, TIPP10 (apt-get install tipp10 libqt6sql6-sqlite)
 # the same way in the same run, the programs taking turns rep by rep, and prints a table of the
 # figures with their ratios. About 1.5 minutes a rep of both programs, a few minutes for
-# TIPP10 to fill its lesson database on its first start, and 2 minutes of latency runs.
+# TIPP10 to fill its lesson database on its first start, and 2 minutes of latency runs. A bare Qt
+# widget and a bare X client that repaint a square on every key are measured the same way, as
+# the floor the figures are read against.
 # usage: bash bench/process/run.sh [-r REPS] [-k KEYS] [-l LATENCY_KEYS] [-D :N] [-o DIR]
 #   -h        this help
 #   -r REPS   starts per program (default 5); -k KEYS typed per start (default 500)
@@ -13,8 +15,8 @@ set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd); ROOT=$(cd "$HERE/../.." && pwd)
 REPS=5 KEYS=500 LATKEYS=200 DPY=:99 OUT=/tmp/teclora-process-bench
 while getopts hr:k:l:D:o: o; do
-  case $o in h) sed -n "2,11p" "$0"; exit 0;; r) REPS=$OPTARG;; k) KEYS=$OPTARG;; l) LATKEYS=$OPTARG;; D) DPY=$OPTARG;; o) OUT=$OPTARG;;
-    *) sed -n '2,11p' "$0"; exit 2;; esac
+  case $o in h) sed -n "2,13p" "$0"; exit 0;; r) REPS=$OPTARG;; k) KEYS=$OPTARG;; l) LATKEYS=$OPTARG;; D) DPY=$OPTARG;; o) OUT=$OPTARG;;
+    *) sed -n '2,13p' "$0"; exit 2;; esac
 done
 
 needed=(xvfb xdotool x11-utils procps imagemagick gcc libx11-dev libxdamage-dev libxtst-dev python3)
@@ -27,7 +29,7 @@ if ((${#missing[@]})); then
 fi
 
 [[ -f $ROOT/build/build.ninja ]] || bash "$ROOT/scripts/build.sh"
-cmake --build "$ROOT/build" --target teclora teclora_signed_in
+cmake --build "$ROOT/build" --target teclora teclora_signed_in teclora_bare_qt
 mkdir -p "$OUT"; OUT=$(cd "$OUT" && pwd)
 rm -f "$OUT"/*.csv "$OUT/latency.txt"
 bash "$HERE/teclora-app.sh" "$ROOT" "$OUT/app"
@@ -38,9 +40,11 @@ peers() {  # NAME: one start of that program through peers.sh, appended to its C
                -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
     tipp10) bash "$HERE/peers.sh" -a -r 1 -n tipp10 -c tipp10 -s "$HERE/tipp10-setup.sh" -H "$OUT/tipp10-home" \
               -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
+    bare-qt) bash "$HERE/peers.sh" -a -r 1 -n bare-qt -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/bare-setup.sh" \
+               -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
   esac
 }
-programs=(teclora)
+programs=(teclora bare-qt)
 if command -v tipp10 >/dev/null; then
   programs+=(tipp10)
   echo "preparing TIPP10's lesson database" >&2
@@ -64,4 +68,8 @@ done
 if command -v tipp10 >/dev/null; then
   latency -n tipp10@1920x1080 -c tipp10 -s "$HERE/tipp10-setup.sh" -H "$OUT/tipp10-home" -r 70,60,610,50
 fi
+BAREXLIB=${XDG_CACHE_HOME:-$HOME/.cache}/process-bench/barexlib
+[[ -x $BAREXLIB && $BAREXLIB -nt $HERE/barexlib.c ]] || gcc -O2 -o "$BAREXLIB" "$HERE/barexlib.c" -lX11
+latency -n bare-qt@1920x1080 -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/bare-setup.sh" -r auto
+latency -n bare-xlib@1920x1080 -c "$BAREXLIB" -s "$HERE/bare-setup.sh" -r auto
 python3 "$HERE/report.py" "$OUT"
