@@ -2,7 +2,7 @@
 # run.sh - the process bench in one command. Builds the program, stages its app folder, then
 # measures Teclora and, when it is installed, TIPP10 (apt-get install tipp10 libqt6sql6-sqlite)
 # the same way in the same run, the programs taking turns rep by rep, and prints a table of the
-# figures with their ratios. About 1.5 minutes a rep of both programs, a few minutes for
+# figures with their ratios. About 2.5 minutes a rep of the three programs, a few minutes for
 # TIPP10 to fill its lesson database on its first start, and 2 minutes of latency runs. A bare Qt
 # widget and a bare X client that repaint a square on every key are measured the same way, as
 # the floor the figures are read against.
