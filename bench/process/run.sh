@@ -40,7 +40,7 @@ peers() {  # NAME: one start of that program through peers.sh, appended to its C
                -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
     tipp10) bash "$HERE/peers.sh" -a -r 1 -n tipp10 -c tipp10 -s "$HERE/tipp10-setup.sh" -H "$OUT/tipp10-home" \
               -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
-    bare-qt) bash "$HERE/peers.sh" -a -r 1 -n bare-qt -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/bare-setup.sh" \
+    bare-qt) bash "$HERE/peers.sh" -a -r 1 -n bare-qt -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/first-key.sh" \
                -t "$HERE/drill-jf.txt" -k "$KEYS" -o "$OUT" -D "$DPY" >/dev/null;;
   esac
 }
@@ -70,6 +70,6 @@ if command -v tipp10 >/dev/null; then
 fi
 BAREXLIB=${XDG_CACHE_HOME:-$HOME/.cache}/process-bench/barexlib
 [[ -x $BAREXLIB && $BAREXLIB -nt $HERE/barexlib.c ]] || gcc -O2 -o "$BAREXLIB" "$HERE/barexlib.c" -lX11
-latency -n bare-qt@1920x1080 -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/bare-setup.sh" -r auto
-latency -n bare-xlib@1920x1080 -c "$BAREXLIB" -s "$HERE/bare-setup.sh" -r auto
+latency -n bare-qt@1920x1080 -c "$ROOT/build/bench/teclora_bare_qt" -s "$HERE/first-key.sh" -r auto
+latency -n bare-xlib@1920x1080 -c "$BAREXLIB" -s "$HERE/first-key.sh" -r auto
 python3 "$HERE/report.py" "$OUT"

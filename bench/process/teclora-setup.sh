@@ -16,7 +16,4 @@ if [[ $name == 'Teclora: usuario' ]]; then
 fi
 sleep 0.5
 xdotool mousemove --window "$WID" 360 32 click 1; sleep 0.5
-# TIPP10's setup starts its lesson with a key; a Shift, which the drill ignores, does the same here,
-# so that what a program's first key costs once (the X server switching to the XTest keyboard, after
-# which Qt reads the keymap again, and the input method's set-up) falls before the figures for both.
-xdotool key shift; sleep 0.3
+bash "$(dirname "$0")/first-key.sh"
