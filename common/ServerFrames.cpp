@@ -49,7 +49,7 @@ ServerFrames::~ServerFrames()
     }
 }
 
-std::optional<QPoint> ServerFrames::placeOnWindow(const QWidget &widget)
+std::optional<QPoint> ServerFrames::placeOnWindow(const QWidget &widget, QPoint within)
 {
     const QWidget *top = widget.window();
     const qreal ratio = widget.devicePixelRatioF();
@@ -58,12 +58,12 @@ std::optional<QPoint> ServerFrames::placeOnWindow(const QWidget &widget)
         || !useWindow(static_cast<std::uint32_t>(top->winId()))) {
         return std::nullopt;
     }
-    return widget.mapTo(top, QPoint()) * ratio;
+    return widget.mapTo(top, within) * ratio;
 }
 
-bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame)
+bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame, QPoint within)
 {
-    const std::optional<QPoint> at = placeOnWindow(widget);
+    const std::optional<QPoint> at = placeOnWindow(widget, within);
     if (!at) {
         return false;
     }

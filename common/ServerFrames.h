@@ -32,9 +32,9 @@ public:
     ServerFrames(const ServerFrames &) = delete;
     ServerFrames &operator=(const ServerFrames &) = delete;
 
-    // Copies the opaque frame named `key` onto the window of `widget`, where the widget lies; the
-    // first time, `frame` draws it and it is uploaded. False when it could not be shown.
-    bool show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame);
+    // Copies the opaque frame named `key` onto the window of `widget`, at `within` in the widget;
+    // the first time, `frame` draws it and it is uploaded. False when it could not be shown.
+    bool show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame, QPoint within = QPoint());
     // Frees the frames kept on the server, as the pictures they were made from changed.
     void forget();
 
@@ -50,8 +50,8 @@ public:
     std::optional<int> frameOnShow() const;
 
 private:
-    // Where the widget's pixels start on its window, when frames can be copied there at all.
-    std::optional<QPoint> placeOnWindow(const QWidget &widget);
+    // Where a point of the widget lies in its window's pixels, when frames can be copied there at all.
+    std::optional<QPoint> placeOnWindow(const QWidget &widget, QPoint within = QPoint());
     bool useWindow(std::uint32_t window);
     struct Uploaded {
         std::uint32_t pixmap;

@@ -102,6 +102,7 @@ void DrillEngine::rightKey(QChar typed)
     RichTextPane &pane = *widgets.exercisePane;
     const QColor colour = state.ErrorPending ? Magenta : Blue;
     state.ErrorPending = false;
+    pane.showAhead(state.TargetPos - 1, typed, colour, true);
     {
         const RichTextPane::Batch paneChanges(pane);
         // Placing the caret ahead first scrolls the text still to come into view.
@@ -151,6 +152,7 @@ void DrillEngine::finishTyping()
 void DrillEngine::wrongKey(QChar typed)
 {
     RichTextPane &pane = *widgets.exercisePane;
+    pane.showAhead(state.TargetPos - 1, typed, Red, false);
     {
         const RichTextPane::Batch paneChanges(pane);
         pane.setSelStart(state.TargetPos - 1);

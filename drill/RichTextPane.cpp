@@ -1,5 +1,6 @@
 #include "RichTextPane.h"
 
+#include "GlyphAhead.h"
 #include "Rtf.h"
 #include "SafeFile.h"
 #include "VirtualKeys.h"
@@ -70,6 +71,8 @@ RichTextPane::RichTextPane(QWidget *parent)
         }
     });
 }
+
+RichTextPane::~RichTextPane() = default;
 
 RichTextPane::Batch::Batch(RichTextPane &pane)
     : pane(pane)
@@ -418,6 +421,35 @@ void RichTextPane::overtype(QChar character)
         return;
     }
     replaceSelection(QString(character));
+}
+
+void RichTextPane::showAhead(int position, QChar character, const QColor &colour, bool bold)
+{
+    if (!character.isPrint()) {
+        return;
+    }
+    const int at = toDocument(position);
+    const QTextBlock block = document()->findBlock(at);
+    const QTextLayout *layout = block.layout();
+    const QTextLine line = layout != nullptr ? layout->lineForTextPosition(at - block.position()) : QTextLine();
+    if (!line.isValid()) {
+        return;
+    }
+    QTextCursor after(document());
+    after.setPosition(at + 1);
+    QFont font = after.charFormat().font().resolve(document()->defaultFont());
+    if (bold) {
+        font.setBold(true);
+    }
+    if (glyphAhead == nullptr) {
+        glyphAhead = std::make_unique<GlyphAhead>();
+    }
+    const QPalette &colours = viewport()->palette();
+    // The line is drawn where the paint draws it: at its block's place, plus the layout's own.
+    const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft() + layout->position();
+    glyphAhead->show(*viewport(), origin + QPointF(line.cursorToX(at - block.position()), line.y()),
+        {character, font, colour, colours.color(QPalette::Base), colours.color(QPalette::Text), cursorWidth(),
+            line.height(), line.ascent(), line.descent()});
 }
 
 void RichTextPane::showNow()

@@ -6,6 +6,10 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <memory>
+
+class GlyphAhead;
+
 // One of the two text panes of the typing window. It offers the drill exactly what it needs of a
 // rich-text pane: the text with CR LF line breaks, and positions in which a line break counts as
 // two characters, as it does in the exercise texts, so the drill's arithmetic can follow the
@@ -26,6 +30,7 @@ class RichTextPane : public QPlainTextEdit
 
 public:
     explicit RichTextPane(QWidget *parent = nullptr);
+    ~RichTextPane() override;
 
     // The whole text, line breaks as CR LF. Setting it drops all formatting.
     QString text() const;
@@ -48,6 +53,11 @@ public:
     // What a typed character left standing does: it overtypes the selection in the selection's own
     // format; over a single character like itself it only moves the caret past it.
     void overtype(QChar character);
+    // Puts `character` on the screen as it is about to stand at `position`, in `colour` and, when
+    // asked, bold, before the change itself is made: a character of its own line kept on the
+    // display server is copied there (see GlyphAhead). The change and its repaint must follow
+    // within the same key; where nothing can be shown ahead, that repaint shows it.
+    void showAhead(int position, QChar character, const QColor &colour, bool bold);
     // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
     // window: the character just judged is what the learner waits to see. Outside a batch.
     void showNow();
@@ -142,4 +152,6 @@ private:
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;
     int pendingFormatAt = -1;
+    // Made for the first character shown ahead.
+    std::unique_ptr<GlyphAhead> glyphAhead;
 };

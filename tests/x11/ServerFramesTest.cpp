@@ -2,6 +2,7 @@
 // animation's frames reach the window straight from the server, without repaints, and exactly
 // as a repaint would have drawn them.
 #include "AnimatedPicture.h"
+#include "OnScreen.h"
 #include "PaintCounter.h"
 
 #include <QGuiApplication>
@@ -12,10 +13,6 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 
 namespace
 {
@@ -38,26 +35,6 @@ QList<QImage> framesOverBackdrop(const QString &gifPath, const QSize &size, qrea
         frames.append(laid.toImage().convertToFormat(QImage::Format_RGB32));
     }
     return frames;
-}
-
-// What the X server shows of the window in a rectangle, read through a connection of its own:
-// what the program has not yet sent does not show.
-QImage onScreen(const QWidget &window, const QRect &rectangle)
-{
-    static xcb_connection_t *const own = xcb_connect(nullptr, nullptr);
-    const QRect device(rectangle.topLeft() * window.devicePixelRatio(), rectangle.size() * window.devicePixelRatio());
-    xcb_get_image_reply_t *reply = xcb_get_image_reply(own,
-        xcb_get_image(own, XCB_IMAGE_FORMAT_Z_PIXMAP, static_cast<xcb_drawable_t>(window.winId()),
-            static_cast<std::int16_t>(device.x()), static_cast<std::int16_t>(device.y()),
-            static_cast<std::uint16_t>(device.width()), static_cast<std::uint16_t>(device.height()), ~0U),
-        nullptr);
-    if (reply == nullptr) {
-        return {};
-    }
-    const QImage shown
-        = QImage(xcb_get_image_data(reply), device.width(), device.height(), QImage::Format_RGB32).copy();
-    std::free(reply);
-    return shown;
 }
 
 } // namespace

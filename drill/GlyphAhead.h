@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ServerFrames.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QSize>
+
+#include <unordered_map>
+
+class QWidget;
+
+// Puts a character the learner has just typed on the screen ahead of its pane's repaint, with the
+// caret after it. Each look of a character (its font, colours and line) is drawn once and kept on
+// the display server, and is copied onto the window with one small request: no layout, no paint
+// and no wait for the server stand between the key and the character. The pane's repaint follows
+// within the same key and paints the line as it now stands, the text after the character moved to
+// make room for it.
+//
+// Where the display server does not let the program draw on its window that way (Wayland,
+// offscreen, a fractional scale), nothing is shown ahead and the repaint shows the character.
+class GlyphAhead
+{
+public:
+    struct Look {
+        QChar character;
+        QFont font;
+        QColor colour;
+        QColor background;
+        QColor caret;
+        int caretWidth;
+        qreal lineHeight;
+        qreal ascent; // the line's, from its top to the baseline; the caret spans it and the descent
+        qreal descent;
+    };
+
+    // Shows `look` at `place` of `widget`, where the character's line starts its top and the
+    // character its left edge. False when nothing could be shown.
+    bool show(const QWidget &widget, const QPointF &place, const Look &look);
+
+private:
+    // A look at one place inside its first pixel, as drawn: its key on the server and its size.
+    struct Drawn {
+        quint64 key;
+        QSize size;
+        qreal advance;
+    };
+    struct Placed {
+        Look look;
+        QPointF inside;
+        bool operator==(const Placed &other) const noexcept;
+    };
+
+    struct PlacedHash {
+        size_t operator()(const Placed &placed) const noexcept;
+    };
+
+    ServerFrames frames;
+    std::unordered_map<Placed, Drawn, PlacedHash> drawn;
+};
