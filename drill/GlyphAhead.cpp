@@ -10,46 +10,39 @@
 namespace
 {
 
-// A course holds some hundred characters in three colours; a pane that met more than this many
-// looks (a change of font size, say) starts its collection again.
-constexpr qsizetype MostLooksKept = 512;
-// Where inside its first pixel a glyph starts, in steps no eye tells apart: a look drawn for one
-// such step serves every place that falls on it.
-constexpr qreal PlaceSteps = 4;
+// A course holds some hundred characters, in three colours; a pane that met more looks than this
+// (a change of font size, say) starts its collection again.
+constexpr std::size_t MostLooksKept = 256;
 
 } // namespace
 
-bool GlyphAhead::Placed::operator==(const Placed &other) const noexcept
+bool GlyphAhead::Look::operator==(const Look &other) const noexcept
 {
-    const Look &a = look;
-    const Look &b = other.look;
-    return inside == other.inside && a.character == b.character && a.colour == b.colour && a.background == b.background
-        && a.caret == b.caret && a.caretWidth == b.caretWidth && a.lineHeight == b.lineHeight && a.ascent == b.ascent
-        && a.descent == b.descent && a.font == b.font;
+    return character == other.character && colour == other.colour && background == other.background
+        && caret == other.caret && caretWidth == other.caretWidth && lineHeight == other.lineHeight
+        && ascent == other.ascent && descent == other.descent && font == other.font;
 }
 
-size_t GlyphAhead::PlacedHash::operator()(const Placed &placed) const noexcept
+size_t GlyphAhead::LookHash::operator()(const Look &look) const noexcept
 {
-    const Look &look = placed.look;
-    return qHashMulti(0, look.character, look.colour.rgba(), look.font.pointSizeF(), look.font.weight(),
-        look.lineHeight, placed.inside.x(), placed.inside.y());
+    return qHashMulti(
+        0, look.character, look.colour.rgba(), look.font.pointSizeF(), look.font.weight(), look.lineHeight);
 }
 
 bool GlyphAhead::show(const QWidget &widget, const QPointF &place, const Look &look)
 {
-    const QPoint corner(int(std::floor(place.x())), int(std::floor(place.y())));
-    const Placed placed {
-        look, {std::round((place.x() - corner.x()) * PlaceSteps) / PlaceSteps, place.y() - corner.y()}};
-    auto known = drawn.find(placed);
+    // On the nearest whole pixel: half a pixel off, for the moment until the pane's repaint, is
+    // more than made up for by one look serving every place of its character.
+    const QPoint corner = place.toPoint();
+    auto known = drawn.find(look);
     if (known == drawn.end()) {
         if (drawn.size() >= MostLooksKept) {
             frames.forget();
             drawn.clear();
         }
         const qreal advance = QFontMetricsF(look.font).horizontalAdvance(look.character);
-        const QSize size(int(std::ceil(placed.inside.x() + advance)) + look.caretWidth,
-            int(std::ceil(placed.inside.y() + look.lineHeight)));
-        known = drawn.emplace(placed, Drawn {quint64(drawn.size()), size, advance}).first;
+        const QSize size(int(std::ceil(advance)) + look.caretWidth, int(std::ceil(look.lineHeight)));
+        known = drawn.emplace(look, Drawn {quint64(drawn.size()), size, advance}).first;
     }
     const QRect pixels(corner, known->second.size);
     if (pixels.isEmpty() || !widget.visibleRegion().contains(pixels)) {
@@ -65,10 +58,8 @@ bool GlyphAhead::show(const QWidget &widget, const QPointF &place, const Look &l
             QPainter painter(&picture);
             painter.setFont(look.font);
             painter.setPen(look.colour);
-            painter.drawText(placed.inside + QPointF(0, look.ascent), QString(look.character));
-            painter.fillRect(QRectF(placed.inside.x() + known->second.advance, placed.inside.y(), look.caretWidth,
-                                 look.ascent + look.descent),
-                look.caret);
+            painter.drawText(QPointF(0, look.ascent), QString(look.character));
+            painter.fillRect(QRectF(known->second.advance, 0, look.caretWidth, look.ascent + look.descent), look.caret);
             return picture;
         },
         corner);

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPointF>
 #include <QSize>
 
 #include <unordered_map>
@@ -33,6 +32,7 @@ public:
         qreal lineHeight;
         qreal ascent; // the line's, from its top to the baseline; the caret spans it and the descent
         qreal descent;
+        bool operator==(const Look &other) const noexcept;
     };
 
     // Shows `look` at `place` of `widget`, where the character's line starts its top and the
@@ -40,22 +40,16 @@ public:
     bool show(const QWidget &widget, const QPointF &place, const Look &look);
 
 private:
-    // A look at one place inside its first pixel, as drawn: its key on the server and its size.
+    // A look as drawn: its key on the server, its size and the character's width.
     struct Drawn {
         quint64 key;
         QSize size;
         qreal advance;
     };
-    struct Placed {
-        Look look;
-        QPointF inside;
-        bool operator==(const Placed &other) const noexcept;
-    };
-
-    struct PlacedHash {
-        size_t operator()(const Placed &placed) const noexcept;
+    struct LookHash {
+        size_t operator()(const Look &look) const noexcept;
     };
 
     ServerFrames frames;
-    std::unordered_map<Placed, Drawn, PlacedHash> drawn;
+    std::unordered_map<Look, Drawn, LookHash> drawn;
 };

@@ -6,6 +6,7 @@
 #include "RichTextPane.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,14 @@ Blue blueIn(const QImage &image)
         }
     }
     return blue;
+}
+
+// Waits until the X server has handled everything the program has sent it: another client's
+// reading of the screen may otherwise come first.
+void serverCaughtUp()
+{
+    xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 } // namespace
@@ -72,6 +81,7 @@ TEST(GlyphAhead, TheJudgedCharacterShowsBeforeThePaneRepaintsAndNothingOfItStays
     // The right "f": on the screen in blue at once, with no repaint of the pane.
     const PaintCounter paints(pane.viewport());
     pane.showAhead(0, QLatin1Char('f'), PureBlue, true);
+    serverCaughtUp();
     const Blue ahead = blueIn(onScreen(window, firstLine));
     EXPECT_GT(ahead.pixels, 30);
     EXPECT_EQ(paints.paints, 0);
@@ -104,5 +114,6 @@ TEST(GlyphAhead, TheJudgedCharacterShowsBeforeThePaneRepaintsAndNothingOfItStays
     }));
     const QImage covered = onScreen(window, cover.geometry());
     pane.showAhead(1, QLatin1Char('j'), PureBlue, true);
+    serverCaughtUp();
     EXPECT_EQ(onScreen(window, cover.geometry()), covered);
 }
