@@ -8,6 +8,7 @@
 
 #include <unordered_map>
 
+class QPointF;
 class QWidget;
 
 // Puts a character the learner has just typed on the screen ahead of its pane's repaint, with the

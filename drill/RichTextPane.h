@@ -54,9 +54,9 @@ public:
     // format; over a single character like itself it only moves the caret past it.
     void overtype(QChar character);
     // Puts `character` on the screen as it is about to stand at `position`, in `colour` and, when
-    // asked, bold, before the change itself is made: a character of its own line kept on the
-    // display server is copied there (see GlyphAhead). The change and its repaint must follow
-    // within the same key; where nothing can be shown ahead, that repaint shows it.
+    // asked, bold, before the change itself is made: a look of it kept on the display server is
+    // copied there (see GlyphAhead). The change and its repaint must follow within the same key;
+    // where nothing can be shown ahead, that repaint shows it.
     void showAhead(int position, QChar character, const QColor &colour, bool bold);
     // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
     // window: the character just judged is what the learner waits to see. Outside a batch.
