@@ -83,6 +83,11 @@ bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<
     return true;
 }
 
+bool ServerFrames::canShowOn(const QWidget &widget)
+{
+    return placeOnWindow(widget).has_value();
+}
+
 bool ServerFrames::playOnItsOwn(const QWidget &widget, const QList<quint64> &keys, const QList<int> &delays, int shown,
     ServerFramePlayer::Clock::time_point nextDue)
 {

@@ -35,6 +35,9 @@ public:
     // Copies the opaque frame named `key` onto the window of `widget`, at `within` in the widget;
     // the first time, `frame` draws it and it is uploaded. False when it could not be shown.
     bool show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame, QPoint within = QPoint());
+    // Whether frames can be copied onto the window of `widget` at all: the first thing asked, so
+    // that nothing is drawn for a platform that cannot take it.
+    bool canShowOn(const QWidget &widget);
     // Frees the frames kept on the server, as the pictures they were made from changed.
     void forget();
 

@@ -29,6 +29,11 @@ size_t GlyphAhead::LookHash::operator()(const Look &look) const noexcept
         0, look.character, look.colour.rgba(), look.font.pointSizeF(), look.font.weight(), look.lineHeight);
 }
 
+bool GlyphAhead::canShowOn(const QWidget &widget)
+{
+    return frames.canShowOn(widget);
+}
+
 bool GlyphAhead::show(const QWidget &widget, const QPointF &place, const Look &look)
 {
     // On the nearest whole pixel: half a pixel off, for the moment until the pane's repaint, is

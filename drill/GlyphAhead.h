@@ -36,6 +36,9 @@ public:
         bool operator==(const Look &other) const noexcept;
     };
 
+    // Whether anything can be shown ahead on the window of `widget`: asked before a look is worked
+    // out, so that a key on Wayland or offscreen pays nothing for it.
+    bool canShowOn(const QWidget &widget);
     // Shows `look` at `place` of `widget`, where the character's line starts its top and the
     // character its left edge. False when nothing could be shown.
     bool show(const QWidget &widget, const QPointF &place, const Look &look);

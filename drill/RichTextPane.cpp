@@ -425,7 +425,10 @@ void RichTextPane::overtype(QChar character)
 
 void RichTextPane::showAhead(int position, QChar character, const QColor &colour, bool bold)
 {
-    if (!character.isPrint()) {
+    if (glyphAhead == nullptr) {
+        glyphAhead = std::make_unique<GlyphAhead>();
+    }
+    if (!character.isPrint() || !glyphAhead->canShowOn(*viewport())) {
         return;
     }
     const int at = toDocument(position);
@@ -440,9 +443,6 @@ void RichTextPane::showAhead(int position, QChar character, const QColor &colour
     QFont font = after.charFormat().font().resolve(document()->defaultFont());
     if (bold) {
         font.setBold(true);
-    }
-    if (glyphAhead == nullptr) {
-        glyphAhead = std::make_unique<GlyphAhead>();
     }
     const QPalette &colours = viewport()->palette();
     // The line is drawn where the paint draws it: at its block's place, plus the layout's own.

@@ -152,6 +152,6 @@ private:
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;
     int pendingFormatAt = -1;
-    // Made for the first character shown ahead.
+    // Made for the first character asked to be shown ahead.
     std::unique_ptr<GlyphAhead> glyphAhead;
 };
