@@ -67,7 +67,12 @@ QRect StartWindow::twipsToPixels(double left, double top, double width, double h
 void StartWindow::Form_Load()
 {
     centreOnScreen(*this);
-    picture->setPixmap(QPixmap(platform.path(QStringLiteral("imagenes/portada.jpg"))));
+    // The cover is read once the window is on its way to the screen: reading the JPEG, and the
+    // plug-in for it, would hold the window back by some milliseconds, and the first paint comes
+    // later still.
+    QTimer::singleShot(0, this, [this] {
+        picture->setPixmap(QPixmap(platform.path(QStringLiteral("imagenes/portada.jpg"))));
+    });
     slide->play(platform.path(QStringLiteral("gifs/feli2.gif")));
     Timer1.start();
 }

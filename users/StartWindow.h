@@ -17,7 +17,8 @@ class StartWindow : public QWidget
 public:
     explicit StartWindow(const Platform &platform, QWidget *parent = nullptr);
 
-    // Centres the window and starts the animation.
+    // Centres the window, starts the animation and has the cover read as soon as the window is
+    // on its way to the screen.
     void Form_Load();
     void Timer1_Timer();
 
