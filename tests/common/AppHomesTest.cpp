@@ -1,8 +1,7 @@
 #include "AppHomes.h"
+#include "AppFolder.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,14 +9,11 @@
 // command-line test; these are the choices it cannot make.
 TEST(AppHomes, DataBesideTheProgramMakesItPortableAndAFileNamedEjerciciosIsNoData)
 {
-    QTemporaryDir prefix;
-    const QString bin = prefix.filePath(QStringLiteral("bin"));
-    const QString learners = prefix.filePath(QStringLiteral("home/.local/share/Teclora"));
+    AppFolder prefix;
+    const QString bin = prefix.path() + QStringLiteral("/bin");
+    const QString learners = prefix.path() + QStringLiteral("/home/.local/share/Teclora");
     // A file called Ejercicios is no exercise tree.
-    QDir(prefix.path()).mkpath(QStringLiteral("bin"));
-    QFile stray(bin + QStringLiteral("/Ejercicios"));
-    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
-    stray.close();
+    prefix.writeBytes(QStringLiteral("bin/Ejercicios"), "stray");
     const AppHomes none = AppHomes::locate(bin, learners);
     EXPECT_FALSE(none.hasData());
     EXPECT_TRUE(none.userDir().isEmpty());
@@ -26,8 +22,8 @@ TEST(AppHomes, DataBesideTheProgramMakesItPortableAndAFileNamedEjerciciosIsNoDat
 
     // Data in both places: the folder beside the binary wins, as a copy on a stick expects.
     QFile::remove(bin + QStringLiteral("/Ejercicios"));
-    QDir(prefix.path()).mkpath(QStringLiteral("bin/Ejercicios"));
-    QDir(prefix.path()).mkpath(QStringLiteral("share/teclora/Ejercicios"));
+    prefix.makeFolder(QStringLiteral("bin/Ejercicios"));
+    prefix.makeFolder(QStringLiteral("share/teclora/Ejercicios"));
     const AppHomes portable = AppHomes::locate(bin + QStringLiteral("/"), learners);
     EXPECT_TRUE(portable.isPortable());
     EXPECT_EQ(portable.dataDir(), bin);
