@@ -21,20 +21,11 @@
 
 #include <sys/stat.h>
 
-TEST(Cp1252, EveryByteSurvivesARoundTripAndUpperCaseStaysInTheCodePage)
+// The round trip of every byte is the code page's fuzz target's, replayed on all 256 of them.
+TEST(Cp1252, TheBytesAboveAsciiAreWindows1252sAndUpperCaseStaysInTheCodePage)
 {
-    QByteArray all;
-    for (int byte = 0; byte < 256; ++byte) {
-        all.append(static_cast<char>(byte));
-    }
-    const QString text = Cp1252::decode(all);
-    EXPECT_EQ(Cp1252::encode(text), all);
-    EXPECT_EQ(text.at(0x80), QChar(0x20AC));
-    EXPECT_EQ(text.at(0xF1), QChar(u'ñ'));
-    EXPECT_EQ(Cp1252::codeOf(QChar(0x20AC)), 0x80);
-    EXPECT_EQ(Cp1252::codeOf(QChar(0x3A9)), -1);
+    EXPECT_EQ(Cp1252::decode("\x80\xF1"), QStringLiteral("€ñ"));
     EXPECT_EQ(Cp1252::encode(QStringLiteral("Ω€")), QByteArray("?\x80"));
-    // Upper case stays in the code page.
     for (const auto &[lower, upper] : {std::pair(u'á', u'Á'), {u'ñ', u'Ñ'}, {u'ÿ', u'Ÿ'}, {u'µ', u'µ'}, {u'1', u'1'}}) {
         EXPECT_EQ(Cp1252::toUpper(QChar(lower)), QChar(upper));
     }
