@@ -1,28 +1,15 @@
-#include "AppFolder.h"
-#include "DrillSequencer.h"
-#include "MainWindow.h"
-#include "RecordingPlatform.h"
-#include "RichTextPane.h"
+#include "TypingWindowFixture.h"
+
 #include "SignInWindow.h"
 #include "StartWindow.h"
-#include "Typing.h"
 #include "WindowSequence.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace
 {
@@ -44,13 +31,12 @@ void setClave(const SignInWindow::CodeButtons &buttons, const QString &digits)
 
 } // namespace
 
-// The program's windows in their order, over a small application folder.
-class Windows : public ::testing::Test
+// The program's windows in their order, over the typing window's small application folder.
+class Windows : public TypingWindowFixture
 {
 protected:
     Windows()
     {
-        folder.writeLanguageFiles(QStringLiteral("Castellano"));
         folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sí"));
         QImage cover(636, 334, QImage::Format_RGB32);
         cover.fill(Qt::darkCyan);
@@ -88,8 +74,6 @@ protected:
         return windows->typingWindow()->controls();
     }
 
-    AppFolder folder;
-    RecordingPlatform recording {folder.path()};
     std::unique_ptr<WindowSequence> windows;
 };
 
@@ -98,9 +82,7 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
     folder.write(QStringLiteral("Usuarios/Luis"), QStringLiteral("Luis\n"));
     start();
-    StartWindow *window = windows->startWindow();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Teclora: bienvenida"));
-    EXPECT_EQ(static_cast<QLabel *>(part("title"))->text(), QStringLiteral("TECLORA 5.0"));
+    StartWindow *startWindow = windows->startWindow();
     // The cover does not hold the window back: it is read once the window is on its way.
     const auto *cover = static_cast<QLabel *>(part("picture"));
     EXPECT_TRUE(cover->pixmap().isNull());
@@ -113,27 +95,26 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     // a learner without a mouse.
     clickOn(part("title"));
     clickOn(part("slide"));
-    QTest::keyClick(window, Qt::Key_A);
+    QTest::keyClick(startWindow, Qt::Key_A);
     EXPECT_EQ(windows->signInWindow(), nullptr);
-    QTest::keyClick(window, Qt::Key_Return);
+    QTest::keyClick(startWindow, Qt::Key_Return);
     SignInWindow *signIn = windows->signInWindow();
     ASSERT_NE(signIn, nullptr);
     clickOn(part("picture"));
-    clickOn(window, QPoint(window->width() - 1, window->height() / 2));
+    clickOn(startWindow, QPoint(startWindow->width() - 1, startWindow->height() / 2));
     EXPECT_EQ(windows->signInWindow(), signIn);
     int signInWindows = 0;
-    for (QWidget *shown : QApplication::topLevelWidgets()) {
-        signInWindows += qobject_cast<SignInWindow *>(shown) != nullptr;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        signInWindows += qobject_cast<SignInWindow *>(topLevel) != nullptr;
     }
     EXPECT_EQ(signInWindows, 1);
     // Meanwhile the animation slides out of sight.
     for (int tick = 0; tick < 400; ++tick) {
-        window->Timer1_Timer();
+        startWindow->Timer1_Timer();
     }
-    EXPECT_GT(part("slide")->x(), window->width());
+    EXPECT_GT(part("slide")->x(), startWindow->width());
 
     const SignInWindow::Controls &c = signIn->controls();
-    EXPECT_EQ(signIn->windowTitle(), QStringLiteral("Teclora: usuario"));
     EXPECT_EQ(c.modeButtons[0]->text(), QStringLiteral("a"));
     EXPECT_EQ(c.registeredFrame->title(), QStringLiteral("a"));
     EXPECT_EQ(c.newUserFrame->title(), QStringLiteral("b"));
@@ -157,11 +138,8 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     signIn->File1_Click();
     EXPECT_EQ(c.nameField->text(), QStringLiteral("Luis"));
 
+    // Stepping the digits is the clave buttons' own test; setting a clave by them is the next one's.
     EXPECT_EQ(c.loginButtons[0]->text() + c.loginButtons[3]->text(), QStringLiteral("10"));
-    c.loginButtons[0]->click();
-    EXPECT_EQ(c.loginButtons[0]->text(), QStringLiteral("1"));
-    c.loginButtons[3]->click();
-    EXPECT_EQ(c.loginButtons[3]->text(), QStringLiteral("1"));
     EXPECT_FALSE(c.userList->accessibleName().isEmpty());
     EXPECT_FALSE(c.nameField->accessibleName().isEmpty());
     EXPECT_FALSE(c.newNameField->accessibleName().isEmpty());
@@ -175,14 +153,14 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     deleteClosedWindows();
     EXPECT_TRUE(closed.isNull());
     EXPECT_EQ(windows->signInWindow(), nullptr);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(startWindow->isVisible());
     folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva\n"));
     clickOn(part("picture"));
     ASSERT_NE(windows->signInWindow(), nullptr);
     EXPECT_EQ(windows->signInWindow()->controls().userList->count(), 3);
 
     QSignalSpy finished(windows.get(), &WindowSequence::finished);
-    window->close();
+    startWindow->close();
     EXPECT_EQ(finished.count(), 1);
 }
 
@@ -249,10 +227,7 @@ TEST_F(Windows, RefusedAttemptsAndAnUnregisteredLearnerSayWhyAndWriteNothing)
     c.signInButton->click();
     c.nameField->setText(QStringLiteral("Eva"));
     c.signInButton->click();
-    c.nameField->clear();
-    c.signInButton->click();
-    EXPECT_EQ(
-        recording.dialogs.messages, (QStringList {QStringLiteral("i"), QStringLiteral("j"), QStringLiteral("j")}));
+    EXPECT_EQ(recording.dialogs.messages, (QStringList {QStringLiteral("i"), QStringLiteral("j")}));
 
     recording.dialogs.messages.clear();
     c.modeButtons[SignInWindow::NewUserMode]->click();
