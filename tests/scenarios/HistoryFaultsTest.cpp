@@ -93,8 +93,8 @@ TEST_F(HistoryFaults, AReadOnlyUsersFolderIsReported)
 TEST_F(HistoryFaults, WhatIsNoRegularFileOrTooLargeIsNeitherLoadedNorReplaced)
 {
     const QString ana = usersFolder() + QStringLiteral("/Ana");
-    const QString outside = folder.path() + QStringLiteral("/outside");
-    folder.writeBytes(QStringLiteral("outside"), previous);
+    // Links out of the folder or to nowhere are refused as a FIFO is, by the safe file, whose own
+    // test reads and writes them.
     const std::vector<std::pair<const char *, std::function<void()>>> faults = {
         {"a folder",
             [&] {
@@ -103,14 +103,6 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileOrTooLargeIsNeitherLoadedNorReplaced)
         {"a FIFO",
             [&] {
                 ::mkfifo(QFile::encodeName(ana).constData(), 0644);
-            }},
-        {"a dangling link",
-            [&] {
-                QFile::link(folder.path() + QStringLiteral("/nowhere"), ana);
-            }},
-        {"a link out of the folder",
-            [&] {
-                QFile::link(outside, ana);
             }},
         {"a history too large to load",
             [&] {
@@ -138,10 +130,8 @@ TEST_F(HistoryFaults, WhatIsNoRegularFileOrTooLargeIsNeitherLoadedNorReplaced)
         EXPECT_FALSE(window->close());
         recording.dialogs.answer = true;
         const QFileInfo after(ana);
-        EXPECT_EQ(std::tuple(after.isDir(), after.isSymLink(), after.symLinkTarget(), after.size()),
-            std::tuple(before.isDir(), before.isSymLink(), before.symLinkTarget(), before.size()));
-        EXPECT_EQ(folder.read(QStringLiteral("outside")), previous);
-        EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("/nowhere")));
+        EXPECT_EQ(std::tuple(after.isDir(), after.isFile(), after.size()),
+            std::tuple(before.isDir(), before.isFile(), before.size()));
         window.reset();
         QDir(ana).removeRecursively();
     }
