@@ -20,7 +20,7 @@ inline qint64 pixelsIn(const QRegion &region)
     return pixels;
 }
 
-// Counts the paint events a widget gets and gathers what they paint. Given the application, it
+// Counts the paint events a widget gets and the pixels they paint. Given the application, it
 // watches every widget, and tells which were painted in turn and how many pixels each painted.
 class PaintCounter : public QObject
 {
@@ -30,7 +30,6 @@ public:
         watched->installEventFilter(this);
     }
     int paints = 0;
-    QRegion painted;
     std::vector<const QObject *> widgets;
     QHash<const QObject *, qint64> pixels;
 
@@ -38,11 +37,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
-            const QRegion region = static_cast<QPaintEvent *>(event)->region();
             ++paints;
-            painted += region;
             widgets.push_back(watched);
-            pixels[watched] += pixelsIn(region);
+            pixels[watched] += pixelsIn(static_cast<QPaintEvent *>(event)->region());
         }
         return false;
     }

@@ -10,11 +10,6 @@
 class ScriptedClock : public Clock
 {
 public:
-    explicit ScriptedClock(std::initializer_list<double> randoms = {})
-        : randoms(randoms)
-    {
-    }
-
     void script(std::initializer_list<double> more)
     {
         randoms.insert(randoms.end(), more);
