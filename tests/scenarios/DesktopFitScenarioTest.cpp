@@ -7,13 +7,6 @@
 namespace
 {
 
-// What the desktop leaves the window's contents, as a window manager resizes it.
-void resizeTo(MainWindow &window, int width, int height)
-{
-    window.resize(width, height);
-    QApplication::processEvents();
-}
-
 QHash<const QWidget *, QRect> placesOf(const MainWindow &window)
 {
     QHash<const QWidget *, QRect> places;
@@ -32,11 +25,11 @@ TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200Per
     folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("Ab\ncd"));
     MainWindow &window = open();
     window.show();
-    resizeTo(window, 1920, 1080);
+    resize(1920, 1080);
     const QHash<const QWidget *, QRect> frameless = placesOf(window);
 
     // Maximised under a 32 px panel with a 30 px title bar.
-    resizeTo(window, 1920, 1018);
+    resize(1920, 1018);
     expectEveryControlInside(window);
     for (auto place = frameless.cbegin(); place != frameless.cend(); ++place) {
         const QRect now = place.key()->geometry();
@@ -54,7 +47,7 @@ TEST_F(DesktopFit, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200Per
     EXPECT_EQ(controls().exitButton->geometry(), frameless.value(controls().exitButton));
 
     // A 1080p screen at 200 %: the current exercise leaves the tool bar and is still read whole.
-    resizeTo(window, 960, 540);
+    resize(960, 540);
     expectEveryControlInside(window);
     EXPECT_GE(controls().exerciseLabel->width(), controls().exerciseLabel->sizeHint().width());
 }

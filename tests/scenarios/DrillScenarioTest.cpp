@@ -93,16 +93,13 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     // Resized in the middle of the drill, the window loses nothing of it; with the keyboard
     // hidden the panes keep its room, and shown again it takes it back.
     window->show();
-    window->resize(1920, 1018);
-    QApplication::processEvents();
+    resize(1920, 1018);
     const int paneHeight = c.exercisePane->height();
     c.keyboardButton->click();
-    window->resize(1366, 698);
-    QApplication::processEvents();
+    resize(1366, 698);
     EXPECT_TRUE(keyboard.isHidden());
     EXPECT_EQ(c.exercisePane->height(), c.workArea->height() - 40);
-    window->resize(1920, 1018);
-    QApplication::processEvents();
+    resize(1920, 1018);
     c.keyboardButton->click();
     EXPECT_EQ(c.exercisePane->height(), paneHeight);
     EXPECT_TRUE(pane->inputEnabled());

@@ -42,6 +42,13 @@ protected:
         return window->controls();
     }
 
+    // Resizes the window as a window manager does, and lets it lay itself out.
+    void resize(int width, int height)
+    {
+        window->resize(width, height);
+        QApplication::processEvents();
+    }
+
     // Lets the one-shot advance that follows a finished drill happen.
     void advance()
     {
