@@ -62,15 +62,12 @@ TEST(UserRegistry, RegistersIntoMissingFoldersAndOverALeftoverClave)
 TEST(UserRegistry, SignsInOnlyWithTheStoredClave)
 {
     AppFolder folder;
-    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana\n"));
-    folder.write(QStringLiteral("Claves/Anaclave"), QStringLiteral("1000\n"));
-    folder.write(QStringLiteral("Usuarios/Sin"), QStringLiteral("Sin\n"));
-    folder.makeFolder(QStringLiteral("Claves/Rotoclave"));
-    folder.write(QStringLiteral("Usuarios/Roto"), QStringLiteral("Roto\n"));
-    folder.write(QStringLiteral("Usuarios/.oculto"), QString());
     // A save cut short leaves its unfinished copy beside the history.
-    folder.write(QStringLiteral("Usuarios/Ana.x9QbZ2"), QString());
-    folder.write(QStringLiteral("Usuarios/Eva.x9QbZ2"), QString());
+    for (const char *history : {"Ana", "Sin", "Roto", ".oculto", "Ana.x9QbZ2", "Eva.x9QbZ2"}) {
+        folder.write(QStringLiteral("Usuarios/") + QLatin1String(history), QStringLiteral("historial\n"));
+    }
+    folder.write(QStringLiteral("Claves/Anaclave"), QStringLiteral("1000\n"));
+    folder.makeFolder(QStringLiteral("Claves/Rotoclave"));
     const UserRegistry registry(folder.path());
 
     EXPECT_EQ(registry.users(),
