@@ -83,6 +83,8 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     folder.write(QStringLiteral("Usuarios/Luis"), QStringLiteral("Luis\n"));
     start();
     StartWindow *startWindow = windows->startWindow();
+    // Scripts that drive the program find its windows by these titles.
+    EXPECT_EQ(startWindow->windowTitle(), QStringLiteral("Teclora: bienvenida"));
     // The cover does not hold the window back: it is read once the window is on its way.
     const auto *cover = static_cast<QLabel *>(part("picture"));
     EXPECT_TRUE(cover->pixmap().isNull());
@@ -115,6 +117,7 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     EXPECT_GT(part("slide")->x(), startWindow->width());
 
     const SignInWindow::Controls &c = signIn->controls();
+    EXPECT_EQ(signIn->windowTitle(), QStringLiteral("Teclora: usuario"));
     EXPECT_EQ(c.modeButtons[0]->text(), QStringLiteral("a"));
     EXPECT_EQ(c.registeredFrame->title(), QStringLiteral("a"));
     EXPECT_EQ(c.newUserFrame->title(), QStringLiteral("b"));
