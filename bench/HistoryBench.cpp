@@ -100,6 +100,8 @@ void BM_SignInToTypingWindowWithTenMegabytes(benchmark::State &state)
         RecordingPlatform recording(learner().folder.path());
         auto windows = std::make_unique<WindowSequence>(recording.platform);
         windows->start();
+        // The start-up window builds its parts once it is on its way to the screen.
+        QApplication::processEvents();
         QTest::mouseClick(windows->startWindow()->findChild<QLabel *>(QStringLiteral("picture")), Qt::LeftButton);
         const SignInWindow::Controls &c = windows->signInWindow()->controls();
         c.nameField->setText(QStringLiteral("luis"));

@@ -26,9 +26,6 @@ constexpr int SlideInterval = 200;
 StartWindow::StartWindow(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
-    , title(new QLabel(QStringLiteral("TECLORA 5.0"), this))
-    , picture(new QLabel(this))
-    , slide(new AnimatedPicture(this))
 {
     setWindowTitle(QStringLiteral("Teclora: bienvenida"));
     setFixedSize(Twips::toPixels(QSizeF(ClientWidth, ClientHeight), logicalDpiX()));
@@ -37,6 +34,21 @@ StartWindow::StartWindow(const Platform &platform, QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
+    setFocusPolicy(Qt::StrongFocus);
+    Timer1.setInterval(SlideInterval);
+    connect(&Timer1, &QTimer::timeout, this, &StartWindow::Timer1_Timer);
+}
+
+QRect StartWindow::twipsToPixels(double left, double top, double width, double height) const
+{
+    return Twips::toPixels(QRectF(left, top, width, height), logicalDpiX());
+}
+
+void StartWindow::buildParts()
+{
+    title = new QLabel(QStringLiteral("TECLORA 5.0"), this);
+    picture = new QLabel(this);
+    slide = new AnimatedPicture(this);
     // Named, so that tests and scripts find the three parts.
     title->setObjectName(QStringLiteral("title"));
     picture->setObjectName(QStringLiteral("picture"));
@@ -54,26 +66,22 @@ StartWindow::StartWindow(const Platform &platform, QWidget *parent)
     picture->setCursor(Qt::PointingHandCursor);
 
     slide->setGeometry(twipsToPixels(0, 120, 2175, 855));
-    setFocusPolicy(Qt::StrongFocus);
-    Timer1.setInterval(SlideInterval);
-    connect(&Timer1, &QTimer::timeout, this, &StartWindow::Timer1_Timer);
-}
-
-QRect StartWindow::twipsToPixels(double left, double top, double width, double height) const
-{
-    return Twips::toPixels(QRectF(left, top, width, height), logicalDpiX());
+    picture->setPixmap(QPixmap(platform.path(QStringLiteral("imagenes/portada.jpg"))));
+    slide->play(platform.path(QStringLiteral("gifs/feli2.gif")));
+    // The window is already visible, so each part is shown by itself.
+    title->show();
+    picture->show();
+    slide->show();
 }
 
 void StartWindow::Form_Load()
 {
     centreOnScreen(*this);
-    // The cover is read once the window is on its way to the screen: reading the JPEG, and the
-    // plug-in for it, would hold the window back by some milliseconds, and the first paint comes
-    // later still.
-    QTimer::singleShot(0, this, [this] {
-        picture->setPixmap(QPixmap(platform.path(QStringLiteral("imagenes/portada.jpg"))));
-    });
-    slide->play(platform.path(QStringLiteral("gifs/feli2.gif")));
+    // The parts are built once the window is on its way to the screen. The first child widget
+    // starts Qt's accessibility bridge, which connects to the session bus, and the cover needs the
+    // JPEG plug-in: both would hold the map back by milliseconds. The parts are still there by
+    // the first paint, which waits for the window to be exposed.
+    QTimer::singleShot(0, this, &StartWindow::buildParts);
     Timer1.start();
 }
 

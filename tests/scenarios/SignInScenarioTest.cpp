@@ -45,10 +45,17 @@ protected:
         recording.clock.date = QStringLiteral("06/12/2026");
     }
 
+    // Returns once the start-up window's parts are built.
     void start()
     {
         windows = std::make_unique<WindowSequence>(recording.platform);
         windows->start();
+        // The window goes to the screen before its parts are built, so that neither the
+        // accessibility bridge nor the cover's JPEG plug-in hold it back.
+        EXPECT_TRUE(windows->startWindow()->findChildren<QWidget *>().isEmpty());
+        ASSERT_TRUE(QTest::qWaitFor([this] {
+            return part("picture") != nullptr;
+        }));
     }
 
     QWidget *part(const char *name) const
@@ -85,13 +92,7 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     StartWindow *startWindow = windows->startWindow();
     // Scripts that drive the program find its windows by these titles.
     EXPECT_EQ(startWindow->windowTitle(), QStringLiteral("Teclora: bienvenida"));
-    // The cover does not hold the window back: it is read once the window is on its way.
-    const auto *cover = static_cast<QLabel *>(part("picture"));
-    EXPECT_TRUE(cover->pixmap().isNull());
-    EXPECT_TRUE(QTest::qWaitFor([cover] {
-        return !cover->pixmap().isNull();
-    }));
-    EXPECT_EQ(cover->pixmap().size(), QSize(636, 334));
+    EXPECT_EQ(static_cast<QLabel *>(part("picture"))->pixmap().size(), QSize(636, 334));
 
     // The title, the animation and a key other than Enter do not open anything; Enter does, for
     // a learner without a mouse.
