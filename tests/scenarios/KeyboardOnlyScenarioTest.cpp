@@ -77,8 +77,6 @@ TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAnd
     QTest::keyClick(focused(), Qt::Key_Return);
     QTest::keyClicks(focused(), QStringLiteral("cd"));
     EXPECT_TRUE(window->drillState().DrillDone);
-    EXPECT_EQ(c.rightCount->text(), QStringLiteral("5"));
-    EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
     advance();
     EXPECT_EQ(focused(), c.exercisePane);
 
