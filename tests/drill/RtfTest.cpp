@@ -117,10 +117,6 @@ TEST(RtfTest, readsWhatOtherEditorsWriteAndThePlainRegistrationLine)
 TEST(RtfTest, keepsTheReadableTextOfMalformedInput)
 {
     const QByteArray thirtyDigits(30, '9');
-    QByteArray junk;
-    for (quint32 seed = 12345; junk.size() < 64 * 1024; seed = seed * 1664525u + 1013904223u) {
-        junk += static_cast<char>(seed >> 24);
-    }
     const std::pair<QByteArray, QString> cases[] = {
         // Truncated.
         {"", QString()},
@@ -146,8 +142,6 @@ TEST(RtfTest, keepsTheReadableTextOfMalformedInput)
     for (const auto &[rtf, text] : cases) {
         EXPECT_EQ(load(rtf)->toPlainText(), text) << rtf.left(40).toStdString();
     }
-    EXPECT_TRUE(load("{\\rtf1 ok" + junk)->toPlainText().startsWith(u"ok"));
-    EXPECT_FALSE(load(junk)->toPlainText().isEmpty());
 }
 
 TEST(RtfTest, deepGroupsLineEndEscapesAndFrameNoncharactersReadAsTheySay)
