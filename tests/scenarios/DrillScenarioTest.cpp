@@ -1,8 +1,10 @@
 #include "TypingWindowFixture.h"
 
+#include "ControlsInside.h"
 #include "DrillEngine.h"
 #include "KeyboardWidget.h"
 
+#include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -20,6 +22,15 @@ QTextCharFormat formatAt(const RichTextPane *pane, int documentPosition)
 QColor colourAt(const RichTextPane *pane, int documentPosition)
 {
     return formatAt(pane, documentPosition).foreground().color();
+}
+
+QHash<const QWidget *, QRect> placesOf(const MainWindow &window)
+{
+    QHash<const QWidget *, QRect> places;
+    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        places.insert(child, child->geometry());
+    }
+    return places;
 }
 
 } // namespace
@@ -168,4 +179,35 @@ TEST_F(DrillScenario, TheTickerShowsTimeSpeedAndAccuracyOnceASecond)
     // (3 - 4) x 100 / 3 rounds down to -34.
     EXPECT_EQ(ticker(),
         (QStringList {QStringLiteral("1 s."), QStringLiteral("90 (p/m)"), QStringLiteral("Precision -34 %")}));
+}
+
+TEST_F(DrillScenario, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200PercentTheExerciseIsReadWhole)
+{
+    MainWindow &window = open();
+    window.show();
+    resize(1920, 1080);
+    const QHash<const QWidget *, QRect> frameless = placesOf(window);
+
+    // Maximised under a 32 px panel with a 30 px title bar.
+    resize(1920, 1018);
+    expectEveryControlInside(window);
+    for (auto place = frameless.cbegin(); place != frameless.cend(); ++place) {
+        const QRect now = place.key()->geometry();
+        const QRect before = place.value();
+        SCOPED_TRACE(place.key()->metaObject()->className());
+        EXPECT_EQ(now.x(), before.x());
+        EXPECT_EQ(now.width(), before.width());
+        // Each control either keeps its place or goes up with the bottom edge; what fills the
+        // work area gets 62 px lower instead.
+        EXPECT_TRUE(now.top() == before.top() || now.top() == before.top() - 62) << now.top() << " " << before.top();
+        EXPECT_TRUE(now.height() == before.height() || now.height() == before.height() - 62);
+    }
+    EXPECT_EQ(controls().exercisePane->height(), frameless.value(controls().exercisePane).height() - 62);
+    EXPECT_EQ(controls().accuracyLabel->y(), frameless.value(controls().accuracyLabel).y() - 62);
+    EXPECT_EQ(controls().exitButton->geometry(), frameless.value(controls().exitButton));
+
+    // A 1080p screen at 200 %: the current exercise leaves the tool bar and is still read whole.
+    resize(960, 540);
+    expectEveryControlInside(window);
+    EXPECT_GE(controls().exerciseLabel->width(), controls().exerciseLabel->sizeHint().width());
 }
