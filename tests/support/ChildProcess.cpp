@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/wait.h>
@@ -15,84 +15,52 @@ namespace ChildProcess
 namespace
 {
 
-// The failures body adds to the running test's: those the child meets are lost with it otherwise.
-std::string failuresOf(const std::function<void()> &body)
-{
-    const testing::TestResult &result = *testing::UnitTest::GetInstance()->current_test_info()->result();
-    const int before = result.total_part_count();
-    body();
-    std::string failures;
-    for (int part = before; part < result.total_part_count(); ++part) {
-        failures += result.GetTestPartResult(part).summary() + std::string("; ");
-    }
-    return failures;
-}
+// How the child ends; the failures it meets it prints itself, as the test framework prints any.
+enum Outcome { Passed, Failed, CannotDrop };
 
-std::string runInChild(const std::function<std::string()> &body, int timeoutSeconds)
+std::optional<std::string> runInChild(const std::function<void()> &body, bool asLearner, int timeoutSeconds)
 {
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        return "no pipe to the child";
-    }
+    // What is still buffered would be printed by both processes.
+    std::fflush(stdout);
     const pid_t child = ::fork();
     if (child < 0) {
         return "fork failed";
     }
     if (child == 0) {
-        ::close(channel[0]);
         ::alarm(static_cast<unsigned>(timeoutSeconds));
-        const std::string outcome = body();
-        [[maybe_unused]] const ssize_t written = ::write(channel[1], outcome.data(), outcome.size());
-        // Skips the parent's exit handlers and the test framework's report: the parent reports.
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string outcome;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) != 0;) {
-        if (got > 0) {
-            outcome.append(buffer, static_cast<std::size_t>(got));
-        } else if (errno != EINTR) {
-            break;
+        const passwd *nobody = ::getpwnam("nobody");
+        if (asLearner && ::geteuid() == 0
+            && !(nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
+                && ::setuid(nobody->pw_uid) == 0)) {
+            ::_exit(CannotDrop);
         }
+        body();
+        std::fflush(stdout);
+        // Skips the parent's exit handlers and the test framework's report: the parent reports.
+        ::_exit(testing::Test::HasFailure() ? Failed : Passed);
     }
-    ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     if (WIFSIGNALED(status)) {
         return WTERMSIG(status) == SIGALRM ? "the child hung"
                                            : "the child died of signal " + std::to_string(WTERMSIG(status));
     }
-    return outcome;
+    if (WEXITSTATUS(status) == CannotDrop) {
+        return std::nullopt;
+    }
+    return WEXITSTATUS(status) == Passed ? "" : "the child failed as printed above";
 }
 
 } // namespace
 
 std::string run(const std::function<void()> &body, int timeoutSeconds)
 {
-    return runInChild(
-        [&body] {
-            return failuresOf(body);
-        },
-        timeoutSeconds);
+    return runInChild(body, false, timeoutSeconds).value();
 }
 
 std::optional<std::string> runAsLearner(const std::function<void()> &body)
 {
-    static const std::string cannotDrop = "the rights of \"nobody\" cannot be taken";
-    const bool root = ::geteuid() == 0;
-    const std::string outcome = runInChild(
-        [&body, root] {
-            const passwd *nobody = ::getpwnam("nobody");
-            if (root
-                && !(nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
-                    && ::setuid(nobody->pw_uid) == 0)) {
-                return cannotDrop;
-            }
-            return failuresOf(body);
-        },
-        60);
-    return outcome == cannotDrop ? std::nullopt : std::optional(outcome);
+    return runInChild(body, true, 60);
 }
 
 } // namespace ChildProcess

@@ -9,9 +9,9 @@
 namespace ChildProcess
 {
 
-// Runs body, which checks what it expects as any test does, in a forked child and returns the
-// failures it met: empty when all went as expected; a child that dies or hangs past
-// timeoutSeconds is reported as such.
+// Runs body, which checks what it expects as any test does, in a forked child, where its failures
+// are printed as they happen, and returns what went wrong: empty when all went as expected; a
+// child that dies or hangs past timeoutSeconds is reported as such.
 std::string run(const std::function<void()> &body, int timeoutSeconds = 60);
 
 // Runs body in a forked child with the rights of the user "nobody" when the tests run as root,

@@ -10,16 +10,6 @@
 
 #include <vector>
 
-// The pixels of a region, each counted once.
-inline qint64 pixelsIn(const QRegion &region)
-{
-    qint64 pixels = 0;
-    for (const QRect &rect : region) {
-        pixels += qint64(rect.width()) * rect.height();
-    }
-    return pixels;
-}
-
 // Counts the paint events a widget gets and the pixels they paint. Given the application, it
 // watches every widget, and tells which were painted in turn and how many pixels each painted.
 class PaintCounter : public QObject
@@ -39,7 +29,10 @@ protected:
         if (event->type() == QEvent::Paint) {
             ++paints;
             widgets.push_back(watched);
-            pixels[watched] += pixelsIn(static_cast<QPaintEvent *>(event)->region());
+            // A region's rectangles do not overlap: each pixel is counted once.
+            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region()) {
+                pixels[watched] += qint64(rect.width()) * rect.height();
+            }
         }
         return false;
     }
