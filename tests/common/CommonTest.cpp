@@ -21,11 +21,11 @@
 
 #include <sys/stat.h>
 
-// The round trip of every byte is the code page's fuzz target's, replayed on all 256 of them.
+// The round trip of every byte, and '?' for a character without one, are the code page's fuzz
+// target's, replayed on all 256 bytes and on text beyond the code page.
 TEST(Cp1252, TheBytesAboveAsciiAreWindows1252sAndUpperCaseStaysInTheCodePage)
 {
     EXPECT_EQ(Cp1252::decode("\x80\xF1"), QStringLiteral("€ñ"));
-    EXPECT_EQ(Cp1252::encode(QStringLiteral("Ω€")), QByteArray("?\x80"));
     for (const auto &[lower, upper] : {std::pair(u'á', u'Á'), {u'ñ', u'Ñ'}, {u'ÿ', u'Ÿ'}, {u'µ', u'µ'}, {u'1', u'1'}}) {
         EXPECT_EQ(Cp1252::toUpper(QChar(lower)), QChar(upper));
     }
