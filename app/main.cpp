@@ -71,10 +71,12 @@ int refuseToStartWithoutData(const AppHomes &homes)
 // screen: the window shows itself sooner, and the desktop takes the icon a moment later.
 void setWindowIconLater(const AppHomes &homes)
 {
-    QTimer::singleShot(0, qApp, [picture = homes.dataDir() + QStringLiteral("/imagenes/teclora.png")] {
-        // The icon theme's copy when installed; a portable copy has only its own picture.
-        QApplication::setWindowIcon(QIcon::fromTheme(AppId, QIcon(picture)));
-    });
+    QTimer::singleShot(
+        0, qApp, [picture = homes.dataDir() + QStringLiteral("/imagenes/teclora.png"), portable = homes.isPortable()] {
+            // The icon theme's copy when installed. A portable copy has only its own picture, and
+            // looking in the theme would load the icon engines for nothing.
+            QApplication::setWindowIcon(portable ? QIcon(QPixmap(picture)) : QIcon::fromTheme(AppId, QIcon(picture)));
+        });
 }
 
 // What was allocated to build a window and freed again goes back to the system once it shows,
