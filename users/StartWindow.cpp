@@ -72,6 +72,8 @@ void StartWindow::buildParts()
     title->show();
     picture->show();
     slide->show();
+    // The slide moves the animation, so it starts once there is one.
+    Timer1.start();
 }
 
 void StartWindow::Form_Load()
@@ -82,7 +84,6 @@ void StartWindow::Form_Load()
     // JPEG plug-in: both would hold the map back by milliseconds. The parts are still there by
     // the first paint, which waits for the window to be exposed.
     QTimer::singleShot(0, this, &StartWindow::buildParts);
-    Timer1.start();
 }
 
 void StartWindow::Timer1_Timer()

@@ -17,8 +17,8 @@ class StartWindow : public QWidget
 public:
     explicit StartWindow(const Platform &platform, QWidget *parent = nullptr);
 
-    // Centres the window, starts the animation's timer and has the title, the cover and the
-    // animation built as soon as the window is on its way to the screen.
+    // Centres the window and has the title, the cover and the sliding animation built as soon as
+    // the window is on its way to the screen.
     void Form_Load();
     void Timer1_Timer();
 
@@ -42,8 +42,7 @@ private:
     QRect twipsToPixels(double left, double top, double width, double height) const;
 
     Platform platform;
-    // The three parts, built by buildParts.
-    // The product title; clicking it does nothing.
+    // The three parts, built by buildParts. The product title; clicking it does nothing.
     QLabel *title = nullptr;
     // The cover picture; clicking it asks for the sign-in window.
     QLabel *picture = nullptr;
