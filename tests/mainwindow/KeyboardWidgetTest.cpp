@@ -125,12 +125,8 @@ TEST(FitTextLabel, AWordTooWideForTheNextCharacterIsWrittenSmallerNotCut)
     EXPECT_EQ(FitTextLabel::fittedFont(big, QStringLiteral("ñ"), 97), big);
 }
 
-TEST(KeyboardLayout, FramesSurroundTheirKeysInsideTheKeyboard)
+TEST(KeyboardLayout, FramesLieInsideTheKeyboardAndNoTwoKeysShareAPixel)
 {
-    for (int k = 1; k <= 36; ++k) {
-        EXPECT_EQ(KeyboardLayout::frame(k), KeyboardLayout::keys()[k].twips.adjusted(-120, -120, 120, 120)) << k;
-    }
-    EXPECT_EQ(KeyboardLayout::frame(37), QRect(240, 120, 735, 735)); // around Q
     const QRect keyboard(QPoint(0, 0), KeyboardLayout::Size);
     for (int f = 0; f < KeyboardLayout::FrameCount; ++f) {
         EXPECT_TRUE(keyboard.contains(KeyboardLayout::frame(f))) << f;
