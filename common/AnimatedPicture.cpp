@@ -253,13 +253,20 @@ void AnimatedPicture::changeEvent(QEvent *event)
 void AnimatedPicture::showEvent(QShowEvent *)
 {
     watchWindow();
+    // The frames dropped while it was hidden are read again at its next paint, which a window
+    // restored from its backing store would not ask for.
+    if (frames() == nullptr && !shownPath.isEmpty()) {
+        update();
+    }
     followVisibility();
 }
 
 void AnimatedPicture::hideEvent(QHideEvent *)
 {
-    // A hidden animation (the wave while a drill runs) keeps no frames laid over its backdrop.
+    // A hidden animation (the wave while a drill runs, any of them while the window is minimised)
+    // keeps no frames at all: the file is read again when it next paints, where it left off.
     forgetBackdrop();
+    decoded.clear();
     FrameClock::shared().stop(this);
 }
 

@@ -14,9 +14,10 @@
 // Plays an animated GIF in a rectangle. A missing or unreadable file shows nothing.
 //
 // A decorative animation runs for hours while the learner thinks, so it costs as little as it
-// can: the frames of a file are decoded once, scaled to the rectangle and kept (the pictures are
-// small), a new frame repaints only this rectangle, and the animation stands still while nobody
-// can see it: while it or its window is hidden or minimised, or the window is not exposed.
+// can: the frames of a file are decoded once, scaled to the rectangle and kept while it shows (the
+// pictures are small), a new frame repaints only this rectangle, and the animation stands still
+// while nobody can see it: while it or its window is hidden or minimised, or the window is not
+// exposed. Hidden, it keeps no frames and reads its file again when it next paints.
 //
 // The pictures have transparent parts, and a transparent widget makes every frame repaint the
 // window's background and every widget beneath it as well. So once it plays, the animation takes
@@ -41,7 +42,7 @@ public:
     void play(const QString &gifPath);
     QString fileName() const;
 
-    // The frame on show, counted from 0; -1 when nothing is shown (yet).
+    // The frame on show, counted from 0; -1 when nothing is shown (yet, or while it is hidden).
     int currentFrame() const;
     // Whether the next frame is due: false while it stands still or shows a still picture.
     bool isRunning() const;

@@ -65,14 +65,23 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndThe
     EXPECT_FALSE(line->isRunning());
     EXPECT_FALSE(moves(line));
     EXPECT_EQ(linePaints.paints, 0);
+    EXPECT_EQ(line->currentFrame(), -1); // and keeps no frames
 
     window->showNormal();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     EXPECT_TRUE(moves(line));
 
+    // Hidden, it keeps no frames; shown again, it reads its file and plays on.
     wave->hide();
     EXPECT_FALSE(moves(wave));
+    EXPECT_EQ(wave->currentFrame(), -1);
     EXPECT_TRUE(moves(line));
+    wave->show();
+    EXPECT_TRUE(QTest::qWaitFor([wave] {
+        return wave->currentFrame() >= 0;
+    }));
+    EXPECT_TRUE(moves(wave));
+    wave->hide();
 
     window->hide();
     const int paintsWhenHidden = linePaints.paints;
