@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -65,8 +66,10 @@ RichTextPane::RichTextPane(QWidget *parent)
     document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
     work = QTextCursor(document());
     takeOverRepaints();
+    // A caret the learner moves becomes the working selection. A hidden pane's caret only follows
+    // the edits from where it was last shown, and tells nothing.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (!showingSelection) {
+        if (!showingSelection && !keptHidden()) {
             work = textCursor();
         }
     });
@@ -183,13 +186,40 @@ void RichTextPane::showSelection()
     if (batchDepth > 0) {
         return;
     }
+    // A hidden pane (the history while the learner types) shows its selection when it is shown:
+    // handing the widget its cursor costs a key some microseconds for nothing on the screen.
+    if (keptHidden()) {
+        selectionShownLater = true;
+        return;
+    }
     showingSelection = true;
     setTextCursor(work);
     showingSelection = false;
 }
 
+bool RichTextPane::keptHidden() const
+{
+    return isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+void RichTextPane::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (std::exchange(selectionShownLater, false)) {
+        if (const int target = std::exchange(scrollTargetLater, -1); target >= 0) {
+            scrollToShow(target);
+        }
+        showSelection();
+    }
+}
+
 void RichTextPane::scrollToShow(int documentPosition)
 {
+    if (keptHidden()) {
+        scrollTargetLater = documentPosition;
+        selectionShownLater = true;
+        return;
+    }
     // The line holding the position is laid out already; its block's place tells whether it shows.
     const QRectF place = blockBoundingGeometry(document()->findBlock(documentPosition)).translated(contentOffset());
     if (place.top() >= 0 && place.bottom() <= viewport()->height()) {

@@ -108,6 +108,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -119,6 +120,8 @@ private:
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
+    // Hidden on purpose (the history while the learner types), not merely not shown yet.
+    bool keptHidden() const;
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
     void keepShapedText();
@@ -137,6 +140,10 @@ private:
     QTextCharFormat selectionFormat;
     // Places a batch asked to scroll into view, shown when it ends.
     QList<int> scrollTargets;
+    // What a hidden pane shows once it is shown again: its selection, and the last place it was
+    // asked to scroll into view (-1 for none).
+    bool selectionShownLater = false;
+    int scrollTargetLater = -1;
     // Where the first change of the open batch lies (a document position; -1 for none, or
     // ChangesInSeveralLines), and its line as it was before the change.
     int changedFrom = -1;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
@@ -81,4 +82,42 @@ TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
     Typing::compose(&pane, QStringLiteral("á"));
     EXPECT_EQ(pane.text(), QStringLiteral("Xébc"));
     EXPECT_EQ(presses, QStringLiteral("Xqé"));
+}
+
+TEST(RichTextPane, AHiddenPaneShowsItsSelectionInViewWhenShownAgain)
+{
+    QWidget window;
+    window.resize(300, 120);
+    RichTextPane pane(&window);
+    pane.setGeometry(window.rect());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    pane.setText(QStringLiteral("first\r\n"));
+    pane.setSelStart(pane.length());
+    pane.hide();
+
+    // Written while hidden, as the history is during a drill: its caret no longer follows, and
+    // the edits that move that caret do not move the working selection.
+    QString lines;
+    for (int line = 0; line < 200; ++line) {
+        lines += QStringLiteral("line %1\r\n").arg(line);
+    }
+    {
+        RichTextPane::Batch batch(pane);
+        pane.setSelStart(pane.length());
+        pane.replaceSelection(lines);
+    }
+    pane.setSelStart(0);
+    pane.setSelLength(5);
+    pane.replaceSelection(QString());
+    {
+        RichTextPane::Batch batch(pane);
+        pane.setSelStart(pane.length());
+        pane.replaceSelection(QStringLiteral("end"));
+    }
+    EXPECT_TRUE(pane.text().endsWith(QStringLiteral("line 199\r\nend")));
+
+    pane.show();
+    EXPECT_TRUE(pane.textCursor().atEnd());
+    EXPECT_TRUE(pane.viewport()->rect().contains(pane.cursorRect()));
 }
