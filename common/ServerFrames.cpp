@@ -67,13 +67,9 @@ bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<
     if (!at) {
         return false;
     }
-    auto shown = frames.constFind(key);
-    if (shown == frames.cend()) {
-        const QPixmap drawn = frame();
-        if (drawn.isNull()) {
-            return false;
-        }
-        shown = frames.insert(key, upload(drawn));
+    const Uploaded *shown = kept(key, frame);
+    if (shown == nullptr) {
+        return false;
     }
     xcb_copy_area(connection, shown->pixmap, window, context, 0, 0, static_cast<std::int16_t>(at->x()),
         static_cast<std::int16_t>(at->y()), static_cast<std::uint16_t>(shown->size.width()),
@@ -81,6 +77,24 @@ bool ServerFrames::show(const QWidget &widget, quint64 key, const std::function<
     // Sent now: Qt may not write to the connection again before the program next sleeps.
     xcb_flush(connection);
     return true;
+}
+
+bool ServerFrames::keep(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame)
+{
+    return canShowOn(widget) && kept(key, frame) != nullptr;
+}
+
+const ServerFrames::Uploaded *ServerFrames::kept(quint64 key, const std::function<QPixmap()> &frame)
+{
+    auto found = frames.constFind(key);
+    if (found == frames.cend()) {
+        const QPixmap drawn = frame();
+        if (drawn.isNull()) {
+            return nullptr;
+        }
+        found = frames.insert(key, upload(drawn));
+    }
+    return &*found;
 }
 
 bool ServerFrames::canShowOn(const QWidget &widget)

@@ -35,6 +35,9 @@ public:
     // Copies the opaque frame named `key` onto the window of `widget`, at `within` in the widget;
     // the first time, `frame` draws it and it is uploaded. False when it could not be shown.
     bool show(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame, QPoint within = QPoint());
+    // Keeps the frame named `key` on the server for a later show(), drawing and uploading it now
+    // when it is not kept yet. False when frames cannot be shown on the window of `widget`.
+    bool keep(const QWidget &widget, quint64 key, const std::function<QPixmap()> &frame);
     // Whether frames can be copied onto the window of `widget` at all: the first thing asked, so
     // that nothing is drawn for a platform that cannot take it.
     bool canShowOn(const QWidget &widget);
@@ -62,6 +65,9 @@ private:
     };
 
     Uploaded upload(const QPixmap &frame);
+    // The frame named `key`, drawn and uploaded first when it is not kept yet; null when it could
+    // not be drawn.
+    const Uploaded *kept(quint64 key, const std::function<QPixmap()> &frame);
     void releaseAll();
 
     xcb_connection_t *connection = nullptr;

@@ -9,6 +9,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+#include <vector>
 
 const QColor DrillEngine::Blue = QColor(0, 0, 255);
 const QColor DrillEngine::Magenta = QColor(255, 0, 255);
@@ -60,9 +64,25 @@ qint64 DrillEngine::wrongKeys() const
     return DrillRules::leadingNumber(widgets.wrongCount->text());
 }
 
-void DrillEngine::prepareSounds()
+void DrillEngine::prepareForKeys()
 {
     sound.prepare();
+    // Once the drill shows, each character of the text is drawn as a right key leaves it: the
+    // first key that types one then does not wait for that.
+    QTimer::singleShot(0, widgets.exercisePane, [this] {
+        if (state.TargetPos < 1) {
+            return;
+        }
+        QString characters;
+        std::vector<bool> seen(0x10000);
+        for (const QChar character : std::as_const(state.TargetText)) {
+            if (!seen[character.unicode()]) {
+                seen[character.unicode()] = true;
+                characters += character;
+            }
+        }
+        widgets.exercisePane->prepareAhead(state.TargetPos - 1, characters, Blue, true);
+    });
 }
 
 void DrillEngine::play(const QString &relativePath)

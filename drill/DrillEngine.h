@@ -57,8 +57,9 @@ public:
     void ShowNextCharacter();
     // The same at the start of a drill, with the large display shown again.
     void revealNextCharacter();
-    // A drill starts: the sounds get ready before the first key.
-    void prepareSounds();
+    // A drill starts: the sounds, and the look of each character typed right, get ready before
+    // the first key.
+    void prepareForKeys();
 
     // The counters are the captions of the two counter buttons.
     qint64 rightKeys() const;

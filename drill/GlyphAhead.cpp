@@ -39,6 +39,35 @@ bool GlyphAhead::show(const QWidget &widget, const QPointF &place, const Look &l
     // On the nearest whole pixel: half a pixel off, for the moment until the pane's repaint, is
     // more than made up for by one look serving every place of its character.
     const QPoint corner = place.toPoint();
+    const Drawn &known = measured(look);
+    const QRect pixels(corner, known.size);
+    if (pixels.isEmpty() || !widget.visibleRegion().contains(pixels)) {
+        return false;
+    }
+    return frames.show(
+        widget, known.key,
+        [&] {
+            return picture(widget, look, known);
+        },
+        corner);
+}
+
+void GlyphAhead::prepare(const QWidget &widget, const Look &look)
+{
+    // Half the collection is left to the looks typing makes (wrong keys, right ones after them).
+    if (drawn.size() >= MostLooksKept / 2 && drawn.find(look) == drawn.end()) {
+        return;
+    }
+    const Drawn &known = measured(look);
+    if (!known.size.isEmpty()) {
+        frames.keep(widget, known.key, [&] {
+            return picture(widget, look, known);
+        });
+    }
+}
+
+const GlyphAhead::Drawn &GlyphAhead::measured(const Look &look)
+{
     auto known = drawn.find(look);
     if (known == drawn.end()) {
         if (drawn.size() >= MostLooksKept) {
@@ -49,23 +78,19 @@ bool GlyphAhead::show(const QWidget &widget, const QPointF &place, const Look &l
         const QSize size(int(std::ceil(advance)) + look.caretWidth, int(std::ceil(look.lineHeight)));
         known = drawn.emplace(look, Drawn {quint64(drawn.size()), size, advance}).first;
     }
-    const QRect pixels(corner, known->second.size);
-    if (pixels.isEmpty() || !widget.visibleRegion().contains(pixels)) {
-        return false;
-    }
-    return frames.show(
-        widget, known->second.key,
-        [&] {
-            const qreal ratio = widget.devicePixelRatioF();
-            QPixmap picture(pixels.size() * ratio);
-            picture.setDevicePixelRatio(ratio);
-            picture.fill(look.background);
-            QPainter painter(&picture);
-            painter.setFont(look.font);
-            painter.setPen(look.colour);
-            painter.drawText(QPointF(0, look.ascent), QString(look.character));
-            painter.fillRect(QRectF(known->second.advance, 0, look.caretWidth, look.ascent + look.descent), look.caret);
-            return picture;
-        },
-        corner);
+    return known->second;
+}
+
+QPixmap GlyphAhead::picture(const QWidget &widget, const Look &look, const Drawn &drawn)
+{
+    const qreal ratio = widget.devicePixelRatioF();
+    QPixmap picture(drawn.size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(look.background);
+    QPainter painter(&picture);
+    painter.setFont(look.font);
+    painter.setPen(look.colour);
+    painter.drawText(QPointF(0, look.ascent), QString(look.character));
+    painter.fillRect(QRectF(drawn.advance, 0, look.caretWidth, look.ascent + look.descent), look.caret);
+    return picture;
 }

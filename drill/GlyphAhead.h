@@ -42,6 +42,9 @@ public:
     // Shows `look` at `place` of `widget`, where the character's line starts its top and the
     // character its left edge. False when nothing could be shown.
     bool show(const QWidget &widget, const QPointF &place, const Look &look);
+    // Draws `look` and keeps it on the display server now, so that showing it later costs no more
+    // than any other time. Prepared looks fill half the collection at most.
+    void prepare(const QWidget &widget, const Look &look);
 
 private:
     // A look as drawn: its key on the server, its size and the character's width.
@@ -53,6 +56,10 @@ private:
     struct LookHash {
         size_t operator()(const Look &look) const noexcept;
     };
+
+    // The look's entry, measured first when it is new.
+    const Drawn &measured(const Look &look);
+    static QPixmap picture(const QWidget &widget, const Look &look, const Drawn &drawn);
 
     ServerFrames frames;
     std::unordered_map<Look, Drawn, LookHash> drawn;

@@ -455,10 +455,22 @@ void RichTextPane::overtype(QChar character)
 
 void RichTextPane::showAhead(int position, QChar character, const QColor &colour, bool bold)
 {
+    if (character.isPrint()) {
+        ahead(position, QString(character), colour, bold, true);
+    }
+}
+
+void RichTextPane::prepareAhead(int position, const QString &characters, const QColor &colour, bool bold)
+{
+    ahead(position, characters, colour, bold, false);
+}
+
+void RichTextPane::ahead(int position, const QString &characters, const QColor &colour, bool bold, bool onScreen)
+{
     if (glyphAhead == nullptr) {
         glyphAhead = std::make_unique<GlyphAhead>();
     }
-    if (!character.isPrint() || !glyphAhead->canShowOn(*viewport())) {
+    if (!glyphAhead->canShowOn(*viewport())) {
         return;
     }
     const int at = toDocument(position);
@@ -475,11 +487,21 @@ void RichTextPane::showAhead(int position, QChar character, const QColor &colour
         font.setBold(true);
     }
     const QPalette &colours = viewport()->palette();
-    // The line is drawn where the paint draws it: at its block's place, plus the layout's own.
-    const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft() + layout->position();
-    glyphAhead->show(*viewport(), origin + QPointF(line.cursorToX(at - block.position()), line.y()),
-        {character, font, colour, colours.color(QPalette::Base), colours.color(QPalette::Text), cursorWidth(),
-            line.height(), line.ascent(), line.descent()});
+    GlyphAhead::Look look {QChar(), font, colour, colours.color(QPalette::Base), colours.color(QPalette::Text),
+        cursorWidth(), line.height(), line.ascent(), line.descent()};
+    for (const QChar character : characters) {
+        if (!character.isPrint()) {
+            continue;
+        }
+        look.character = character;
+        if (!onScreen) {
+            glyphAhead->prepare(*viewport(), look);
+            continue;
+        }
+        // The line is drawn where the paint draws it: at its block's place, plus the layout's own.
+        const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft() + layout->position();
+        glyphAhead->show(*viewport(), origin + QPointF(line.cursorToX(at - block.position()), line.y()), look);
+    }
 }
 
 void RichTextPane::showNow()

@@ -58,6 +58,10 @@ public:
     // copied there (see GlyphAhead). The change and its repaint must follow within the same key;
     // where nothing can be shown ahead, that repaint shows it.
     void showAhead(int position, QChar character, const QColor &colour, bool bold);
+    // Draws ahead of time, and keeps on the display server, the look each of `characters` takes
+    // when typed at `position` (or anywhere in a line like its own): the first key that types one
+    // then finds it ready.
+    void prepareAhead(int position, const QString &characters, const QColor &colour, bool bold);
     // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
     // window: the character just judged is what the learner waits to see. Outside a batch.
     void showNow();
@@ -120,6 +124,8 @@ private:
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
+    // Shows the character ahead at `position`, or prepares the look of each of `characters`.
+    void ahead(int position, const QString &characters, const QColor &colour, bool bold, bool onScreen);
     // Hidden on purpose (the history while the learner types), not merely not shown yet.
     bool keptHidden() const;
     void mergeFormat(const QTextCharFormat &format);

@@ -57,7 +57,7 @@ void DrillSequencer::StartDrill()
     drill.TargetPos = 1;
     widgets.rightCount->setText(QStringLiteral("0"));
     widgets.wrongCount->setText(QStringLiteral("0"));
-    engine.prepareSounds();
+    engine.prepareForKeys();
     engine.statisticsTimer().start();
     drill.ElapsedSeconds = 0;
     widgets.lineAnimation->show();

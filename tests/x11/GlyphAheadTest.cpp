@@ -103,6 +103,14 @@ TEST(GlyphAhead, TheJudgedCharacterShowsBeforeThePaneRepaintsAndNothingOfItStays
     EXPECT_TRUE(repainted.bounds.adjusted(-1, -tolerance, 1, 1).contains(ahead.bounds))
         << "ahead " << QTest::toString(ahead.bounds) << ", repainted " << QTest::toString(repainted.bounds);
 
+    // A look prepared before its key draws nothing on the screen; its key shows it as any other.
+    pane.prepareAhead(3, QStringLiteral("fj"), PureBlue, true);
+    serverCaughtUp();
+    EXPECT_EQ(blueIn(onScreen(window, firstLine)).pixels, repainted.pixels);
+    pane.showAhead(3, QLatin1Char('j'), PureBlue, true);
+    serverCaughtUp();
+    EXPECT_GT(blueIn(onScreen(window, firstLine)).pixels, repainted.pixels + 30);
+
     // Where another widget lies over the character, nothing is drawn over that widget.
     QWidget cover(&window);
     cover.setAutoFillBackground(true);
