@@ -217,7 +217,6 @@ void RichTextPane::scrollToShow(int documentPosition)
 {
     if (keptHidden()) {
         scrollTargetLater = documentPosition;
-        selectionShownLater = true;
         return;
     }
     // The line holding the position is laid out already; its block's place tells whether it shows.
@@ -456,21 +455,21 @@ void RichTextPane::overtype(QChar character)
 void RichTextPane::showAhead(int position, QChar character, const QColor &colour, bool bold)
 {
     if (character.isPrint()) {
-        ahead(position, QString(character), colour, bold, true);
+        ahead(position, QStringView(&character, 1), colour, bold, true);
     }
 }
 
-void RichTextPane::prepareAhead(int position, const QString &characters, const QColor &colour, bool bold)
+void RichTextPane::prepareAhead(int position, QStringView characters, const QColor &colour, bool bold)
 {
     ahead(position, characters, colour, bold, false);
 }
 
-void RichTextPane::ahead(int position, const QString &characters, const QColor &colour, bool bold, bool onScreen)
+void RichTextPane::ahead(int position, QStringView characters, const QColor &colour, bool bold, bool onScreen)
 {
     if (glyphAhead == nullptr) {
         glyphAhead = std::make_unique<GlyphAhead>();
     }
-    if (!glyphAhead->canShowOn(*viewport())) {
+    if (characters.isEmpty() || !glyphAhead->canShowOn(*viewport())) {
         return;
     }
     const int at = toDocument(position);
@@ -487,20 +486,19 @@ void RichTextPane::ahead(int position, const QString &characters, const QColor &
         font.setBold(true);
     }
     const QPalette &colours = viewport()->palette();
-    GlyphAhead::Look look {QChar(), font, colour, colours.color(QPalette::Base), colours.color(QPalette::Text),
-        cursorWidth(), line.height(), line.ascent(), line.descent()};
-    for (const QChar character : characters) {
-        if (!character.isPrint()) {
-            continue;
-        }
-        look.character = character;
-        if (!onScreen) {
-            glyphAhead->prepare(*viewport(), look);
-            continue;
-        }
+    GlyphAhead::Look look {characters.front(), font, colour, colours.color(QPalette::Base),
+        colours.color(QPalette::Text), cursorWidth(), line.height(), line.ascent(), line.descent()};
+    if (onScreen) {
         // The line is drawn where the paint draws it: at its block's place, plus the layout's own.
         const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft() + layout->position();
         glyphAhead->show(*viewport(), origin + QPointF(line.cursorToX(at - block.position()), line.y()), look);
+        return;
+    }
+    for (const QChar character : characters) {
+        if (character.isPrint()) {
+            look.character = character;
+            glyphAhead->prepare(*viewport(), look);
+        }
     }
 }
 

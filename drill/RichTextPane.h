@@ -61,7 +61,7 @@ public:
     // Draws ahead of time, and keeps on the display server, the look each of `characters` takes
     // when typed at `position` (or anywhere in a line like its own): the first key that types one
     // then finds it ready.
-    void prepareAhead(int position, const QString &characters, const QColor &colour, bool bold);
+    void prepareAhead(int position, QStringView characters, const QColor &colour, bool bold);
     // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
     // window: the character just judged is what the learner waits to see. Outside a batch.
     void showNow();
@@ -124,8 +124,8 @@ private:
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
-    // Shows the character ahead at `position`, or prepares the look of each of `characters`.
-    void ahead(int position, const QString &characters, const QColor &colour, bool bold, bool onScreen);
+    // Shows the one character ahead at `position`, or prepares the look of each of `characters`.
+    void ahead(int position, QStringView characters, const QColor &colour, bool bold, bool onScreen);
     // Hidden on purpose (the history while the learner types), not merely not shown yet.
     bool keptHidden() const;
     void mergeFormat(const QTextCharFormat &format);
@@ -146,8 +146,8 @@ private:
     QTextCharFormat selectionFormat;
     // Places a batch asked to scroll into view, shown when it ends.
     QList<int> scrollTargets;
-    // What a hidden pane shows once it is shown again: its selection, and the last place it was
-    // asked to scroll into view (-1 for none).
+    // What a hidden pane shows once it is shown again: its selection (a batch always ends by asking
+    // for it), and the last place it was asked to scroll into view (-1 for none).
     bool selectionShownLater = false;
     int scrollTargetLater = -1;
     // Where the first change of the open batch lies (a document position; -1 for none, or
