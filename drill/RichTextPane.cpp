@@ -9,6 +9,8 @@
 #include <limits>
 #include <utility>
 
+#include <QBackingStore>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -508,13 +510,30 @@ void RichTextPane::showNow()
     // the key changes the counters, the labels and the keyboard.
     viewport()->repaint(cursorRect());
     // On X11 the window's pixels are shared with the display server, and painting over pixels sent
-    // to it since it last answered first waits for its answer. The next key repaints from its own
-    // character on: the window's next repaint, between the keys, also repaints the one pixel left
-    // of that, which was just sent, so the wait falls there and the next key's pixels leave at once.
-    if (changeCorner.x() >= 0) {
-        viewport()->update(QRect(changeCorner, QSize(1, 1)));
-        changeCorner = QPoint(-1, -1);
+    // to it since it last answered first waits for its answer. The next key repaints over what this
+    // one has just sent, so the wait is taken between the keys instead: once the rest of the key is
+    // handled, the window's pixels are opened for painting at one of those just sent, which waits
+    // if it must, and closed again untouched. Nothing is painted for it.
+    const QPoint sent = std::exchange(changeCorner, QPoint(-1, -1));
+    if (sent.x() >= 0 && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, pixel = viewport()->mapTo(window(), sent)] {
+                awaitSentPixel(pixel);
+            },
+            Qt::QueuedConnection);
     }
+}
+
+void RichTextPane::awaitSentPixel(QPoint pixel)
+{
+    QBackingStore *store = backingStore();
+    // A translucent window's pixels are cleared when opened for painting.
+    if (store == nullptr || window()->testAttribute(Qt::WA_TranslucentBackground)) {
+        return;
+    }
+    store->beginPaint(QRegion(QRect(pixel, QSize(1, 1))));
+    store->endPaint();
 }
 
 void RichTextPane::deliverCharacter(QChar character)

@@ -124,6 +124,9 @@ private:
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
+    // Opens and closes the window's pixels at `pixel` (window coordinates) for painting, painting
+    // nothing: on X11 that waits until the display server has read what was sent there.
+    void awaitSentPixel(QPoint pixel);
     // Shows the one character ahead at `position`, or prepares the look of each of `characters`.
     void ahead(int position, QStringView characters, const QColor &colour, bool bold, bool onScreen);
     // Hidden on purpose (the history while the learner types), not merely not shown yet.

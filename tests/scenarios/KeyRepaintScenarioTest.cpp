@@ -4,6 +4,8 @@
 
 #include "PaintCounter.h"
 
+#include <algorithm>
+
 #include <QImage>
 #include <QScreen>
 #include <QTextBlock>
@@ -48,6 +50,7 @@ protected:
         order.widgets.clear();
         QApplication::processEvents();
         EXPECT_FALSE(order.widgets.empty()) << "the rest of the key is painted afterwards";
+        EXPECT_EQ(std::count(order.widgets.begin(), order.widgets.end(), paneView), 0) << "the pane is painted once";
         expectTheScreenShowsTheWholePane(window.get(), controls().exercisePane->viewport());
     }
 };

@@ -96,6 +96,23 @@ TEST(GlyphAhead, TheJudgedCharacterShowsBeforeThePaneRepaintsAndNothingOfItStays
     }
     pane.showNow();
     EXPECT_TRUE(screenShowsThePane());
+    // Key after key along the second line, each over pixels the one before has just sent, nothing
+    // stale stays behind.
+    for (int position = 7; position < pane.length(); ++position) {
+        const QChar typed = pane.text().at(position);
+        pane.showAhead(position, typed, PureBlue, true);
+        {
+            const RichTextPane::Batch change(pane);
+            pane.setSelStart(position);
+            pane.setSelLength(1);
+            pane.setSelBold(true);
+            pane.setSelColor(PureBlue);
+            pane.overtype(typed);
+        }
+        pane.showNow();
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(screenShowsThePane());
     // The glyph shown ahead stood where the repaint drew it: the same left edge and baseline. Drawn
     // on its own it may come out a little taller than in the pane's line.
     const Blue repainted = blueIn(onScreen(window, firstLine));
