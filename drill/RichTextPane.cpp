@@ -221,10 +221,17 @@ void RichTextPane::scrollToShow(int documentPosition)
         scrollTargetLater = documentPosition;
         return;
     }
-    // The line holding the position is laid out already; its block's place tells whether it shows.
-    const QRectF place = blockBoundingGeometry(document()->findBlock(documentPosition)).translated(contentOffset());
-    if (place.top() >= 0 && place.bottom() <= viewport()->height()) {
-        return;
+    // The widget scrolls only for a line that does not show whole; most keys ask for one that does,
+    // often in a paragraph that runs on below the pane, and handing the widget a cursor costs a key
+    // some microseconds.
+    const QTextBlock block = document()->findBlock(documentPosition);
+    const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
+    const QTextLine line = block.layout()->lineForTextPosition(documentPosition - block.position());
+    if (line.isValid()) {
+        const QRectF lineArea = line.naturalTextRect().translated(place.topLeft());
+        if (lineArea.top() >= 0 && lineArea.bottom() < viewport()->height()) {
+            return;
+        }
     }
     QTextCursor probe(document());
     probe.setPosition(documentPosition);

@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -119,5 +122,41 @@ TEST(RichTextPane, AHiddenPaneShowsItsSelectionInViewWhenShownAgain)
 
     pane.show();
     EXPECT_TRUE(pane.textCursor().atEnd());
+    EXPECT_TRUE(pane.viewport()->rect().contains(pane.cursorRect()));
+}
+
+TEST(RichTextPane, TheCaretScrollsThePaneOnlyForALineThatDoesNotShowWhole)
+{
+    QWidget window;
+    window.resize(300, 100);
+    RichTextPane pane(&window);
+    pane.setGeometry(window.rect());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // One paragraph wrapped into more lines than the pane shows, as an exercise line at a large size.
+    pane.setText(QStringLiteral("fj jf ").repeated(120) + QStringLiteral("\r\nfj"));
+    const QTextLayout &layout = *pane.document()->firstBlock().layout();
+    ASSERT_GT(layout.lineCount(), 8);
+    // The last line that shows whole, and the one under it, cut by the pane's edge; scrolled to the
+    // top, the text starts under the document's margin.
+    const qreal top = pane.document()->documentMargin();
+    int whole = 0;
+    while (top + layout.lineAt(whole + 1).naturalTextRect().bottom() < pane.viewport()->height()) {
+        ++whole;
+    }
+    const int cut = layout.lineAt(whole + 1).textStart() + 1;
+
+    pane.setSelStart(layout.lineAt(whole).textStart() + 1);
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
+    pane.setSelStart(cut);
+    EXPECT_GT(pane.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(pane.viewport()->rect().contains(pane.cursorRect()));
+    // Within a batch the places asked for are shown in turn, the caret's own last, as a key does.
+    {
+        RichTextPane::Batch batch(pane);
+        pane.setSelStart(pane.length());
+        pane.setSelStart(1);
+    }
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
     EXPECT_TRUE(pane.viewport()->rect().contains(pane.cursorRect()));
 }
