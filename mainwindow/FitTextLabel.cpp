@@ -1,5 +1,6 @@
 #include "FitTextLabel.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -22,7 +23,23 @@ void FitTextLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect room = contentsRect();
-    painter.setFont(fittedFont(font(), text(), room.width()));
+    if (room.width() != fittedWidth) {
+        fittedFonts.clear();
+        fittedWidth = room.width();
+    }
+    auto fitted = fittedFonts.constFind(text());
+    if (fitted == fittedFonts.constEnd()) {
+        fitted = fittedFonts.insert(text(), fittedFont(font(), text(), room.width()));
+    }
+    painter.setFont(*fitted);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(room, static_cast<int>(alignment()), text());
+}
+
+void FitTextLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        fittedFonts.clear();
+    }
+    QLabel::changeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QLabel>
 
 // A one-line label that writes a text too wide for it in smaller type instead of cutting it: the
@@ -15,4 +17,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The fitted fonts of the texts shown so far, at the label's font and fittedWidth: the next
+    // character takes turns among a few texts, one on every key, and measuring one costs a shaping.
+    QHash<QString, QFont> fittedFonts;
+    int fittedWidth = -1;
 };

@@ -20,6 +20,8 @@ namespace
 constexpr int RightThumb = 4;
 constexpr int LeftThumb = 9;
 constexpr QRgb FingerGround = qRgb(255, 255, 255);
+// The colour of a frame that is not lit.
+const QColor Unlit(Qt::white);
 // Silver, so that the white of a frame that is not lit still shows as a thin outline.
 constexpr QRgb KeyboardGround = qRgb(192, 192, 192);
 // 4 pixels at 96 dpi: wide enough to see the lit frame from the corner of the eye.
@@ -90,7 +92,7 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
         frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), logicalDpi);
     }
-    frameColours.fill(QColor(Qt::white));
+    frameColours.fill(Unlit);
     for (int finger = 0; finger < FingerCount; ++finger) {
         const QString name = QStringLiteral("imagenes/dedo%1.png").arg(finger);
         fingerPictures[finger] = QImage(data.filePath(name)).convertToFormat(QImage::Format_ARGB32);
@@ -109,8 +111,8 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
     const QRect &r = frameRects[frame];
     update(QRegion(r) - QRegion(r.adjusted(frameBorder, frameBorder, -frameBorder, -frameBorder)));
     // The guide lights the key to press last, after Shift; that is when its description is whole.
-    if (frame != ShiftFrame && colour != Qt::white) {
-        setAccessibleDescription(guideDescription(frame, frameColours[ShiftFrame] != Qt::white));
+    if (frame != ShiftFrame && colour != Unlit) {
+        setAccessibleDescription(guideDescription(frame, frameColours[ShiftFrame] != Unlit));
     }
 }
 
@@ -183,16 +185,22 @@ void KeyboardWidget::ResetKeyboardCursor()
 void KeyboardWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // Every key repaints two frames' borders: most frames and keys lie outside even their bounds.
+    const QRegion &region = event->region();
+    const QRect bounds = region.boundingRect();
+    const auto repainted = [&](const QRect &rect) {
+        return bounds.intersects(rect) && region.intersects(rect);
+    };
     // Lit frames last: neighbouring frames overlap by a pixel, and the lit one must be whole.
     for (const bool lit : {false, true}) {
         for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
-            if ((frameColours[frame] != Qt::white) == lit && event->region().intersects(frameRects[frame])) {
+            if ((frameColours[frame] != Unlit) == lit && repainted(frameRects[frame])) {
                 paintFrame(painter, frame);
             }
         }
     }
     for (int key = 0; key < KeyboardLayout::KeyCount; ++key) {
-        if (event->region().intersects(keyRects[key])) {
+        if (repainted(keyRects[key])) {
             painter.drawPixmap(keyRects[key].topLeft(), keyFaces[key]);
         }
     }
