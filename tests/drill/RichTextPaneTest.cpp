@@ -87,14 +87,28 @@ TEST(RichTextPane, KeysComeOutAsKeyDownThenKeyPressAndNothingElseEdits)
     EXPECT_EQ(presses, QStringLiteral("Xqé"));
 }
 
+namespace
+{
+
+// A pane filling a window of its own, shown.
+struct ShownPane {
+    explicit ShownPane(const QSize &size)
+    {
+        window.resize(size);
+        pane.setGeometry(window.rect());
+        window.show();
+    }
+    QWidget window;
+    RichTextPane pane {&window};
+};
+
+} // namespace
+
 TEST(RichTextPane, AHiddenPaneShowsItsSelectionInViewWhenShownAgain)
 {
-    QWidget window;
-    window.resize(300, 120);
-    RichTextPane pane(&window);
-    pane.setGeometry(window.rect());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ShownPane shown(QSize(300, 120));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
+    RichTextPane &pane = shown.pane;
     pane.setText(QStringLiteral("first\r\n"));
     pane.setSelStart(pane.length());
     pane.hide();
@@ -127,12 +141,9 @@ TEST(RichTextPane, AHiddenPaneShowsItsSelectionInViewWhenShownAgain)
 
 TEST(RichTextPane, TheCaretScrollsThePaneOnlyForALineThatDoesNotShowWhole)
 {
-    QWidget window;
-    window.resize(300, 100);
-    RichTextPane pane(&window);
-    pane.setGeometry(window.rect());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ShownPane shown(QSize(300, 100));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
+    RichTextPane &pane = shown.pane;
     // One paragraph wrapped into more lines than the pane shows, as an exercise line at a large size.
     pane.setText(QStringLiteral("fj jf ").repeated(120) + QStringLiteral("\r\nfj"));
     const QTextLayout &layout = *pane.document()->firstBlock().layout();
