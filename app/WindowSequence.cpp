@@ -53,7 +53,6 @@ void WindowSequence::openTypingWindow(const QString &user)
     typing = std::make_unique<MainWindow>(platform, user);
     ProgressLink::attach(*typing, platform);
     connect(typing.get(), &MainWindow::exitRequested, this, &WindowSequence::finished);
-    typing->Form_Load();
     typing->showMaximized();
     Q_EMIT frontWindowChanged(typing.get());
     // The typing window is shown first, so the program never runs out of windows on the way.

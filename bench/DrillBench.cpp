@@ -42,7 +42,6 @@ struct Window {
         folder.writeLanguageFiles(QStringLiteral("Castellano"));
         folder.writeBytes(QStringLiteral("Ejercicios/Castellano/A/1.txt"), Cp1252::encode(exerciseText(exerciseSize)));
         window = std::make_unique<MainWindow>(recording.platform, QString());
-        window->Form_Load();
         window->show();
         QApplication::processEvents();
     }
@@ -76,23 +75,22 @@ void BM_RightKeyWithLongHistory(benchmark::State &state)
     }
     c.echoPane->setText(history);
     c.echoPane->show();
-    DrillState &drill = w.window->drillState();
-    drill.EchoPos = c.echoPane->length() + 1;
-    w.window->drillSequencer().StartDrill();
+    const DrillModel &drill = w.window->drill();
+    w.window->drillSequencer().startDrill();
     QApplication::processEvents();
 
     std::vector<double> microseconds;
     std::vector<double> handling;
     QElapsedTimer timer;
     for (auto _ : state) {
-        if (drill.TargetPos >= drill.TargetText.size() - 1) {
+        if (drill.position() >= drill.text().size() - 1) {
             state.PauseTiming();
-            w.window->drillSequencer().StartDrill();
+            w.window->drillSequencer().startDrill();
             QApplication::processEvents();
             state.ResumeTiming();
         }
         timer.start();
-        sendKey(c.exercisePane, drill.TargetText.at(drill.TargetPos - 1));
+        sendKey(c.exercisePane, drill.expected());
         handling.push_back(timer.nsecsElapsed() / 1000.0);
         // The key's colours and echo reach the screen.
         QApplication::processEvents();
@@ -110,7 +108,7 @@ void BM_LoadExerciseOfOneMegabyte(benchmark::State &state)
     Window w(1'000'000);
     ExerciseCatalogue *catalogue = w.window->findChild<ExerciseCatalogue *>();
     for (auto _ : state) {
-        catalogue->LoadExercise();
+        catalogue->loadExercise();
         QApplication::processEvents();
     }
 }
@@ -120,7 +118,7 @@ void BM_StartDrillOn20000Characters(benchmark::State &state)
 {
     Window w(20'000);
     for (auto _ : state) {
-        w.window->drillSequencer().StartDrill();
+        w.window->drillSequencer().startDrill();
         QApplication::processEvents();
     }
 }

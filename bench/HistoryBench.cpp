@@ -68,13 +68,12 @@ void BM_LoadUserHistoryOfTenMegabytes(benchmark::State &state)
 {
     RecordingPlatform recording(learner().folder.path());
     MainWindow window(recording.platform, QStringLiteral("Luis"));
-    window.Form_Load();
     for (auto _ : state) {
         // At start-up the pane is empty: emptying it is not part of the load.
         state.PauseTiming();
         window.controls().echoPane->setText(QString());
         state.ResumeTiming();
-        window.drillHistory().LoadUserHistory(QStringLiteral("06/12/2026"));
+        window.drillHistory().load(QStringLiteral("06/12/2026"));
     }
     reportHistory(state);
 }
@@ -84,9 +83,8 @@ void BM_SaveHistoryOfTenMegabytes(benchmark::State &state)
 {
     RecordingPlatform recording(learner().folder.path());
     MainWindow window(recording.platform, QStringLiteral("Luis"));
-    window.Form_Load();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(window.drillHistory().saveHistory());
+        benchmark::DoNotOptimize(window.drillHistory().save());
     }
     reportHistory(state);
 }

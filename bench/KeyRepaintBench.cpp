@@ -102,15 +102,13 @@ void BM_RightKeyUpToTheScreen(benchmark::State &state)
     folder.writeBytes(QStringLiteral("Ejercicios/Castellano/A/1.txt"), Cp1252::encode(exercise));
     RecordingPlatform recording {folder.path()};
     MainWindow window(recording.platform, QString());
-    window.Form_Load();
     window.show();
     const MainWindowControls &c = window.controls();
     const QString resultLine = QStringLiteral(
         " ** 187(p/m) - 61 s. - 2(Err.) - 190(c.) ** - Castellano\\01 Fila central\\4 - Precisión 98 %\n");
     c.echoPane->setText(resultLine.repeated(50'000));
-    DrillState &drill = window.drillState();
-    drill.EchoPos = c.echoPane->length() + 1;
-    window.drillSequencer().StartDrill();
+    const DrillModel &drill = window.drill();
+    window.drillSequencer().startDrill();
     QApplication::processEvents();
 
     std::vector<double> microseconds;
@@ -120,13 +118,13 @@ void BM_RightKeyUpToTheScreen(benchmark::State &state)
     PaintCensus census(c.exercisePane);
     census.keyTimer = &timer;
     for (auto _ : state) {
-        if (drill.TargetPos >= drill.TargetText.size() - 1) {
+        if (drill.position() >= drill.text().size() - 1) {
             state.PauseTiming();
-            window.drillSequencer().StartDrill();
+            window.drillSequencer().startDrill();
             QApplication::processEvents();
             state.ResumeTiming();
         }
-        const QChar next = drill.TargetText.at(drill.TargetPos - 1);
+        const QChar next = drill.expected();
         const bool lineBreak = next == QLatin1Char('\r');
         QKeyEvent press(QEvent::KeyPress, lineBreak ? Qt::Key_Return : Qt::Key_unknown, Qt::NoModifier, QString(next));
         census.paneStartNs = -1;

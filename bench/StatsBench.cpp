@@ -2,6 +2,7 @@
 // long practice, and building a weak-key exercise from a large course.
 #include "AppFolder.h"
 #include "CourseWords.h"
+#include "DrillModel.h"
 #include "DrillSequencer.h"
 #include "MainWindow.h"
 #include "ProgressWindow.h"
@@ -61,21 +62,21 @@ void BM_RecordOneDrill(benchmark::State &state)
 }
 BENCHMARK(BM_RecordOneDrill)->Unit(benchmark::kMicrosecond);
 
-// What the statistics add to every key: the tally, run on a real window's running drill.
+// What the statistics add to every key: the model judges it and the recorder tallies it.
 void BM_TallyOneKey(benchmark::State &state)
 {
     AppFolder folder;
     folder.writeLanguageFiles(QStringLiteral("Castellano"));
-    folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("sal"));
     RecordingPlatform recording(folder.path());
-    MainWindow window(recording.platform, QString());
-    window.Form_Load();
-    window.drillSequencer().StartDrill();
-    StatsRecorder &stats = window.statistics();
-    const QChar keys[] = {u's', u'd', QChar(u'ñ')};
+    DrillModel drill;
+    const StatsRecorder stats(drill, folder.path(), folder.path(), QString(), recording.dialogs, recording.clock);
+    drill.setText(QStringLiteral("sal"), QString());
+    drill.start();
+    // Wrong keys, so that the drill never ends.
+    const QChar keys[] = {u'd', u'x', QChar(u'ñ')};
     int i = 0;
     for (auto _ : state) {
-        stats.tallyKeyPress(keys[i++ % 3]);
+        drill.judge(keys[i++ % 3]);
     }
 }
 BENCHMARK(BM_TallyOneKey);
@@ -94,7 +95,6 @@ void BM_OpenProgressWindowOver10000Drills(benchmark::State &state)
     }
     RecordingPlatform recording(folder.path());
     MainWindow window(recording.platform, QStringLiteral("Ana"));
-    window.Form_Load();
     for (auto _ : state) {
         ProgressWindow progress(window.statistics(), folder.path(), recording.clock);
         progress.resize(1200, 900);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -13,18 +14,30 @@ struct CatalogueState {
     static constexpr int LargestExercise = 999'999'999;
     static constexpr int StartFontSize = 36;
 
-    QString ExerciseRoot;
-    QString LessonFolder;
-    int LanguageIndex = 0;
-    int LessonIndex = 0;
-    std::array<std::array<int, MaxLessons>, MaxLanguages> ExerciseNumbers = filled(1);
-    int ExerciseFontSize = StartFontSize;
+    QString exerciseRoot;
+    // The languages and the current language's lessons, as the lists show them.
+    QStringList languages;
+    QStringList lessons;
+    QString lessonFolder;
+    int languageIndex = 0;
+    int lessonIndex = 0;
+    std::array<std::array<int, MaxLessons>, MaxLanguages> exerciseNumbers = filled(1);
+    int fontSize = StartFontSize;
     // Finished drills move on to a random exercise rather than the next one.
-    bool RandomMode = false;
+    bool randomOrder = false;
+
+    QString language() const
+    {
+        return languages.value(languageIndex);
+    }
+    QString lesson() const
+    {
+        return lessons.value(lessonIndex);
+    }
 
     int &currentNumber()
     {
-        return ExerciseNumbers[LanguageIndex][LessonIndex];
+        return exerciseNumbers[languageIndex][lessonIndex];
     }
 
 private:

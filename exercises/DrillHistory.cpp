@@ -1,89 +1,91 @@
 #include "DrillHistory.h"
 
-#include "AnimatedPicture.h"
 #include "Dialogs.h"
-#include "DrillEngine.h"
-#include "DrillRules.h"
-#include "DrillState.h"
+#include "DrillColours.h"
 #include "InterfaceTexts.h"
 #include "ResultLine.h"
 #include "RichTextPane.h"
 #include "SafeFile.h"
 
-#include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
-DrillHistory::DrillHistory(DrillState &drill, const InterfaceTexts &texts, const HistoryWidgets &widgets,
-    QTimer &statisticsTimer, Dialogs &dialogs, const QString &historyFile, QObject *parent)
+DrillHistory::DrillHistory(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets,
+    Dialogs &dialogs, const QString &historyFile, QObject *parent)
     : QObject(parent)
-    , drill(drill)
+    , model(model)
     , texts(texts)
     , widgets(widgets)
-    , statisticsTimer(statisticsTimer)
     , dialogs(dialogs)
     , historyFile(historyFile)
 {
+    connect(&model, &DrillModel::started, this, &DrillHistory::discardUnfinishedEcho);
+    connect(&model, &DrillModel::keyJudged, this, &DrillHistory::echo);
+    connect(&model, &DrillModel::finished, this, &DrillHistory::recordResult);
 }
 
-void DrillHistory::FinishDrill()
+void DrillHistory::echo(const DrillModel::Judgement &judgement)
 {
-    statisticsTimer.stop();
-    const qint64 speed = DrillRules::leadingNumber(widgets.speedLabel->text());
-    if (speed > BestSpeed) {
-        BestSpeed = static_cast<double>(speed);
+    if (judgement.verdict != DrillModel::Verdict::Right) {
+        return;
+    }
+    RichTextPane &pane = *widgets.echoPane;
+    const RichTextPane::Batch changes(pane);
+    pane.setSelStart(pane.length());
+    if (judgement.typed != DrillModel::Enter) {
+        pane.setSelBold(true);
+        pane.setSelColor(judgement.afterError ? DrillColours::RightAfterError : DrillColours::Right);
+    }
+    pane.replaceSelection(QString(judgement.typed));
+    echoLength += judgement.typed == DrillModel::Enter ? 2 : 1;
+}
+
+void DrillHistory::discardUnfinishedEcho()
+{
+    RichTextPane &pane = *widgets.echoPane;
+    if (echoLength > 0) {
+        pane.setSelStart(pane.length() - echoLength);
+        pane.setSelLength(echoLength);
+        pane.replaceSelection(QString());
+        echoLength = 0;
+    }
+}
+
+void DrillHistory::recordResult()
+{
+    const qint64 speed = model.speed();
+    if (speed > best) {
+        best = static_cast<double>(speed);
         widgets.bestSpeed->setText(QString::number(speed) + QStringLiteral(" +"));
     }
-    ++DrillCount;
-    SpeedSum += speed;
-    widgets.averageSpeed->setText(QString::number(SpeedSum / DrillCount) + QStringLiteral(" M"));
-    widgets.reactionPicture->hide();
-    widgets.lineAnimation->hide();
-    widgets.waveAnimation->show();
+    ++drillCount;
+    speedSum += speed;
+    widgets.averageSpeed->setText(QString::number(averageSpeed()) + QStringLiteral(" M"));
 
-    dialogs.inform(texts.HintTexts.value(InterfaceTexts::DrillEnd));
-
-    widgets.exercisePane->setInputEnabled(false);
-    drill.TargetPos = 0;
-    widgets.exercisePane->setSelStart(1);
-
-    const QString line
-        = ResultLine::compose({widgets.speedLabel->text(), widgets.timeLabel->text(), widgets.wrongCount->text(),
-            widgets.rightCount->text(), widgets.exerciseLabel->text(), widgets.accuracyLabel->text()});
-    RichTextPane &echo = *widgets.echoPane;
-    // The drill's echo ends just before EchoPos - 1 + 1: the result line follows it at once.
-    echo.setSelStart(drill.EchoPos);
-    echo.setSelColor(DrillEngine::Black);
-    echo.replaceSelection(line);
-    echo.replaceSelection(QStringLiteral("\n"));
-    // The key's handling moves EchoPos on by one once this returns, to the start of the new line,
-    // which is where the next drill's echo begins.
-    drill.EchoPos = echo.selStart();
-    EchoMark = drill.EchoPos + 1;
-    Q_EMIT drillRecorded();
+    RichTextPane &pane = *widgets.echoPane;
+    pane.setSelStart(pane.length());
+    pane.setSelColor(DrillColours::Untyped);
+    append(ResultLine::compose({speed, model.elapsedSeconds(), model.wrongCount(), model.rightCount(), model.title(),
+               texts.UiTexts.value(InterfaceTexts::AccuracyWord), model.accuracy()})
+        + QStringLiteral("\n"));
 }
 
-void DrillHistory::DiscardEcho()
+void DrillHistory::append(const QString &text)
 {
-    drill.TargetPos = 1;
-    const int echoLength = drill.EchoPos - EchoMark;
-    drill.EchoPos = EchoMark;
-    RichTextPane &echo = *widgets.echoPane;
-    echo.setSelStart(drill.EchoPos - 1);
-    echo.setSelLength(echoLength);
-    echo.replaceSelection(QString());
-    drill.DrillDone = false;
+    RichTextPane &pane = *widgets.echoPane;
+    pane.setSelStart(pane.length());
+    pane.replaceSelection(text);
+    echoLength = 0;
 }
 
-void DrillHistory::LoadUserHistory(const QString &today)
+void DrillHistory::load(const QString &today)
 {
-    RichTextPane &echo = *widgets.echoPane;
+    RichTextPane &pane = *widgets.echoPane;
     // A missing or unreadable history starts an empty one. One that is there but unreadable (too
     // large, a folder, a FIFO, a link out of the folder) stays as it is, and the learner hears
     // at once, not only at the exit, that today's results cannot go into it: as soon as the
     // window is up, so that the message stands over it.
-    if (!echo.loadFile(historyFile)) {
-        echo.setText(QString());
+    if (!pane.loadFile(historyFile)) {
+        pane.setText(QString());
         unreadHistoryKept = SafeFile::isTaken(historyFile);
         if (unreadHistoryKept) {
             QMetaObject::invokeMethod(
@@ -94,13 +96,10 @@ void DrillHistory::LoadUserHistory(const QString &today)
                 Qt::QueuedConnection);
         }
     }
-    echo.setSelStart(echo.length());
-    echo.replaceSelection(QStringLiteral("\n") + today + QStringLiteral("\n"));
-    drill.EchoPos = echo.selStart() + 1;
-    EchoMark = drill.EchoPos;
+    append(QStringLiteral("\n") + today + QStringLiteral("\n"));
 }
 
-bool DrillHistory::saveHistory()
+bool DrillHistory::save()
 {
     if (historyFile.isEmpty() || (!unreadHistoryKept && widgets.echoPane->saveFile(historyFile))) {
         return true;
@@ -109,9 +108,19 @@ bool DrillHistory::saveHistory()
     return false;
 }
 
-void DrillHistory::SaveAndExit()
+void DrillHistory::saveAndExit()
 {
-    if (saveHistory() && dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
+    if (save() && dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
         Q_EMIT exitRequested();
     }
+}
+
+double DrillHistory::bestSpeed() const
+{
+    return best;
+}
+
+qint64 DrillHistory::averageSpeed() const
+{
+    return drillCount > 0 ? speedSum / drillCount : 0;
 }

@@ -1,71 +1,65 @@
 #pragma once
 
+#include "DrillModel.h"
+
 #include <QObject>
 #include <QString>
 
-class AnimatedPicture;
 class Dialogs;
-class QLabel;
 class QPushButton;
-class QTimer;
 class RichTextPane;
-struct DrillState;
 struct InterfaceTexts;
 
-struct HistoryWidgets {
-    QLabel *speedLabel;
-    QLabel *timeLabel;
-    QPushButton *wrongCount;
-    QPushButton *rightCount;
-    QLabel *exerciseLabel;
-    QLabel *accuracyLabel;
-    QPushButton *bestSpeed;
-    QPushButton *averageSpeed;
-    AnimatedPicture *reactionPicture;
-    AnimatedPicture *lineAnimation;
-    AnimatedPicture *waveAnimation;
-    RichTextPane *exercisePane;
-    RichTextPane *echoPane;
-};
-
-// The result of every finished drill, the best and average speeds of this run, and the echo
-// pane as the learner's history: loaded at start with a date line, saved at the exit.
+// The learner's history in the echo pane: every character typed right is echoed there, each
+// finished drill leaves its result line, and the echo of a drill left unfinished is taken out
+// when the next one starts. Loaded at start with a date line, saved at the exit. It also keeps
+// the best and average speeds of this run.
 class DrillHistory : public QObject
 {
     Q_OBJECT
 
 public:
-    // historyFile is empty for a learner who works unregistered: nothing is loaded or saved.
-    DrillHistory(DrillState &drill, const InterfaceTexts &texts, const HistoryWidgets &widgets, QTimer &statisticsTimer,
-        Dialogs &dialogs, const QString &historyFile, QObject *parent = nullptr);
+    struct Widgets {
+        RichTextPane *echoPane;
+        QPushButton *bestSpeed;
+        QPushButton *averageSpeed;
+    };
 
-    void FinishDrill();
-    void DiscardEcho();
-    void LoadUserHistory(const QString &today);
+    // historyFile is empty for a learner who works unregistered: nothing is loaded or saved.
+    DrillHistory(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, Dialogs &dialogs,
+        const QString &historyFile, QObject *parent = nullptr);
+
+    // Loads the learner's history and opens today's part of it with a date line.
+    void load(const QString &today);
     // Saves the history (if there is a learner); false, after telling the learner, when it
     // could not be saved, or must not be, as the file it would replace could not be loaded.
-    bool saveHistory();
-    void SaveAndExit();
+    bool save();
+    // The exit button: saves, then asks whether to leave.
+    void saveAndExit();
 
-    double BestSpeed = 0;
-    qint64 DrillCount = 0;
-    qint64 SpeedSum = 0;
-    // Where the echo of the current drill begins (1-based, as EchoPos).
-    int EchoMark = 1;
+    double bestSpeed() const;
+    qint64 averageSpeed() const;
 
 Q_SIGNALS:
-    // The result is recorded and the learner has closed the end message: time to move on.
-    void drillRecorded();
     // The learner confirmed leaving the program.
     void exitRequested();
 
 private:
-    DrillState &drill;
+    void echo(const DrillModel::Judgement &judgement);
+    void discardUnfinishedEcho();
+    void recordResult();
+    void append(const QString &text);
+
+    const DrillModel &model;
     const InterfaceTexts &texts;
-    HistoryWidgets widgets;
-    QTimer &statisticsTimer;
+    Widgets widgets;
     Dialogs &dialogs;
     QString historyFile;
+    // How much of the pane's end is the echo of the drill under way (a line break counts two).
+    int echoLength = 0;
+    double best = 0;
+    qint64 drillCount = 0;
+    qint64 speedSum = 0;
     // The learner's history is there but could not be loaded: saving this run's shorter history
     // over it would lose it.
     bool unreadHistoryKept = false;

@@ -3,93 +3,86 @@
 #include "AnimatedPicture.h"
 #include "CatalogueState.h"
 #include "Clock.h"
-#include "DrillEngine.h"
-#include "DrillHistory.h"
-#include "DrillState.h"
+#include "Dialogs.h"
+#include "DrillModel.h"
 #include "ExerciseCatalogue.h"
-#include "KeyFrames.h"
+#include "InterfaceTexts.h"
 #include "PaneFormatting.h"
 #include "RichTextPane.h"
 
-#include <QPushButton>
-
 #include <cmath>
 
-DrillSequencer::DrillSequencer(CatalogueState &catalogue, DrillState &drill, const SequencerWidgets &widgets,
-    ExerciseCatalogue &exercises, DrillEngine &engine, DrillHistory &history, Clock &clock, QObject *parent)
+DrillSequencer::DrillSequencer(CatalogueState &catalogue, DrillModel &drill, const InterfaceTexts &texts,
+    const Widgets &widgets, ExerciseCatalogue &exercises, Dialogs &dialogs, Clock &clock, QObject *parent)
     : QObject(parent)
     , catalogue(catalogue)
     , drill(drill)
+    , texts(texts)
     , widgets(widgets)
     , exercises(exercises)
-    , engine(engine)
-    , history(history)
+    , dialogs(dialogs)
     , clock(clock)
 {
-    timer2.setInterval(10);
-    timer2.setSingleShot(true);
-    connect(&timer2, &QTimer::timeout, this, &DrillSequencer::AdvanceExercise);
-    connect(&history, &DrillHistory::drillRecorded, &timer2, qOverload<>(&QTimer::start));
+    advance.setInterval(10);
+    advance.setSingleShot(true);
+    connect(&advance, &QTimer::timeout, this, &DrillSequencer::moveToNextExercise);
+    // Whatever else the end of a drill sets in motion (the result line, the statistics) is done
+    // before the message shows: it waits until every receiver of the signal has returned.
+    connect(&drill, &DrillModel::finished, this, &DrillSequencer::announceEnd, Qt::QueuedConnection);
 }
 
 QTimer &DrillSequencer::advanceTimer()
 {
-    return timer2;
+    return advance;
 }
 
-void DrillSequencer::StartDrill()
+void DrillSequencer::startDrill()
 {
     // Without a text there is nothing to type: no drill starts.
-    if (drill.TargetText.isEmpty()) {
+    if (drill.text().isEmpty()) {
         return;
-    }
-    if (widgets.keyFrames) {
-        widgets.keyFrames->setFrameColour(drill.GuideShapeIndex, QColor(255, 255, 255));
     }
     RichTextPane &pane = *widgets.exercisePane;
     if (pane.length() > 0) {
-        pane.setText(drill.TargetText);
+        pane.setText(drill.text());
     }
-    if (!drill.DrillDone) {
-        history.DiscardEcho();
-    }
-    drill.DrillDone = false;
-    drill.TargetPos = 1;
-    widgets.rightCount->setText(QStringLiteral("0"));
-    widgets.wrongCount->setText(QStringLiteral("0"));
-    engine.prepareForKeys();
-    engine.statisticsTimer().start();
-    drill.ElapsedSeconds = 0;
+    PaneFormatting::showUntyped(pane, catalogue.fontSize);
     widgets.lineAnimation->show();
     widgets.waveAnimation->hide();
     widgets.reactionPicture->show();
-    pane.setInputEnabled(true);
-    PaneFormatting::showUntyped(pane, catalogue.ExerciseFontSize);
-    pane.setFocus();
-    engine.revealNextCharacter();
+    drill.start();
 }
 
-void DrillSequencer::PickRandomExercise()
+void DrillSequencer::announceEnd()
 {
-    catalogue.RandomMode = true;
+    widgets.reactionPicture->hide();
+    widgets.lineAnimation->hide();
+    widgets.waveAnimation->show();
+    dialogs.inform(texts.HintTexts.value(InterfaceTexts::DrillEnd));
+    advance.start();
+}
+
+void DrillSequencer::pickRandomExercise()
+{
+    catalogue.randomOrder = true;
     const int files = exercises.lessonFileCount();
     const int number = static_cast<int>(std::floor(clock.random() * files)) + 1;
     catalogue.currentNumber() = number;
     exercises.showNumber(number);
-    exercises.LoadExercise();
+    exercises.loadExercise();
 }
 
-void DrillSequencer::AdvanceExercise()
+void DrillSequencer::moveToNextExercise()
 {
     widgets.exercisePane->setText(QString());
-    if (catalogue.RandomMode) {
-        PickRandomExercise();
+    if (catalogue.randomOrder) {
+        pickRandomExercise();
     } else {
         int &number = catalogue.currentNumber();
         number = std::min(number + 1, CatalogueState::LargestExercise);
         exercises.showNumber(number);
-        exercises.LoadExercise();
+        exercises.loadExercise();
     }
-    timer2.stop();
-    StartDrill();
+    advance.stop();
+    startDrill();
 }

@@ -5,50 +5,47 @@
 
 class AnimatedPicture;
 class Clock;
-class DrillEngine;
-class DrillHistory;
+class Dialogs;
+class DrillModel;
 class ExerciseCatalogue;
-class KeyFrames;
-class QPushButton;
 class RichTextPane;
 struct CatalogueState;
-struct DrillState;
+struct InterfaceTexts;
 
-struct SequencerWidgets {
-    RichTextPane *exercisePane;
-    QPushButton *rightCount;
-    QPushButton *wrongCount;
-    AnimatedPicture *reactionPicture;
-    AnimatedPicture *lineAnimation;
-    AnimatedPicture *waveAnimation;
-    KeyFrames *keyFrames;
-};
-
-// Starts drills, picks exercises at random, and after each finished drill moves on by itself to
-// the next exercise (or a random one) and starts it.
+// Starts drills, picks exercises at random, and after each finished drill says so and moves on
+// by itself to the next exercise (or a random one) and starts it.
 class DrillSequencer : public QObject
 {
     Q_OBJECT
 
 public:
-    DrillSequencer(CatalogueState &catalogue, DrillState &drill, const SequencerWidgets &widgets,
-        ExerciseCatalogue &exercises, DrillEngine &engine, DrillHistory &history, Clock &clock,
-        QObject *parent = nullptr);
+    struct Widgets {
+        RichTextPane *exercisePane;
+        AnimatedPicture *reactionPicture;
+        AnimatedPicture *lineAnimation;
+        AnimatedPicture *waveAnimation;
+    };
 
-    // The one-shot move to the next exercise, armed when a drill's result is recorded.
+    DrillSequencer(CatalogueState &catalogue, DrillModel &drill, const InterfaceTexts &texts, const Widgets &widgets,
+        ExerciseCatalogue &exercises, Dialogs &dialogs, Clock &clock, QObject *parent = nullptr);
+
+    // The one-shot move to the next exercise, armed once the learner has closed the message
+    // that ends a drill.
     QTimer &advanceTimer();
 
-    void StartDrill();
-    void PickRandomExercise();
-    void AdvanceExercise();
+    void startDrill();
+    void pickRandomExercise();
+    void moveToNextExercise();
 
 private:
+    void announceEnd();
+
     CatalogueState &catalogue;
-    DrillState &drill;
-    SequencerWidgets widgets;
+    DrillModel &drill;
+    const InterfaceTexts &texts;
+    Widgets widgets;
     ExerciseCatalogue &exercises;
-    DrillEngine &engine;
-    DrillHistory &history;
+    Dialogs &dialogs;
     Clock &clock;
-    QTimer timer2;
+    QTimer advance;
 };

@@ -1,10 +1,12 @@
 #include "ExerciseCatalogue.h"
 
-#include "DrillState.h"
+#include "DrillModel.h"
 #include "ExerciseText.h"
 #include "PaneFormatting.h"
 #include "RichTextPane.h"
 #include "SafeFile.h"
+
+#include <algorithm>
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +17,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
-#include <QTimer>
 
 namespace
 {
@@ -27,42 +28,45 @@ QStringList subFolders(const QString &folder, int limit)
 
 } // namespace
 
-ExerciseCatalogue::ExerciseCatalogue(CatalogueState &catalogue, DrillState &drill, const CatalogueWidgets &widgets,
-    QTimer &statisticsTimer, QObject *parent)
+ExerciseCatalogue::ExerciseCatalogue(
+    CatalogueState &catalogue, DrillModel &drill, const CatalogueWidgets &widgets, QObject *parent)
     : QObject(parent)
     , catalogue(catalogue)
     , drill(drill)
     , widgets(widgets)
-    , statisticsTimer(statisticsTimer)
 {
     // Digits only, and no more than fit a whole number of the table.
     widgets.numberField->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), widgets.numberField));
-    connect(widgets.numberField, &QLineEdit::textChanged, this, &ExerciseCatalogue::Text1_Change);
-    connect(widgets.lessonList, &QListWidget::currentRowChanged, this, &ExerciseCatalogue::list1_Click);
+    connect(widgets.numberField, &QLineEdit::textChanged, this, &ExerciseCatalogue::onNumberEdited);
+    connect(widgets.lessonList, &QListWidget::currentRowChanged, this, &ExerciseCatalogue::selectLesson);
     connect(widgets.nextButton, &QPushButton::clicked, this, [this] {
-        Command3_Click(0);
+        stepExercise(1);
     });
     connect(widgets.previousButton, &QPushButton::clicked, this, [this] {
-        Command3_Click(1);
+        stepExercise(-1);
     });
 }
 
-void ExerciseCatalogue::FillLanguageList()
+void ExerciseCatalogue::fillLanguageList()
 {
+    catalogue.languages = subFolders(catalogue.exerciseRoot, CatalogueState::MaxLanguages);
     widgets.languageList->clear();
-    widgets.languageList->addItems(subFolders(catalogue.ExerciseRoot, CatalogueState::MaxLanguages));
+    widgets.languageList->addItems(catalogue.languages);
+    catalogue.languageIndex = 0;
     widgets.languageList->setCurrentIndex(widgets.languageList->count() > 0 ? 0 : -1);
 }
 
-void ExerciseCatalogue::RefreshLessonList()
+void ExerciseCatalogue::refreshLessonList()
 {
     const QSignalBlocker blocker(widgets.lessonList);
     widgets.lessonList->clear();
-    const QString language = widgets.languageList->currentText();
+    const QString language = catalogue.language();
+    catalogue.lessons.clear();
     if (!language.isEmpty()) {
-        widgets.lessonList->addItems(
-            subFolders(catalogue.ExerciseRoot + QLatin1Char('/') + language, CatalogueState::MaxLessons));
+        catalogue.lessons
+            = subFolders(catalogue.exerciseRoot + QLatin1Char('/') + language, CatalogueState::MaxLessons);
+        widgets.lessonList->addItems(catalogue.lessons);
         // A narrow list cuts long lesson names; the whole name is its tool tip and, as its text,
         // what a screen reader says.
         for (int row = 0; row < widgets.lessonList->count(); ++row) {
@@ -70,18 +74,18 @@ void ExerciseCatalogue::RefreshLessonList()
             lesson->setToolTip(lesson->text());
         }
     }
-    catalogue.LessonIndex = 0;
+    catalogue.lessonIndex = 0;
     for (QWidget *control : std::as_const(widgets.exerciseControls)) {
         control->setEnabled(hasLessons());
     }
     if (!hasLessons()) {
         lockAndEmptyPane();
         widgets.echoPane->hide();
-        statisticsTimer.stop();
+        drill.setText(QString(), QString());
         return;
     }
     widgets.lessonList->setCurrentRow(0);
-    list1_Click(0);
+    selectLesson(0);
 }
 
 bool ExerciseCatalogue::hasLessons() const
@@ -89,17 +93,17 @@ bool ExerciseCatalogue::hasLessons() const
     return widgets.lessonList->count() > 0;
 }
 
-void ExerciseCatalogue::list1_Click(int row)
+void ExerciseCatalogue::selectLesson(int row)
 {
     if (row < 0) {
         return;
     }
-    catalogue.LessonIndex = row;
-    catalogue.LessonFolder = catalogue.ExerciseRoot + QLatin1Char('/') + widgets.languageList->currentText()
-        + QLatin1Char('/') + widgets.lessonList->item(row)->text();
+    catalogue.lessonIndex = row;
+    catalogue.lessonFolder
+        = catalogue.exerciseRoot + QLatin1Char('/') + catalogue.language() + QLatin1Char('/') + catalogue.lesson();
     showNumber(catalogue.currentNumber());
     lockAndEmptyPane();
-    LoadExercise();
+    loadExercise();
 }
 
 void ExerciseCatalogue::showNumber(int number)
@@ -108,34 +112,30 @@ void ExerciseCatalogue::showNumber(int number)
     widgets.numberField->setText(QString::number(number));
 }
 
-void ExerciseCatalogue::Text1_Change()
+void ExerciseCatalogue::onNumberEdited()
 {
     lockAndEmptyPane();
     // The validator lets only digits in, at most nine of them.
     const int number = widgets.numberField->text().toInt();
     catalogue.currentNumber() = number;
     if (number > 0 && loadOnNumberChange) {
-        LoadExercise();
+        loadExercise();
     }
 }
 
-void ExerciseCatalogue::Command3_Click(int index)
+void ExerciseCatalogue::stepExercise(int step)
 {
-    catalogue.RandomMode = false;
+    catalogue.randomOrder = false;
     lockAndEmptyPane();
     int &number = catalogue.currentNumber();
-    if (index == 0 && number < CatalogueState::LargestExercise) {
-        ++number;
-    } else if (index == 1 && number > 1) {
-        --number;
-    }
+    number = std::clamp(number + step, 1, CatalogueState::LargestExercise);
     showNumber(number);
-    LoadExercise();
+    loadExercise();
 }
 
 int ExerciseCatalogue::lessonFileCount() const
 {
-    return static_cast<int>(QDir(catalogue.LessonFolder).entryList(QDir::Files).size());
+    return static_cast<int>(QDir(catalogue.lessonFolder).entryList(QDir::Files).size());
 }
 
 void ExerciseCatalogue::lockAndEmptyPane()
@@ -147,18 +147,18 @@ void ExerciseCatalogue::lockAndEmptyPane()
 void ExerciseCatalogue::presentExercise(const QString &label, const QString &text)
 {
     widgets.exerciseLabel->setText(label);
-    drill.TargetText = text;
+    drill.setText(text, label);
     RichTextPane &pane = *widgets.exercisePane;
     pane.setInputEnabled(false);
-    pane.setText(drill.TargetText);
-    PaneFormatting::showUntyped(pane, catalogue.ExerciseFontSize);
+    pane.setText(text);
+    PaneFormatting::showUntyped(pane, catalogue.fontSize);
 }
 
-void ExerciseCatalogue::LoadExercise()
+void ExerciseCatalogue::loadExercise()
 {
     const int number = catalogue.currentNumber();
     const QString fileName = QString::number(number) + QStringLiteral(".txt");
-    const QString path = catalogue.LessonFolder + QLatin1Char('/') + fileName;
+    const QString path = catalogue.lessonFolder + QLatin1Char('/') + fileName;
     bool readable = false;
     QByteArray bytes;
     // The number field must spell the file name exactly: "01" does not name 1.txt.
@@ -166,10 +166,11 @@ void ExerciseCatalogue::LoadExercise()
         bytes = SafeFile::read(path, &readable, ExerciseText::MaxFileSize);
     }
     if (readable) {
-        presentExercise(widgets.languageList->currentText() + QLatin1Char('\\')
-                + widgets.lessonList->currentItem()->text() + QLatin1Char('\\') + QString::number(number),
+        presentExercise(
+            catalogue.language() + QLatin1Char('\\') + catalogue.lesson() + QLatin1Char('\\') + QString::number(number),
             ExerciseText::fromFile(bytes));
+    } else {
+        drill.stop();
     }
     widgets.echoPane->hide();
-    statisticsTimer.stop();
 }

@@ -10,10 +10,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTimer;
 class QWidget;
 class RichTextPane;
-struct DrillState;
+class DrillModel;
 
 struct CatalogueWidgets {
     QComboBox *languageList;
@@ -35,15 +34,16 @@ class ExerciseCatalogue : public QObject
     Q_OBJECT
 
 public:
-    ExerciseCatalogue(CatalogueState &catalogue, DrillState &drill, const CatalogueWidgets &widgets,
-        QTimer &statisticsTimer, QObject *parent = nullptr);
+    ExerciseCatalogue(
+        CatalogueState &catalogue, DrillModel &drill, const CatalogueWidgets &widgets, QObject *parent = nullptr);
 
-    void FillLanguageList();
-    void RefreshLessonList();
-    void list1_Click(int row);
-    void Text1_Change();
-    void Command3_Click(int index);
-    void LoadExercise();
+    void fillLanguageList();
+    void refreshLessonList();
+    void selectLesson(int row);
+    void onNumberEdited();
+    // The arrows beside the number: one exercise on or back, in order.
+    void stepExercise(int step);
+    void loadExercise();
     // Puts text into the locked exercise pane as the exercise to type next, named label.
     void presentExercise(const QString &label, const QString &text);
 
@@ -57,8 +57,7 @@ private:
     void lockAndEmptyPane();
 
     CatalogueState &catalogue;
-    DrillState &drill;
+    DrillModel &drill;
     CatalogueWidgets widgets;
-    QTimer &statisticsTimer;
     bool loadOnNumberChange = true;
 };

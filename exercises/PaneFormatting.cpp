@@ -1,6 +1,6 @@
 #include "PaneFormatting.h"
 
-#include "DrillEngine.h"
+#include "DrillColours.h"
 #include "RichTextPane.h"
 
 namespace PaneFormatting
@@ -12,7 +12,7 @@ void showUntyped(RichTextPane &pane, int pointSize)
     pane.setSelStart(0);
     pane.setSelLength(pane.length());
     pane.setSelFontSize(pointSize);
-    pane.setSelColor(DrillEngine::Black);
+    pane.setSelColor(DrillColours::Untyped);
     pane.setSelBold(false);
     pane.setSelStart(0);
 }

@@ -21,7 +21,7 @@ ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &
 {
 }
 
-void ToolbarActions::ExportReport()
+void ToolbarActions::exportReport()
 {
     if (!echoPane->saveFile(reportFile)) {
         dialogs.inform(texts.notice(InterfaceTexts::ReportNotSaved));
@@ -30,24 +30,24 @@ void ToolbarActions::ExportReport()
     }
 }
 
-void ToolbarActions::ToggleHistoryPane()
+void ToolbarActions::toggleHistoryPane()
 {
     echoPane->setHidden(!echoPane->isHidden());
 }
 
-void ToolbarActions::CycleTextSize()
+void ToolbarActions::cycleTextSize()
 {
-    catalogue.ExerciseFontSize += 2;
-    if (catalogue.ExerciseFontSize == 42) {
-        catalogue.ExerciseFontSize = 10;
+    catalogue.fontSize += 2;
+    if (catalogue.fontSize == 42) {
+        catalogue.fontSize = 10;
     }
     exercisePane->setSelStart(0);
     exercisePane->setSelLength(exercisePane->length());
-    exercisePane->setSelFontSize(catalogue.ExerciseFontSize);
+    exercisePane->setSelFontSize(catalogue.fontSize);
     exercisePane->setSelStart(0);
 }
 
-void ToolbarActions::MinimiseWindow()
+void ToolbarActions::minimiseWindow()
 {
     window->showMinimized();
 }

@@ -23,11 +23,11 @@ public:
     // Saves the history pane as the report and opens it in the desktop's editor. A report that
     // could not be saved is not opened (the editor would show an older one as if it were new);
     // either failure is told in one message.
-    void ExportReport();
-    void ToggleHistoryPane();
+    void exportReport();
+    void toggleHistoryPane();
     // 36, 38, 40, then 10, 12 ... 40 and round again.
-    void CycleTextSize();
-    void MinimiseWindow();
+    void cycleTextSize();
+    void minimiseWindow();
 
 private:
     CatalogueState &catalogue;

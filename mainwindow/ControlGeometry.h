@@ -3,7 +3,7 @@
 #include <QRectF>
 
 // Where the controls of the typing window sit, in twips relative to the window's inner area.
-// design() gives the window as drawn; WindowLayout::LayoutWindow moves some of them to fit the
+// design() gives the window as drawn; WindowLayout::layOutWindow moves some of them to fit the
 // screen, and the rest keep their design place.
 struct ControlGeometry {
     // Moved by the layout.

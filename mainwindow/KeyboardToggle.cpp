@@ -49,7 +49,7 @@ void KeyboardToggle::setPaneHeight(int pixels)
     }
 }
 
-void KeyboardToggle::ToggleKeyboard()
+void KeyboardToggle::toggleKeyboard()
 {
     const bool hide = !keyboard->isHidden();
     keyboard->setHidden(hide);

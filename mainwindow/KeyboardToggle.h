@@ -20,7 +20,7 @@ public:
     // The panes' height while the keyboard shows, in pixels, as the layout placed them; called
     // after every layout.
     void setTextPaneHeight(int pixels);
-    void ToggleKeyboard();
+    void toggleKeyboard();
 
 private:
     void setPaneHeight(int pixels);

@@ -21,30 +21,30 @@ LanguageSwitcher::LanguageSwitcher(CatalogueState &catalogue, InterfaceTexts &te
     , dialogs(dialogs)
     , appDir(appDir)
 {
-    connect(languageList, &QComboBox::activated, this, &LanguageSwitcher::Combo1_Click);
+    connect(languageList, &QComboBox::activated, this, &LanguageSwitcher::onLanguageChosen);
 }
 
-void LanguageSwitcher::ApplyLanguage()
+void LanguageSwitcher::applyLanguage()
 {
-    const QString language = languageList->currentText();
+    const QString language = catalogue.language();
     if (const auto lines = LanguageFiles::languageLines(appDir, language)) {
         texts.HintTexts = *lines;
     } else if (!language.isEmpty()) {
         dialogs.inform(texts.UiTexts.value(InterfaceTexts::LanguageFileMissing));
     }
-    exercises.RefreshLessonList();
+    exercises.refreshLessonList();
 }
 
-void LanguageSwitcher::Combo1_Click(int index)
+void LanguageSwitcher::onLanguageChosen(int index)
 {
-    catalogue.LanguageIndex = index;
-    ApplyLanguage();
+    catalogue.languageIndex = index;
+    applyLanguage();
     showFlag();
 }
 
 void LanguageSwitcher::showFlag()
 {
-    const QPixmap picture(appDir + QStringLiteral("/banderas/") + languageList->currentText() + QStringLiteral(".jpg"));
+    const QPixmap picture(appDir + QStringLiteral("/banderas/") + catalogue.language() + QStringLiteral(".jpg"));
     if (!picture.isNull()) {
         flag->setPixmap(picture);
     }

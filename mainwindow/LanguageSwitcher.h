@@ -19,8 +19,8 @@ public:
     LanguageSwitcher(CatalogueState &catalogue, InterfaceTexts &texts, ExerciseCatalogue &exercises,
         QComboBox *languageList, QLabel *flag, Dialogs &dialogs, const QString &appDir, QObject *parent = nullptr);
 
-    void ApplyLanguage();
-    void Combo1_Click(int index);
+    void applyLanguage();
+    void onLanguageChosen(int index);
     // Shows the flag of the current language; a missing picture leaves the flag shown before.
     void showFlag();
 

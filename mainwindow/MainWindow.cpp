@@ -5,10 +5,12 @@
 #include "Clock.h"
 #include "ControlGeometry.h"
 #include "Dialogs.h"
-#include "DrillEngine.h"
+#include "DrillFeedback.h"
+#include "DrillFiguresView.h"
 #include "DrillHistory.h"
 #include "DrillSequencer.h"
 #include "ExerciseCatalogue.h"
+#include "ExercisePaneView.h"
 #include "GeneralItems.h"
 #include "KeyboardToggle.h"
 #include "KeyboardWidget.h"
@@ -33,37 +35,36 @@
 #include <QScreen>
 #include <QWindow>
 
-MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWidget *parent)
+MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
-    , currentUser(currentUser)
+    , learner(learner)
     , c(MainWindowControls::create(this, platform.appDir))
     , keyboard(new KeyboardWidget(platform.appDir, platform.clock, logicalDpiX(), this))
 {
     setWindowTitle(QStringLiteral("Teclora"));
-    engine = new DrillEngine(drill, texts,
-        {c.exercisePane, c.echoPane, c.hintLine, c.nextCharLabel, c.timeLabel, c.speedLabel, c.accuracyLabel,
-            c.rightCount, c.wrongCount, c.reactionPicture, keyboard},
+    paneView = new ExercisePaneView(model, *c.exercisePane, *c.echoPane, this);
+    feedback = new DrillFeedback(model, texts, {c.hintLine, c.nextCharLabel, c.reactionPicture, keyboard},
         platform.sound, platform.appDir, this);
-    exercises = new ExerciseCatalogue(catalogue, drill,
+    figures = new DrillFiguresView(
+        model, texts, {c.rightCount, c.wrongCount, c.timeLabel, c.speedLabel, c.accuracyLabel}, this);
+    exercises = new ExerciseCatalogue(catalogue, model,
         {c.languageList, c.lessonList, c.numberField, c.nextButton, c.previousButton, c.exerciseLabel, c.exercisePane,
             c.echoPane, {c.nextButton, c.previousButton, c.numberField, c.startButton, c.randomButton, c.lessonList}},
-        engine->statisticsTimer(), this);
-    history = new DrillHistory(drill, texts,
-        {c.speedLabel, c.timeLabel, c.wrongCount, c.rightCount, c.exerciseLabel, c.accuracyLabel, c.bestSpeed,
-            c.averageSpeed, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.exercisePane, c.echoPane},
-        engine->statisticsTimer(), platform.dialogs, UserFiles::historyFile(platform.userDir, currentUser), this);
-    sequencer = new DrillSequencer(catalogue, drill,
-        {c.exercisePane, c.rightCount, c.wrongCount, c.reactionPicture, c.lineAnimation, c.waveAnimation, keyboard},
-        *exercises, *engine, *history, platform.clock, this);
+        this);
+    history = new DrillHistory(model, texts, {c.echoPane, c.bestSpeed, c.averageSpeed}, platform.dialogs,
+        UserFiles::historyFile(platform.userDir, learner), this);
+    sequencer = new DrillSequencer(catalogue, model, texts,
+        {c.exercisePane, c.reactionPicture, c.lineAnimation, c.waveAnimation}, *exercises, platform.dialogs,
+        platform.clock, this);
     languages = new LanguageSwitcher(
         catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
     tools = new ToolbarActions(catalogue, texts, c.exercisePane, c.echoPane, this, platform.launcher, platform.dialogs,
         platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
-    stats = new StatsRecorder(
-        drill, *engine, platform.appDir, platform.userDir, currentUser, platform.dialogs, platform.clock, this);
+    stats
+        = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
     connectControls();
     const QList<QWidget *> focusOrder = c.focusOrder();
@@ -74,6 +75,7 @@ MainWindow::MainWindow(const Platform &platform, const QString &currentUser, QWi
     WindowAccessibility::giveRole(keyboard, QAccessible::Graphic);
     setMinimumSize(smallestSize());
     placeControls(ControlGeometry::design());
+    loadContents();
 }
 
 QSize MainWindow::smallestSize() const
@@ -85,36 +87,18 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls()
 {
-    // The statistics count each key before the drill judges it and moves on.
-    connect(c.exercisePane, &RichTextPane::keyDown, stats, [this](int &keyCode, Qt::KeyboardModifiers) {
-        stats->tallyKeyDown(keyCode);
-    });
-    connect(c.exercisePane, &RichTextPane::keyPress, stats, [this](QChar &typed) {
-        stats->tallyKeyPress(typed);
-    });
-    connect(engine, &DrillEngine::lastCharacterTyped, stats, [this] {
-        stats->recordDrill(c.exerciseLabel->text());
-    });
-    connect(c.exercisePane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
-        engine->RichTextBox1_KeyDown(keyCode);
-    });
-    connect(c.exercisePane, &RichTextPane::keyPress, engine, &DrillEngine::richtextbox1_KeyPress);
-    connect(c.echoPane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
-        engine->RichTextBox2_KeyDown(keyCode);
-    });
-    connect(engine, &DrillEngine::lastCharacterTyped, history, &DrillHistory::FinishDrill);
     connect(history, &DrillHistory::exitRequested, this, [this] {
         leaving = true;
         Q_EMIT exitRequested();
     });
-    connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::StartDrill);
-    connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::PickRandomExercise);
-    connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::ToggleHistoryPane);
-    connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::CycleTextSize);
-    connect(c.reportButton, &QPushButton::clicked, tools, &ToolbarActions::ExportReport);
-    connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::ToggleKeyboard);
-    connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::MinimiseWindow);
-    connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::SaveAndExit);
+    connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::startDrill);
+    connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::pickRandomExercise);
+    connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::toggleHistoryPane);
+    connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::cycleTextSize);
+    connect(c.reportButton, &QPushButton::clicked, tools, &ToolbarActions::exportReport);
+    connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::toggleKeyboard);
+    connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::minimiseWindow);
+    connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::saveAndExit);
 }
 
 void MainWindow::placeControls(const ControlGeometry &g)
@@ -170,16 +154,16 @@ void MainWindow::placeControls(const ControlGeometry &g)
     }
 }
 
-void MainWindow::LayoutWindow()
+void MainWindow::layOutWindow()
 {
     const double dpi = logicalDpiX();
     // The contents get the window less its frame and title bar, whatever the desktop draws: the
     // layout works from that size, so nothing falls off the bottom of a maximised window.
     const WindowLayout::Placement placement
-        = WindowLayout::LayoutWindow(Twips::fromPixels(size(), dpi), ControlGeometry::design());
+        = WindowLayout::layOutWindow(Twips::fromPixels(size(), dpi), ControlGeometry::design());
     setMinimumSize(smallestSize());
     placeControls(placement.geometry);
-    keyboardToggle->setTextPaneHeight(Twips::toPixels(placement.TextPaneHeight, dpi));
+    keyboardToggle->setTextPaneHeight(Twips::toPixels(placement.textPaneHeight, dpi));
     BackgroundTiler::tileBackground(*this, platform.path(QStringLiteral("fondo.jpg")));
 }
 
@@ -195,7 +179,7 @@ void MainWindow::placeRestoredWindow()
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    LayoutWindow();
+    layOutWindow();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -204,26 +188,26 @@ void MainWindow::showEvent(QShowEvent *event)
     // Moved to a screen of another density, the window is laid out again for its twips.
     if (!screenWatched && windowHandle()) {
         screenWatched = true;
-        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::LayoutWindow);
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::layOutWindow);
     }
 }
 
-void MainWindow::Form_Load()
+void MainWindow::loadContents()
 {
-    catalogue.ExerciseRoot = platform.appDir + QStringLiteral("/Ejercicios");
+    catalogue.exerciseRoot = platform.appDir + QStringLiteral("/Ejercicios");
     // The general texts are read first, so that a message about a missing language file at
     // start-up has its words.
     texts.UiTexts = LanguageFiles::generalItems(platform.appDir, GeneralItems::ExitQuestion, InterfaceTexts::UiCount);
     texts.NoticeTexts
         = LanguageFiles::generalItems(platform.appDir, GeneralItems::ReportNotSaved, InterfaceTexts::NoticeCount);
-    exercises->FillLanguageList();
-    languages->ApplyLanguage();
-    if (!currentUser.isEmpty()) {
-        history->LoadUserHistory(platform.clock.shortDate());
-        setWindowTitle(windowTitle() + QStringLiteral("    *** ") + currentUser + QStringLiteral(" ***"));
+    exercises->fillLanguageList();
+    languages->applyLanguage();
+    if (!learner.isEmpty()) {
+        history->load(platform.clock.shortDate());
+        setWindowTitle(windowTitle() + QStringLiteral("    *** ") + learner + QStringLiteral(" ***"));
     }
     placeRestoredWindow();
-    LayoutWindow();
+    layOutWindow();
     c.lineAnimation->play(platform.path(QStringLiteral("gifs/linea.gif")));
     c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));
     languages->showFlag();
@@ -236,8 +220,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Leaving by the window's frame keeps the history too; if it cannot be saved the learner is
     // told and may still stay.
-    if (leaving || history->saveHistory()
-        || platform.dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
+    if (leaving || history->save() || platform.dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
         event->accept();
     } else {
         event->ignore();
@@ -249,19 +232,14 @@ const MainWindowControls &MainWindow::controls() const
     return c;
 }
 
-DrillState &MainWindow::drillState()
+DrillModel &MainWindow::drill()
 {
-    return drill;
+    return model;
 }
 
 CatalogueState &MainWindow::catalogueState()
 {
     return catalogue;
-}
-
-DrillEngine &MainWindow::drillEngine()
-{
-    return *engine;
 }
 
 DrillSequencer &MainWindow::drillSequencer()

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "CatalogueState.h"
-#include "DrillState.h"
+#include "DrillModel.h"
 #include "InterfaceTexts.h"
 #include "MainWindowControls.h"
 #include "Platform.h"
 
 #include <QWidget>
 
-class DrillEngine;
+class DrillFeedback;
+class DrillFiguresView;
+class ExercisePaneView;
 class DrillHistory;
 class DrillSequencer;
 class ExerciseCatalogue;
@@ -26,17 +28,14 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    // currentUser is empty for a learner who works unregistered.
-    MainWindow(const Platform &platform, const QString &currentUser, QWidget *parent = nullptr);
+    // learner is empty for a learner who works unregistered. The window comes up with the
+    // catalogue, the interface texts and the learner's history loaded, laid out on its screen.
+    MainWindow(const Platform &platform, const QString &learner, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up: catalogue, interface texts, the learner's history, layout and background.
-    void Form_Load();
-
     const MainWindowControls &controls() const;
-    DrillState &drillState();
+    DrillModel &drill();
     CatalogueState &catalogueState();
-    DrillEngine &drillEngine();
     DrillSequencer &drillSequencer();
     DrillHistory &drillHistory();
     KeyboardWidget &keyboardWidget();
@@ -55,20 +54,23 @@ private:
     void placeControls(const ControlGeometry &geometry);
     // Fits the workspace to the window's inner area and covers it with the background tile; run
     // on every resize and screen change.
-    void LayoutWindow();
+    void layOutWindow();
     void placeRestoredWindow();
     // The smallest inner size in which the layout keeps every control inside the window.
     QSize smallestSize() const;
     void connectControls();
+    void loadContents();
 
     Platform platform;
-    QString currentUser;
-    DrillState drill;
+    QString learner;
+    DrillModel model;
     CatalogueState catalogue;
     InterfaceTexts texts;
     MainWindowControls c;
     KeyboardWidget *keyboard;
-    DrillEngine *engine;
+    ExercisePaneView *paneView;
+    DrillFeedback *feedback;
+    DrillFiguresView *figures;
     ExerciseCatalogue *exercises;
     DrillHistory *history;
     DrillSequencer *sequencer;

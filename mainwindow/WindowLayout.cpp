@@ -119,7 +119,7 @@ Placement place(float W, float H, const ControlGeometry &design)
 // the shortfall is exactly what the area lacks. The window keeps itself at least minimumInnerSize,
 // so this only happens on a screen smaller than that. An area that has room is laid out exactly
 // as the steps say.
-Placement LayoutWindow(const QSizeF &inner, const ControlGeometry &design)
+Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design)
 {
     const auto W = static_cast<float>(inner.width());
     const auto H = static_cast<float>(inner.height());

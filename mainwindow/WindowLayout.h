@@ -18,12 +18,12 @@ struct Placement {
     ControlGeometry geometry;
     // The exercise pane's height in whole twips, which both panes get back when the hidden
     // keyboard is shown again.
-    qint32 TextPaneHeight = 0;
+    qint32 textPaneHeight = 0;
 };
 
 // inner: the size the window's contents get, in twips (the window less its frame and title bar).
 // design: where the controls are before the layout runs (normally ControlGeometry::design()).
-Placement LayoutWindow(const QSizeF &inner, const ControlGeometry &design);
+Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design);
 
 // The smallest inner area, in twips, in which every control lies inside the window with the
 // keyboard whole and one line of exercise.

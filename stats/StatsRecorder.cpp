@@ -2,27 +2,15 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
-#include "DrillEngine.h"
-#include "DrillRules.h"
-#include "DrillState.h"
 #include "LearnerStatsFile.h"
 #include "StatsTexts.h"
-#include "VirtualKeys.h"
 
 #include <QFileInfo>
 
-namespace
-{
-
-const QString LineBreak = QStringLiteral("\r");
-
-} // namespace
-
-StatsRecorder::StatsRecorder(const DrillState &drill, const DrillEngine &engine, const QString &dataDir,
-    const QString &userDir, const QString &user, Dialogs &dialogs, Clock &clock, QObject *parent)
+StatsRecorder::StatsRecorder(const DrillModel &drill, const QString &dataDir, const QString &userDir,
+    const QString &user, Dialogs &dialogs, Clock &clock, QObject *parent)
     : QObject(parent)
     , drill(drill)
-    , engine(engine)
     , dialogs(dialogs)
     , clock(clock)
     , words(StatsTexts::load(dataDir))
@@ -34,54 +22,37 @@ StatsRecorder::StatsRecorder(const DrillState &drill, const DrillEngine &engine,
     if (fellBack) {
         database = std::make_unique<StatsStore>(QString());
     }
+    connect(&drill, &DrillModel::started, this, [this] {
+        keys.clear();
+    });
+    connect(&drill, &DrillModel::keyJudged, this, &StatsRecorder::tally);
+    connect(&drill, &DrillModel::finished, this, &StatsRecorder::recordDrill);
 }
 
 StatsRecorder::~StatsRecorder() = default;
 
-void StatsRecorder::startTallyIfNewDrill()
+void StatsRecorder::tally(const DrillModel::Judgement &judgement)
 {
-    // The counters start at zero with every drill: a key judged then is the drill's first.
-    if (engine.rightKeys() == 0 && engine.wrongKeys() == 0) {
-        tally.clear();
+    if (judgement.verdict == DrillModel::Verdict::Right) {
+        keys.right(judgement.typed);
+    } else if (judgement.verdict == DrillModel::Verdict::Wrong) {
+        keys.wrong(judgement.expected, judgement.typed);
     }
 }
 
-void StatsRecorder::tallyKeyPress(QChar typed)
-{
-    const QString expected = drill.expected();
-    // Nothing to type, or a line break due: the drill does not judge this key.
-    if (expected.isEmpty() || expected == LineBreak || drill.DrillDone) {
-        return;
-    }
-    startTallyIfNewDrill();
-    if (expected.front() == typed) {
-        tally.right(typed);
-    } else {
-        tally.wrong(expected.front(), typed);
-    }
-}
-
-void StatsRecorder::tallyKeyDown(int keyCode)
-{
-    if (keyCode == VirtualKeys::Enter && drill.expected() == LineBreak && !drill.DrillDone) {
-        startTallyIfNewDrill();
-        tally.right(LineBreak.front());
-    }
-}
-
-void StatsRecorder::recordDrill(const QString &exercise)
+void StatsRecorder::recordDrill()
 {
     DrillRecord record;
     record.finished = clock.now().toString(Qt::ISODate);
-    record.exercise = exercise;
-    record.seconds = drill.ElapsedSeconds;
-    record.right = engine.rightKeys();
-    record.wrong = engine.wrongKeys();
-    record.speed = DrillRules::keystrokesPerMinute(record.right, record.seconds);
-    record.accuracy = DrillRules::accuracyPercent(record.right, record.wrong);
-    record.keys = tally.keys();
-    record.mistakes = tally.mistakes();
-    tally.clear();
+    record.exercise = drill.title();
+    record.seconds = drill.elapsedSeconds();
+    record.right = drill.rightCount();
+    record.wrong = drill.wrongCount();
+    record.speed = drill.speed();
+    record.accuracy = drill.accuracy();
+    record.keys = keys.keys();
+    record.mistakes = keys.mistakes();
+    keys.clear();
     if (!database->record(record) || fellBack) {
         tellOnce();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrillModel.h"
 #include "KeyTally.h"
 #include "StatsStore.h"
 
@@ -10,11 +11,9 @@
 
 class Clock;
 class Dialogs;
-class DrillEngine;
-struct DrillState;
 
-// Keeps the statistics of the learner at the typing window: tallies every judged key of the
-// drill under way and records the drill in the learner's database when it ends. A database
+// Keeps the statistics of the learner at the typing window: tallies every key the drill judges
+// and records the drill in the learner's database when it ends. A database
 // that cannot be used never stops a drill: the learner is told once per run, and the
 // statistics of this run are kept in memory instead.
 class StatsRecorder : public QObject
@@ -24,16 +23,9 @@ class StatsRecorder : public QObject
 public:
     // user is empty for a learner who works unregistered: the statistics last for the run.
     // The texts come from dataDir, the learner's database lives in userDir.
-    StatsRecorder(const DrillState &drill, const DrillEngine &engine, const QString &dataDir, const QString &userDir,
-        const QString &user, Dialogs &dialogs, Clock &clock, QObject *parent = nullptr);
+    StatsRecorder(const DrillModel &drill, const QString &dataDir, const QString &userDir, const QString &user,
+        Dialogs &dialogs, Clock &clock, QObject *parent = nullptr);
     ~StatsRecorder() override;
-
-    // Connected to the exercise pane ahead of the drill's own handlers, so that they see the
-    // character still expected.
-    void tallyKeyPress(QChar typed);
-    void tallyKeyDown(int keyCode);
-    // The last character was typed: the drill goes into the database.
-    void recordDrill(const QString &exercise);
 
     const StatsStore &store() const;
     const QStringList &texts() const;
@@ -44,17 +36,17 @@ Q_SIGNALS:
     void drillRecorded();
 
 private:
-    void startTallyIfNewDrill();
+    void tally(const DrillModel::Judgement &judgement);
+    void recordDrill();
     void tellOnce();
 
-    const DrillState &drill;
-    const DrillEngine &engine;
+    const DrillModel &drill;
     Dialogs &dialogs;
     Clock &clock;
     QStringList words;
     QString learnerName;
     std::unique_ptr<StatsStore> database;
-    KeyTally tally;
+    KeyTally keys;
     // The file could not be used; this run's drills are kept in memory.
     bool fellBack = false;
     bool told = false;

@@ -23,10 +23,10 @@ WeakKeyPractice::WeakKeyPractice(const StatsRecorder &stats, MainWindow &window,
 
 bool WeakKeyPractice::start()
 {
-    const QString language = window.controls().languageList->currentText();
+    const QString language = window.catalogueState().language();
     const QStringList words = language.isEmpty()
         ? QStringList()
-        : CourseWords::read(window.catalogueState().ExerciseRoot + u'/' + language);
+        : CourseWords::read(window.catalogueState().exerciseRoot + u'/' + language);
     const QList<QChar> weakest = WeakKeys::choose(WeakKeys::foundIn(stats.store().keyTotals(), words));
     const QString text = weakest.size() < WeakKeys::Count ? QString() : WeakKeyExercise::build(words, weakest, rounds);
     if (text.isEmpty()) {
@@ -35,7 +35,7 @@ bool WeakKeyPractice::start()
     ++rounds;
     window.exerciseCatalogue().presentExercise(
         language + u'\\' + stats.texts().value(StatsTexts::ReviewLesson) + u'\\' + QString::number(rounds), text);
-    window.drillSequencer().StartDrill();
+    window.drillSequencer().startDrill();
     window.activateWindow();
     return true;
 }
@@ -48,12 +48,12 @@ bool WeakKeyPractice::offerFirstLesson()
     }
     QListWidget *lessons = window.controls().lessonList;
     if (lessons->currentRow() == 0) {
-        exercises.list1_Click(0);
+        exercises.selectLesson(0);
     } else {
         // Choosing the row loads the lesson's exercise.
         lessons->setCurrentRow(0);
     }
-    window.drillSequencer().StartDrill();
+    window.drillSequencer().startDrill();
     window.activateWindow();
     return true;
 }

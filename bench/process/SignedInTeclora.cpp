@@ -30,7 +30,6 @@ int main(int argc, char *argv[])
     MainWindow window(platform, arguments.value(1));
     dialogs.setParentWindow(&window);
     QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit);
-    window.Form_Load();
     window.showMaximized();
     const QWidget *pane = window.controls().exercisePane;
     const QRect region(pane->mapTo(&window, QPoint()), pane->size());

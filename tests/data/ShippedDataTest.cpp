@@ -82,17 +82,17 @@ QStringList subfolders(const QDir &dir)
     return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-const QDir ExerciseRoot(DataDir + QStringLiteral("/Ejercicios"));
+const QDir exerciseRoot(DataDir + QStringLiteral("/Ejercicios"));
 
 } // namespace
 
 TEST(ShippedData, EveryExerciseCanBeDrilled)
 {
-    ASSERT_FALSE(subfolders(ExerciseRoot).isEmpty()) << "no language folders in " << qPrintable(ExerciseRoot.path());
+    ASSERT_FALSE(subfolders(exerciseRoot).isEmpty()) << "no language folders in " << qPrintable(exerciseRoot.path());
     static const QRegularExpression lessonName(QStringLiteral("^\\d\\d( [\\p{L}\\d]+)+$"));
     static const QRegularExpression exerciseName(QStringLiteral("^[1-9][0-9]*\\.txt$"));
-    for (const QString &language : subfolders(ExerciseRoot)) {
-        const QDir languageDir(ExerciseRoot.filePath(language));
+    for (const QString &language : subfolders(exerciseRoot)) {
+        const QDir languageDir(exerciseRoot.filePath(language));
         EXPECT_FALSE(subfolders(languageDir).isEmpty()) << qPrintable(language) << " has no lessons";
         for (const QString &lesson : subfolders(languageDir)) {
             const QString lessonPath = language + u'/' + lesson;
@@ -118,7 +118,7 @@ TEST(ShippedData, EveryExerciseCanBeDrilled)
 
 TEST(ShippedData, EveryLanguageHasItsHintsAndFlagAndTheGeneralFileEveryItem)
 {
-    for (const QString &language : subfolders(ExerciseRoot)) {
+    for (const QString &language : subfolders(exerciseRoot)) {
         const QString hintsPath = DataDir + QStringLiteral("/idiomas/") + language + QStringLiteral(".txt");
         const QString hints = Cp1252::decode(contents(hintsPath));
         const QStringList lines = hints.split(QStringLiteral("\r\n"));

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-using WindowLayout::LayoutWindow;
+using WindowLayout::layOutWindow;
 
 TEST(WindowLayout, ScreenTooSmallKeepsTheWholeKeyboardAndOneLineOfExercise)
 {
     // 640 x 400 pixels at 96 dpi: too narrow for the keyboard and too low for the pane.
-    const WindowLayout::Placement placed = LayoutWindow(QSizeF(9600, 6000), ControlGeometry::design());
+    const WindowLayout::Placement placed = layOutWindow(QSizeF(9600, 6000), ControlGeometry::design());
     const ControlGeometry &g = placed.geometry;
-    EXPECT_EQ(placed.TextPaneHeight, WindowLayout::MinimumPaneHeight);
+    EXPECT_EQ(placed.textPaneHeight, WindowLayout::MinimumPaneHeight);
     EXPECT_EQ(g.workArea.width(), g.keyboard.width());
     EXPECT_TRUE(g.workArea.contains(g.exercisePane) && g.workArea.contains(g.keyboard));
     EXPECT_FALSE(g.exercisePane.intersects(g.keyboard));
@@ -55,7 +55,7 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const ControlGeometry g = LayoutWindow(row.inner, design).geometry;
+        const ControlGeometry g = layOutWindow(row.inner, design).geometry;
         const QRectF window(QPointF(), row.inner);
         for (const QRectF &control : everyControl(g)) {
             EXPECT_TRUE(window.contains(control)) << control.left() << ", " << control.top();

@@ -82,7 +82,7 @@ TEST_F(Catalogue, ListsLoadsRemembersAndDrawsExercisesPerLessonAndRunsOnTheLastT
     EXPECT_TRUE(c.exercisePane->text().isEmpty());
     EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("d"));
     Typing::type(c.exercisePane, QStringLiteral("dos"));
-    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_FALSE(window->drill().isRunning());
 
     // Another language: its lessons, and its own hints are missing, which the learner is told.
     recording.dialogs.messages.clear();
@@ -112,8 +112,8 @@ TEST_F(OddTrees, AnExerciseRootThatIsAFileGivesAnEmptyCatalogue)
     EXPECT_FALSE(controls().startButton->isEnabled());
     EXPECT_TRUE(controls().exercisePane->text().isEmpty());
     // Nothing starts, and keys are not judged.
-    window->drillSequencer().StartDrill();
-    EXPECT_TRUE(window->drillState().DrillDone);
+    window->drillSequencer().startDrill();
+    EXPECT_FALSE(window->drill().isRunning());
     Typing::type(controls().exercisePane, QStringLiteral("a"));
     EXPECT_EQ(controls().wrongCount->text(), QStringLiteral("0"));
 }
@@ -136,11 +136,11 @@ TEST_F(OddTrees, HugeTreesAndFilesListWhatFitsSilentlyAndOddBytesCanBeTyped)
     EXPECT_EQ(c.lessonList->item(200)->text(), QStringLiteral("00200"));
     // Every character of a drill can be typed: tabs become blanks, control bytes go, and lone
     // CR or LF become line breaks.
-    EXPECT_EQ(window->drillState().TargetText, QStringLiteral("a b\r\nc\r\nd"));
+    EXPECT_EQ(window->drill().text(), QStringLiteral("a b\r\nc\r\nd"));
     // A file too large to be an exercise loads nothing.
     c.nextButton->click();
     EXPECT_TRUE(c.exercisePane->text().isEmpty());
-    EXPECT_EQ(window->drillState().TargetText, QStringLiteral("a b\r\nc\r\nd"));
+    EXPECT_EQ(window->drill().text(), QStringLiteral("a b\r\nc\r\nd"));
     // The last lesson listed works like any other.
     c.lessonList->setCurrentRow(200);
     EXPECT_TRUE(c.exercisePane->text().isEmpty());

@@ -1,7 +1,7 @@
 #include "TypingWindowFixture.h"
 
 #include "ControlsInside.h"
-#include "DrillEngine.h"
+#include "DrillColours.h"
 #include "KeyboardWidget.h"
 
 #include <QHash>
@@ -74,17 +74,17 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     EXPECT_EQ(c.hintLine->text(), QStringLiteral("hint 0"));
     EXPECT_EQ(recording.sound.played, (QStringList {QStringLiteral("prepare"), QStringLiteral("fallo.wav")}));
     EXPECT_EQ(pane->text(), QStringLiteral("ab\r\ncd"));
-    EXPECT_EQ(colourAt(pane, 0), DrillEngine::Red);
+    EXPECT_EQ(colourAt(pane, 0), DrillColours::Wrong);
     EXPECT_TRUE(c.echoPane->text().isEmpty());
     EXPECT_EQ(keyboard.frameColour(13), QColor(Qt::blue));
 
     // The right key after a wrong one stands in magenta, bold, in both panes.
     Typing::type(pane, QStringLiteral("A"));
     EXPECT_EQ(pane->text(), QStringLiteral("Ab\r\ncd"));
-    EXPECT_EQ(colourAt(pane, 0), DrillEngine::Magenta);
+    EXPECT_EQ(colourAt(pane, 0), DrillColours::RightAfterError);
     EXPECT_EQ(formatAt(pane, 0).fontWeight(), QFont::Bold);
     EXPECT_EQ(c.echoPane->text(), QStringLiteral("A"));
-    EXPECT_EQ(colourAt(c.echoPane, 0), DrillEngine::Magenta);
+    EXPECT_EQ(colourAt(c.echoPane, 0), DrillColours::RightAfterError);
     EXPECT_TRUE(c.hintLine->text().isEmpty());
     EXPECT_EQ(keyboard.frameColour(13), QColor(Qt::white));
     EXPECT_EQ(keyboard.frameColour(36), QColor(Qt::white));
@@ -97,7 +97,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     Typing::press(pane, Qt::Key_Backspace);
     Typing::press(pane, Qt::Key_Delete);
     Typing::type(pane, QStringLiteral("b"));
-    EXPECT_EQ(colourAt(pane, 1), DrillEngine::Blue);
+    EXPECT_EQ(colourAt(pane, 1), DrillColours::Right);
     EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("Intro"));
 
     // Resized in the middle of the drill, the window loses nothing of it; with the keyboard
@@ -128,7 +128,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     Typing::type(pane, QStringLiteral("cd"));
     EXPECT_EQ(recording.sound.played.last(), QStringLiteral("fin.wav"));
     EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("fin")});
-    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_FALSE(window->drill().isRunning());
     EXPECT_FALSE(pane->inputEnabled());
     EXPECT_TRUE(c.nextCharLabel->isHidden());
     // Finished before the first tick: the speed is what the first tick would have shown, and the
@@ -151,14 +151,14 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     c.startButton->click();
     EXPECT_EQ(c.echoPane->text(), afterFirst);
     EXPECT_EQ(pane->text(), QStringLiteral("ñá\r\n"));
-    EXPECT_EQ(colourAt(pane, 0), DrillEngine::Black);
+    EXPECT_EQ(colourAt(pane, 0), DrillColours::Untyped);
     EXPECT_NE(formatAt(pane, 0).fontWeight(), QFont::Bold);
     Typing::type(pane, QStringLiteral("ñ"));
     // A vowel composed from the dead accent key is judged like any other key, and an exercise
     // ending in a line break is finished by its Enter.
     Typing::compose(pane, QStringLiteral("á"));
     Typing::type(pane, QStringLiteral("\n"));
-    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_FALSE(window->drill().isRunning());
     EXPECT_EQ(c.echoPane->text(),
         afterFirst
             + QStringLiteral(
@@ -170,12 +170,12 @@ TEST_F(DrillScenario, TheTickerShowsTimeSpeedAndAccuracyOnceASecond)
 {
     open();
     controls().startButton->click();
-    DrillEngine &engine = window->drillEngine();
-    engine.Timer1_Timer();
+    DrillModel &drill = window->drill();
+    drill.tick();
     EXPECT_EQ(ticker(), (QStringList {QStringLiteral("0 s."), QStringLiteral("0 (p/m)"), QStringLiteral("Precision")}));
-    Typing::type(controls().exercisePane, QStringLiteral("xxxxA"));
-    controls().rightCount->setText(QStringLiteral("3"));
-    engine.Timer1_Timer();
+    // Three right keys (the Enter among them) and four wrong ones.
+    Typing::type(controls().exercisePane, QStringLiteral("xxxxAb\n"));
+    drill.tick();
     // (3 - 4) x 100 / 3 rounds down to -34.
     EXPECT_EQ(ticker(),
         (QStringList {QStringLiteral("1 s."), QStringLiteral("90 (p/m)"), QStringLiteral("Precision -34 %")}));

@@ -143,7 +143,6 @@ TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheReportSaysWhyItCoul
     learners.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana - historial\n"));
     RecordingPlatform recording(shipped.path(), learners.path());
     auto window = std::make_unique<MainWindow>(recording.platform, QStringLiteral("ana"));
-    window->Form_Load();
     EXPECT_TRUE(window->controls().echoPane->text().startsWith(QStringLiteral("Ana - historial")));
     window->controls().startButton->click();
     Typing::type(window->controls().exercisePane, QStringLiteral("sí"));
@@ -179,7 +178,6 @@ TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheReportSaysWhyItCoul
                        "Precision\notro\nInforme no guardado\nSin editor\n"));
     recording.dialogs.messages.clear();
     window = std::make_unique<MainWindow>(recording.platform, QStringLiteral("ana"));
-    window->Form_Load();
     window->controls().reportButton->click();
     EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Informe no guardado")});
     QDir(report).removeRecursively();

@@ -1,7 +1,6 @@
 #include "TypingWindowFixture.h"
 
 #include "AnimatedPicture.h"
-#include "DrillState.h"
 #include "KeyboardWidget.h"
 
 #include <QAccessible>
@@ -55,7 +54,7 @@ TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAnd
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return focused() == c.exercisePane;
     }));
-    ASSERT_FALSE(window->drillState().DrillDone);
+    ASSERT_TRUE(window->drill().isRunning());
     EXPECT_FALSE(pane->state().readOnly);
     // The keyboard tells the next key and the finger that types it.
     KeyboardWidget &keyboard = window->keyboardWidget();
@@ -76,7 +75,7 @@ TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAnd
 
     QTest::keyClick(focused(), Qt::Key_Return);
     QTest::keyClicks(focused(), QStringLiteral("cd"));
-    EXPECT_TRUE(window->drillState().DrillDone);
+    EXPECT_FALSE(window->drill().isRunning());
     advance();
     EXPECT_EQ(focused(), c.exercisePane);
 

@@ -71,7 +71,7 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
 {
     open(QStringLiteral("ana"));
     typeFirstExerciseWithErrors();
-    ASSERT_TRUE(window->drillState().DrillDone);
+    ASSERT_FALSE(window->drill().isRunning());
 
     // The error map: a key with errors is red, one without is green, one never typed is grey.
     ProgressLink *link = ProgressLink::attach(*window, recording.platform);
@@ -135,7 +135,7 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
     const MainWindowControls &c = controls();
     EXPECT_FALSE(link->progressWindow().isVisible());
     EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\Repaso\\1"));
-    const QString text = window->drillState().TargetText;
+    const QString text = window->drill().text();
     // Its shape is the exercise builder's; here its words come from the learner's course.
     const QStringList courseWords = QStringLiteral("sal á las alas dedal falda lado sala").split(u' ');
     for (const QString &word : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).split(u' ')) {
@@ -148,7 +148,7 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
 
     ASSERT_TRUE(c.exercisePane->inputEnabled());
     Typing::type(c.exercisePane, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    ASSERT_TRUE(window->drillState().DrillDone);
+    ASSERT_FALSE(window->drill().isRunning());
     EXPECT_TRUE(c.echoPane->text().contains(QStringLiteral("Castellano\\Repaso\\1")));
     const QList<DrillRecord> drills = window->statistics().store().drills();
     ASSERT_EQ(drills.size(), 2);
@@ -162,7 +162,7 @@ TEST_F(Progress, WithTooLittleDataTheFirstLessonIsOffered)
     open();
     ProgressLink *link = ProgressLink::attach(*window, recording.platform);
     controls().lessonList->setCurrentRow(1);
-    ASSERT_EQ(window->drillState().TargetText, QStringLiteral("dedal falda lado sala"));
+    ASSERT_EQ(window->drill().text(), QStringLiteral("dedal falda lado sala"));
     recording.dialogs.answer = false;
     controls().progressButton->click();
     link->progressWindow().practiceButton()->click();
@@ -174,7 +174,7 @@ TEST_F(Progress, WithTooLittleDataTheFirstLessonIsOffered)
     EXPECT_FALSE(link->progressWindow().isVisible());
     EXPECT_EQ(recording.dialogs.questions, QStringList {StatsTexts::builtIn().at(StatsTexts::TooLittleData)});
     EXPECT_EQ(controls().lessonList->currentRow(), 0);
-    EXPECT_EQ(window->drillState().TargetText, QStringLiteral("sal\r\ná"));
+    EXPECT_EQ(window->drill().text(), QStringLiteral("sal\r\ná"));
     EXPECT_TRUE(controls().exercisePane->inputEnabled());
     // An unregistered learner's statistics live for the run only.
     typeFirstExerciseWithErrors();
@@ -194,7 +194,7 @@ TEST_F(Progress, ACorruptOrLockedDatabaseIsReportedOnceAndTheDrillsGoOn)
     // The drills of this run are still shown; the file and the history are untouched by it.
     EXPECT_EQ(window->statistics().store().drills().size(), 2);
     EXPECT_EQ(folder.read(QStringLiteral("Estadisticas/Ana.sqlite")), garbage);
-    EXPECT_TRUE(window->drillHistory().saveHistory());
+    EXPECT_TRUE(window->drillHistory().save());
     EXPECT_TRUE(folder.read(QStringLiteral("Usuarios/Ana")).startsWith("{\\rtf1"));
 
     folder.write(QStringLiteral("Usuarios/Mar"), QStringLiteral("Mar - historial\n"));

@@ -182,7 +182,7 @@ TEST_F(Windows, ALearnerWhoRegistersKeepsHerHistoryAcrossRuns)
     Typing::type(typing().exercisePane, QStringLiteral("xsí"));
     EXPECT_TRUE(typing().echoPane->text().endsWith(QStringLiteral("(c.) ** - Castellano\\A\\1 - Precision 50 %\r\n")));
     // A drill left running at the exit is saved with the rest; "No" keeps her typing.
-    windows->typingWindow()->drillSequencer().AdvanceExercise();
+    windows->typingWindow()->drillSequencer().moveToNextExercise();
     Typing::type(typing().exercisePane, QStringLiteral("s"));
     const QString saved = typing().echoPane->text();
     QSignalSpy finished(windows.get(), &WindowSequence::finished);

@@ -31,7 +31,6 @@ protected:
     MainWindow &open(const QString &user = QString())
     {
         window = std::make_unique<MainWindow>(recording.platform, user);
-        window->Form_Load();
         // What the window leaves for the event loop as it opens (a notice about the history).
         QCoreApplication::sendPostedEvents();
         return *window;
@@ -52,8 +51,9 @@ protected:
     // Lets the one-shot advance that follows a finished drill happen.
     void advance()
     {
+        Typing::deliverLaterCalls();
         ASSERT_TRUE(window->drillSequencer().advanceTimer().isActive());
-        window->drillSequencer().AdvanceExercise();
+        window->drillSequencer().moveToNextExercise();
     }
 
     AppFolder folder;

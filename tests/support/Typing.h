@@ -9,6 +9,15 @@
 namespace Typing
 {
 
+// What the event loop delivers between two keys: the calls a key left for later, and those they
+// leave in turn (the end of a drill leaves the message that announces it).
+inline void deliverLaterCalls()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
+}
+
 // One key down and up, as a keyboard sends it.
 inline void sendKey(QWidget *widget, int qtKey, const QString &text)
 {
@@ -16,6 +25,7 @@ inline void sendKey(QWidget *widget, int qtKey, const QString &text)
     QApplication::sendEvent(widget, &down);
     QKeyEvent up(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &up);
+    deliverLaterCalls();
 }
 
 // Types text into widget key by key, as a keyboard would: "\n" is the Enter key.
@@ -44,6 +54,7 @@ inline void compose(QWidget *widget, const QString &text)
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(widget, &event);
+    deliverLaterCalls();
 }
 
 } // namespace Typing

@@ -19,7 +19,6 @@ TEST(Wayland, TheMaximisedWindowAndAllItsControlsLieInsideTheOutput)
     folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("asdf"));
     RecordingPlatform recording(folder.path());
     MainWindow window(recording.platform, QString());
-    window.Form_Load();
     window.showMaximized();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] {

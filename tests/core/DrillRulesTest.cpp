@@ -47,10 +47,4 @@ TEST(DrillRules, FiguresAreWholeNumbersRoundedDown)
     EXPECT_EQ(keystrokesPerMinute(7, 3), 140);
     EXPECT_EQ(accuracyPercent(50, 5), 90);
     EXPECT_EQ(accuracyPercent(0, 4), 0);
-
-    EXPECT_EQ(leadingNumber(QStringLiteral("123(p/m)")), 123);
-    EXPECT_EQ(leadingNumber(QStringLiteral("  42 +")), 42);
-    EXPECT_EQ(leadingNumber(QStringLiteral("Precisión")), 0);
-    EXPECT_EQ(leadingNumber(QString()), 0);
-    EXPECT_GT(leadingNumber(QStringLiteral("99999999999999999999999999999")), 0);
 }

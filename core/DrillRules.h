@@ -17,10 +17,6 @@ int guideFrameFor(QChar character);
 // Only the capitals A to Z, Ñ and Ç light the Shift frame.
 bool needsShift(QChar character);
 
-// The value of the number a text begins with (blanks before it allowed), 0 when there is none;
-// "12(p/m)" gives 12. Saturates instead of overflowing.
-qint64 leadingNumber(const QString &text);
-
 // Keystrokes per minute: only right keys count; elapsed seconds below one count as one, so a
 // drill finished before the first tick shows the figure that tick would have shown.
 qint64 keystrokesPerMinute(qint64 rightKeys, int elapsedSeconds);

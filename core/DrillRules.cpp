@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
 namespace DrillRules
 {
@@ -110,26 +109,6 @@ bool needsShift(QChar character)
 {
     const char16_t code = character.unicode();
     return (code >= u'A' && code <= u'Z') || code == u'Ñ' || code == u'Ç';
-}
-
-qint64 leadingNumber(const QString &text)
-{
-    constexpr qint64 Limit = std::numeric_limits<qint64>::max() / 10 - 9;
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i) == QLatin1Char(' ')) {
-        ++i;
-    }
-    const bool negative = i < text.size() && text.at(i) == QLatin1Char('-');
-    if (negative) {
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128; ++i) {
-        if (value < Limit) {
-            value = value * 10 + (text.at(i).unicode() - u'0');
-        }
-    }
-    return negative ? -value : value;
 }
 
 qint64 keystrokesPerMinute(qint64 rightKeys, int elapsedSeconds)

@@ -1,0 +1,108 @@
+#include "DrillFeedback.h"
+
+#include "AnimatedPicture.h"
+#include "DrillRules.h"
+#include "KeyFrames.h"
+#include "SoundPlayer.h"
+
+#include <QLabel>
+
+namespace
+{
+
+const QColor FrameWhite(255, 255, 255);
+const QColor FrameBlue(0, 0, 255);
+const QColor FrameGreen(0, 255, 0);
+constexpr int ShiftFrame = 36;
+
+} // namespace
+
+DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets,
+    SoundPlayer &sound, const QString &appDir, QObject *parent)
+    : QObject(parent)
+    , model(model)
+    , texts(texts)
+    , widgets(widgets)
+    , sound(sound)
+    , appDir(appDir)
+{
+    connect(&model, &DrillModel::started, this, &DrillFeedback::onStarted);
+    connect(&model, &DrillModel::keyJudged, this, &DrillFeedback::onKeyJudged);
+    connect(&model, &DrillModel::finished, this, [this] {
+        play(QStringLiteral("fin.wav"));
+    });
+}
+
+void DrillFeedback::onStarted()
+{
+    // A player that needs a moment gets it before the first key, not at it.
+    sound.prepare();
+    widgets.nextCharLabel->show();
+    showNextCharacter();
+}
+
+void DrillFeedback::onKeyJudged(const DrillModel::Judgement &judgement)
+{
+    switch (judgement.verdict) {
+    case DrillModel::Verdict::Right:
+        if (judgement.typed != DrillModel::Enter) {
+            clearHint();
+            widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/si.gif"));
+        }
+        break;
+    case DrillModel::Verdict::Wrong:
+        play(QStringLiteral("fallo.wav"));
+        widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/no.gif"));
+        widgets.hintLine->setText(texts.HintTexts.value(DrillRules::hintFor(judgement.expected, judgement.typed)));
+        break;
+    case DrillModel::Verdict::LineBreakExpected:
+        play(QStringLiteral("fallo.wav"));
+        return;
+    case DrillModel::Verdict::Ignored:
+        clearHint();
+        return;
+    }
+    showNextCharacter();
+    if (!model.isRunning()) {
+        // The drill is over: the guide keeps the text's first key framed until the next one.
+        widgets.nextCharLabel->hide();
+    }
+}
+
+void DrillFeedback::showNextCharacter()
+{
+    const QChar next = model.expected();
+    if (next == QLatin1Char(' ')) {
+        widgets.nextCharLabel->setText(texts.UiTexts.value(InterfaceTexts::SpaceKeyName));
+    } else if (next == DrillModel::Enter) {
+        widgets.nextCharLabel->setText(texts.UiTexts.value(InterfaceTexts::EnterKeyName));
+    } else {
+        widgets.nextCharLabel->setText(next.isNull() ? QString() : QString(next));
+    }
+    guide(next);
+}
+
+void DrillFeedback::guide(QChar character)
+{
+    if (character.isNull() || !widgets.keyFrames) {
+        return;
+    }
+    const int frame = DrillRules::guideFrameFor(character);
+    widgets.keyFrames->setFrameColour(litFrame, FrameWhite);
+    widgets.keyFrames->setFrameColour(ShiftFrame, DrillRules::needsShift(character) ? FrameGreen : FrameWhite);
+    widgets.keyFrames->setFrameColour(frame, FrameBlue);
+    litFrame = frame;
+}
+
+void DrillFeedback::clearHint()
+{
+    // Clearing a label repaints it even when it is empty already; most keys find it empty.
+    if (!widgets.hintLine->text().isEmpty()) {
+        widgets.hintLine->clear();
+    }
+}
+
+void DrillFeedback::play(const QString &relativePath)
+{
+    sound.play(appDir + QLatin1Char('/') + relativePath);
+}

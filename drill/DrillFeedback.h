@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DrillModel.h"
+#include "InterfaceTexts.h"
+
+#include <QObject>
+
+class AnimatedPicture;
+class KeyFrames;
+class QLabel;
+class SoundPlayer;
+
+// What the learner sees and hears around the text after each key: the hint line, the next
+// character in large type with its key framed on the drawn keyboard, the reaction picture and
+// the sounds.
+class DrillFeedback : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets {
+        QLabel *hintLine;
+        QLabel *nextCharLabel;
+        AnimatedPicture *reactionPicture;
+        // May be null: nothing is framed then.
+        KeyFrames *keyFrames;
+    };
+
+    DrillFeedback(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, SoundPlayer &sound,
+        const QString &appDir, QObject *parent = nullptr);
+
+private:
+    void onStarted();
+    void onKeyJudged(const DrillModel::Judgement &judgement);
+    void showNextCharacter();
+    // Frames the key of the next character, and Shift when it needs it.
+    void guide(QChar character);
+    void clearHint();
+    void play(const QString &relativePath);
+
+    const DrillModel &model;
+    const InterfaceTexts &texts;
+    Widgets widgets;
+    SoundPlayer &sound;
+    QString appDir;
+    // The frame lit last, to be put out when another is lit.
+    int litFrame = 0;
+};
