@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include "FrameClock.h"
-#include "ServerFrames.h"
 
 // Plays an animated GIF in a rectangle. A missing or unreadable file shows nothing.
 //
@@ -25,12 +24,6 @@
 // opaque widget from then on. The copy is taken again whenever it may have changed: the
 // rectangle moved or was resized, the colours or the background changed, or a widget beneath it
 // repainted with something new.
-//
-// On an X server, a frame laid over the backdrop is copied onto the window straight from the
-// server (see ServerFrames) when nothing covers the rectangle, without repainting anything. Once
-// the server holds every frame, the animation is handed over to a thread that only copies them
-// (see ServerFramePlayer) and wakes nobody else; it is taken back before anything of the window
-// paints over the rectangle, and handed over again after a frame with no paint near it.
 class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:
@@ -63,10 +56,8 @@ private:
     struct Frames {
         QList<QImage> pictures; // scaled to the rectangle, in 8 bits a pixel where that loses nothing
         QList<int> delays; // milliseconds each frame stays
-        // The pictures laid over the backdrop, as they are first needed, while they are repainted
-        // rather than kept on the X server.
+        // The pictures laid over the backdrop, as they are first needed.
         QList<QPixmap> overBackdrop;
-        quint64 serial = 0; // tells the file's frames kept on the X server from another file's
     };
 
     void frameDue() override;
@@ -74,10 +65,8 @@ private:
     Frames *frames();
     void decode(const QString &gifPath);
     bool canBeSeen(const QRegion &seen) const;
-    // Starts or stops the frame clock as the animation becomes visible or invisible; `seen` is
-    // its visible region, when known.
+    // Starts or stops the frame clock as the animation becomes visible or invisible.
     void followVisibility();
-    void followVisibility(const QRegion &seen);
     void watchWindow();
 
     // Draws into `image`, which holds the whole rectangle, what lies beneath `part` of it (in
@@ -92,14 +81,7 @@ private:
     void watchBeneath(QObject *object);
     // Where a widget beneath lies, in the parent's coordinates.
     QRect placeBeneath(const QWidget *widget) const;
-    QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
-    // Shows the frame without a repaint when it can; false when it must be repainted.
-    bool showOnServer(Frames &file, const QRegion &seen);
-    // Lets the server's frames play on their own from `frame`, when the server holds them all.
-    void handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue);
-    // Takes the frames back from the thread that plays them, when it does, and plays on here.
-    void takeBack();
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -114,15 +96,4 @@ private:
     QRegion backdropInDoubt;
     bool takingBackdrop = false;
     QList<QPointer<QWidget>> widgetsBeneath;
-
-    ServerFrames serverFrames;
-    // Whether frames are copied from the X server, which then keeps them instead of this widget.
-    bool framesOnServer = false;
-    // Whether the window's backing store holds an older frame than the server shows: the window
-    // flushes it as it is when it is uncovered.
-    bool backingStoreBehind = false;
-    // Tells of any paint in the window that reaches the rectangle, before it is flushed; listens
-    // from the first frame copied from the server.
-    QObject *paintWatch;
-    bool paintedNearby = false; // since the last frame
 };

@@ -67,22 +67,6 @@ qint64 DrillEngine::wrongKeys() const
 void DrillEngine::prepareForKeys()
 {
     sound.prepare();
-    // Once the drill shows, each character of the text is drawn as a right key leaves it: the
-    // first key that types one then does not wait for that.
-    QTimer::singleShot(0, widgets.exercisePane, [this] {
-        if (state.TargetPos < 1) {
-            return;
-        }
-        QString characters;
-        std::vector<bool> seen(0x10000);
-        for (const QChar character : std::as_const(state.TargetText)) {
-            if (!seen[character.unicode()]) {
-                seen[character.unicode()] = true;
-                characters += character;
-            }
-        }
-        widgets.exercisePane->prepareAhead(state.TargetPos - 1, characters, Blue, true);
-    });
 }
 
 void DrillEngine::play(const QString &relativePath)
@@ -122,7 +106,6 @@ void DrillEngine::rightKey(QChar typed)
     RichTextPane &pane = *widgets.exercisePane;
     const QColor colour = state.ErrorPending ? Magenta : Blue;
     state.ErrorPending = false;
-    pane.showAhead(state.TargetPos - 1, typed, colour, true);
     {
         const RichTextPane::Batch paneChanges(pane);
         // Placing the caret ahead first scrolls the text still to come into view.
@@ -135,7 +118,6 @@ void DrillEngine::rightKey(QChar typed)
         // character reaches the screen before anything else the key changes.
         pane.overtype(typed);
     }
-    pane.showNow();
     {
         RichTextPane &echo = *widgets.echoPane;
         const RichTextPane::Batch echoChanges(echo);
@@ -172,7 +154,6 @@ void DrillEngine::finishTyping()
 void DrillEngine::wrongKey(QChar typed)
 {
     RichTextPane &pane = *widgets.exercisePane;
-    pane.showAhead(state.TargetPos - 1, typed, Red, false);
     {
         const RichTextPane::Batch paneChanges(pane);
         pane.setSelStart(state.TargetPos - 1);
@@ -181,7 +162,6 @@ void DrillEngine::wrongKey(QChar typed)
         // The wrong character stands in red over the expected one, shown before the rest.
         pane.overtype(typed);
     }
-    pane.showNow();
     state.ErrorPending = true;
     play(QStringLiteral("fallo.wav"));
     widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/no.gif"));
@@ -221,7 +201,6 @@ void DrillEngine::RichTextBox1_KeyDown(int &keyCode)
         keyCode = 0;
         state.TargetPos += 2;
         widgets.exercisePane->setSelStart(state.TargetPos - 1);
-        widgets.exercisePane->showNow();
         increment(widgets.rightCount);
         {
             RichTextPane &echo = *widgets.echoPane;
