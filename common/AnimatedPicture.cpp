@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QImageReader>
 #include <QPainter>
+#include <QTimerEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ AnimatedPicture::AnimatedPicture(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    sinceWake.start();
 }
 
 AnimatedPicture::~AnimatedPicture()
@@ -51,6 +53,25 @@ void AnimatedPicture::play(const QString &gifPath)
     if (!firstFrameShows) {
         update();
     }
+    // A file played is as good as a key: the reaction picture plays one on every key.
+    sinceWake.restart();
+    resting = false;
+    followVisibility();
+}
+
+void AnimatedPicture::wake()
+{
+    sinceWake.restart();
+    if (std::exchange(resting, false)) {
+        followVisibility();
+    }
+}
+
+void AnimatedPicture::setQuietSpell(int milliseconds)
+{
+    quietSpell = std::max(milliseconds, 0);
+    // A spell already running is measured against the new length at its end.
+    quietTimer.stop();
     followVisibility();
 }
 
@@ -114,16 +135,43 @@ bool AnimatedPicture::canBeSeen(const QRegion &seen) const
     return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed() && !seen.isEmpty();
 }
 
+bool AnimatedPicture::someoneWatches() const
+{
+    // The platform window's own word: a dialog of the window leaves it active.
+    const QWindow *handle = window()->windowHandle();
+    return !resting && handle != nullptr && handle->isActive();
+}
+
 void AnimatedPicture::followVisibility()
 {
     const Frames *file = frames();
-    if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(visibleRegion())) {
+    if (file == nullptr || file->pictures.size() < 2 || !someoneWatches() || !canBeSeen(visibleRegion())) {
         FrameClock::shared().stop(this);
+        quietTimer.stop();
         return;
     }
     if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
     }
+    if (!quietTimer.isActive()) {
+        quietTimer.start(int(std::max<qint64>(quietSpell - sinceWake.elapsed(), 0)), this);
+    }
+}
+
+void AnimatedPicture::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != quietTimer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    // Keys only restart the count: the spell is checked here, once it may have run out.
+    const qint64 quiet = sinceWake.elapsed();
+    if (quiet < quietSpell) {
+        quietTimer.start(int(quietSpell - quiet), this);
+        return;
+    }
+    resting = true;
+    followVisibility();
 }
 
 void AnimatedPicture::frameDue()
@@ -221,6 +269,13 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (watched == watchedWindow || watched == window()->windowHandle()) {
         if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
+            followVisibility();
+        }
+        // A learner who comes back to the window is someone to play for.
+        if (watched == window()->windowHandle() && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
+            if (type == QEvent::FocusIn) {
+                wake();
+            }
             followVisibility();
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -18,6 +20,10 @@
 // while nobody can see it: while it or its window is hidden or minimised, or the window is not
 // exposed. Hidden, it keeps no frames and reads its file again when it next paints.
 //
+// Nor does it play for nobody: it rests on the frame it shows, with no timer left running, while
+// its window is not the active one, and once nobody has woken it for a quiet spell (a minute, see
+// wake()). Playing a file, and the window becoming the active one, wake it as well.
+//
 // The pictures have transparent parts, and a transparent widget makes every frame repaint the
 // window's background and every widget beneath it as well. So once it plays, the animation takes
 // a copy of what lies beneath its rectangle, lays each frame over that copy once, and paints as an
@@ -35,6 +41,12 @@ public:
     void play(const QString &gifPath);
     QString fileName() const;
 
+    // Someone is at the keyboard: a resting animation plays again, for another quiet spell. Cheap
+    // enough to call on every key.
+    void wake();
+    // How long it plays on after the last wake, in milliseconds.
+    void setQuietSpell(int milliseconds);
+
     // The frame on show, counted from 0; -1 when nothing is shown (yet, or while it is hidden).
     int currentFrame() const;
     // Whether the next frame is due: false while it stands still or shows a still picture.
@@ -51,6 +63,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     struct Frames {
@@ -65,7 +78,10 @@ private:
     Frames *frames();
     void decode(const QString &gifPath);
     bool canBeSeen(const QRegion &seen) const;
-    // Starts or stops the frame clock as the animation becomes visible or invisible.
+    // Whether its window is the active one and someone woke it within the quiet spell.
+    bool someoneWatches() const;
+    // Starts or stops the frame clock as the animation becomes visible or invisible, or wakes or
+    // rests.
     void followVisibility();
     void watchWindow();
 
@@ -96,4 +112,11 @@ private:
     QRegion backdropInDoubt;
     bool takingBackdrop = false;
     QList<QPointer<QWidget>> widgetsBeneath;
+
+    // Counts the quiet spell from the last wake; the timer looks at it only while the animation
+    // plays, so a key costs no more than restarting the count.
+    QElapsedTimer sinceWake;
+    QBasicTimer quietTimer;
+    int quietSpell = 60'000;
+    bool resting = false;
 };

@@ -99,6 +99,7 @@ void MainWindow::connectControls()
         engine->RichTextBox1_KeyDown(keyCode);
     });
     connect(c.exercisePane, &RichTextPane::keyPress, engine, &DrillEngine::richtextbox1_KeyPress);
+    connect(c.exercisePane, &RichTextPane::keyPress, c.lineAnimation, &AnimatedPicture::wake);
     connect(c.echoPane, &RichTextPane::keyDown, engine, [this](int &keyCode, Qt::KeyboardModifiers) {
         engine->RichTextBox2_KeyDown(keyCode);
     });
