@@ -1,16 +1,12 @@
 #include "AnimatedPicture.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QImageReader>
-#include <QMoveEvent>
 #include <QPainter>
-#include <QPlatformSurfaceEvent>
+#include <QTimerEvent>
 #include <QWindow>
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <utility>
 
 namespace
@@ -30,58 +26,13 @@ QImage compact(const QImage &picture)
     return indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied) == full ? indexed : full;
 }
 
-quint64 lastSerial = 0;
-
-// The name a frame of a file is kept under on the X server.
-quint64 serverKey(const quint64 serial, int index)
-{
-    return serial << 16 | quint64(index);
-}
-
-// Calls back before any widget of its window paints where `picture` lies, while it is visible.
-class PaintWatch : public QObject
-{
-public:
-    PaintWatch(QWidget *picture, std::function<void()> beforePaint)
-        : QObject(picture)
-        , picture(picture)
-        , beforePaint(std::move(beforePaint))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && picture->isVisible()) {
-            const auto *widget = static_cast<const QWidget *>(watched);
-            const QWidget *top = picture->window();
-            if (widget->window() == top
-                && QRect(widget->mapTo(top, QPoint()), widget->size())
-                       .intersects(QRect(picture->mapTo(top, QPoint()), picture->size()))) {
-                beforePaint();
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget *picture;
-    std::function<void()> beforePaint;
-};
-
 } // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget *parent)
     : QWidget(parent)
-    , paintWatch(new PaintWatch(this, [this] {
-        // Taking the backdrop paints the widgets beneath into a picture, not onto the window.
-        if (!takingBackdrop) {
-            paintedNearby = true;
-            takeBack();
-        }
-    }))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    sinceWake.start();
 }
 
 AnimatedPicture::~AnimatedPicture()
@@ -93,7 +44,6 @@ void AnimatedPicture::play(const QString &gifPath)
 {
     // A new file, or the same reaction again: it starts over from its first frame. A file is read
     // when it is first painted, so that a window shows itself before its animations are decoded.
-    takeBack();
     // A learner typing fast plays the reaction again while its first frame still shows: only its
     // clock starts over, with nothing to repaint.
     const bool firstFrameShows = gifPath == shownPath && frame == 0 && frames() != nullptr;
@@ -103,6 +53,25 @@ void AnimatedPicture::play(const QString &gifPath)
     if (!firstFrameShows) {
         update();
     }
+    // A file played is as good as a key: the reaction picture plays one on every key.
+    sinceWake.restart();
+    resting = false;
+    followVisibility();
+}
+
+void AnimatedPicture::wake()
+{
+    sinceWake.restart();
+    if (std::exchange(resting, false)) {
+        followVisibility();
+    }
+}
+
+void AnimatedPicture::setQuietSpell(int milliseconds)
+{
+    quietSpell = std::max(milliseconds, 0);
+    // A spell already running is measured against the new length at its end.
+    quietTimer.stop();
     followVisibility();
 }
 
@@ -113,12 +82,12 @@ QString AnimatedPicture::fileName() const
 
 int AnimatedPicture::currentFrame() const
 {
-    return frames() != nullptr ? serverFrames.frameOnShow().value_or(frame) : -1;
+    return frames() != nullptr ? frame : -1;
 }
 
 bool AnimatedPicture::isRunning() const
 {
-    return FrameClock::shared().waits(this) || serverFrames.frameOnShow().has_value();
+    return FrameClock::shared().waits(this);
 }
 
 bool AnimatedPicture::paintsOpaque() const
@@ -141,7 +110,6 @@ void AnimatedPicture::decode(const QString &gifPath)
 {
     // An unreadable file is remembered as one without frames, so it is not read again.
     Frames &file = decoded[gifPath];
-    file.serial = ++lastSerial;
     QImageReader reader(gifPath);
     // The pictures are drawn for the rectangles they play in; scaling keeps them filling it
     // whatever the screen's DPI makes of the rectangle.
@@ -167,20 +135,43 @@ bool AnimatedPicture::canBeSeen(const QRegion &seen) const
     return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed() && !seen.isEmpty();
 }
 
-void AnimatedPicture::followVisibility()
+bool AnimatedPicture::someoneWatches() const
 {
-    followVisibility(visibleRegion());
+    // The platform window's own word: a dialog of the window leaves it active.
+    const QWindow *handle = window()->windowHandle();
+    return !resting && handle != nullptr && handle->isActive();
 }
 
-void AnimatedPicture::followVisibility(const QRegion &seen)
+void AnimatedPicture::followVisibility()
 {
     const Frames *file = frames();
-    if (file == nullptr || file->pictures.size() < 2 || !canBeSeen(seen)) {
-        takeBack();
+    if (file == nullptr || file->pictures.size() < 2 || !someoneWatches() || !canBeSeen(visibleRegion())) {
         FrameClock::shared().stop(this);
-    } else if (!isRunning()) {
+        quietTimer.stop();
+        return;
+    }
+    if (!isRunning()) {
         FrameClock::shared().wake(this, file->delays.at(frame));
     }
+    if (!quietTimer.isActive()) {
+        quietTimer.start(int(std::max<qint64>(quietSpell - sinceWake.elapsed(), 0)), this);
+    }
+}
+
+void AnimatedPicture::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != quietTimer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    // Keys only restart the count: the spell is checked here, once it may have run out.
+    const qint64 quiet = sinceWake.elapsed();
+    if (quiet < quietSpell) {
+        quietTimer.start(int(quietSpell - quiet), this);
+        return;
+    }
+    resting = true;
+    followVisibility();
 }
 
 void AnimatedPicture::frameDue()
@@ -192,17 +183,8 @@ void AnimatedPicture::frameDue()
     frame = (frame + 1) % file->pictures.size();
     // The backdrop is taken here, between paints: taking it paints the widgets beneath.
     refreshBackdrop();
-    // Worked out once a frame: it walks every widget that might cover this one.
-    const QRegion seen = visibleRegion();
-    // The frames play on their own only after a frame with no paint near them: while the learner
-    // types, they stay here rather than going back and forth with every key.
-    const bool quiet = !std::exchange(paintedNearby, false);
-    if (!showOnServer(*file, seen)) {
-        update();
-    } else if (quiet) {
-        handOver(*file, ServerFramePlayer::Clock::now() + std::chrono::milliseconds(file->delays.at(frame)));
-    }
-    followVisibility(seen);
+    update();
+    followVisibility();
 }
 
 void AnimatedPicture::paintEvent(QPaintEvent *)
@@ -219,9 +201,8 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
         if (backdrop.isNull()) {
             painter.drawImage(rect(), file->pictures.at(frame));
         } else {
-            painter.drawPixmap(0, 0, framesOnServer ? layOverBackdrop(*file, frame) : frameOverBackdrop(*file, frame));
+            painter.drawPixmap(0, 0, frameOverBackdrop(*file, frame));
         }
-        backingStoreBehind = false;
     }
 }
 
@@ -287,17 +268,15 @@ bool AnimatedPicture::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (watched == watchedWindow || watched == window()->windowHandle()) {
-        if (type == QEvent::Expose && backingStoreBehind) {
-            update();
-        }
         if (type == QEvent::WindowStateChange || type == QEvent::Expose) {
             followVisibility();
         }
-        // The thread lets go of the window before the server's copy of it goes away.
-        if (type == QEvent::PlatformSurface
-            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-                == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
-            takeBack();
+        // A learner who comes back to the window is someone to play for.
+        if (watched == window()->windowHandle() && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
+            if (type == QEvent::FocusIn) {
+                wake();
+            }
+            followVisibility();
         }
     }
     if (watched == parentWidget()) {
@@ -386,11 +365,9 @@ void AnimatedPicture::forgetBackdrop()
 
 void AnimatedPicture::dropFramesOverBackdrop()
 {
-    takeBack();
     for (Frames &file : decoded) {
         file.overBackdrop.clear();
     }
-    serverFrames.forget();
 }
 
 void AnimatedPicture::watchWidgetsBeneath()
@@ -432,65 +409,14 @@ QRect AnimatedPicture::placeBeneath(const QWidget *widget) const
     return {widget->mapTo(parentWidget(), QPoint()), widget->size()};
 }
 
-QPixmap AnimatedPicture::layOverBackdrop(const Frames &file, int index) const
-{
-    QPixmap laid = QPixmap::fromImage(backdrop);
-    QPainter painter(&laid);
-    painter.drawImage(rect(), file.pictures.at(index));
-    return laid;
-}
-
 const QPixmap &AnimatedPicture::frameOverBackdrop(Frames &file, int index)
 {
     file.overBackdrop.resize(file.pictures.size());
     QPixmap &laid = file.overBackdrop[index];
     if (laid.isNull()) {
-        laid = layOverBackdrop(file, index);
+        laid = QPixmap::fromImage(backdrop);
+        QPainter painter(&laid);
+        painter.drawImage(rect(), file.pictures.at(index));
     }
     return laid;
-}
-
-bool AnimatedPicture::showOnServer(Frames &file, const QRegion &seen)
-{
-    // Only a frame laid over its backdrop is opaque, and only where no other widget covers part
-    // of the rectangle may the frame be copied whole onto the window.
-    if (backdrop.isNull() || seen != QRegion(rect())
-        || !serverFrames.show(*this, serverKey(file.serial, frame), [this, &file] {
-               return layOverBackdrop(file, frame);
-           })) {
-        return false;
-    }
-    if (!framesOnServer) {
-        // Only frames the server holds are ever handed over, so paints near them are watched
-        // from the first such frame on: on Wayland or offscreen no paint pays for the watch.
-        qApp->installEventFilter(paintWatch);
-        framesOnServer = true;
-    }
-    file.overBackdrop.clear();
-    backingStoreBehind = true;
-    return true;
-}
-
-void AnimatedPicture::handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue)
-{
-    QList<quint64> keys;
-    for (int index = 0; index < file.pictures.size(); ++index) {
-        keys.append(serverKey(file.serial, index));
-    }
-    if (serverFrames.playOnItsOwn(*this, keys, file.delays, frame, nextDue)) {
-        FrameClock::shared().stop(this);
-    }
-}
-
-void AnimatedPicture::takeBack()
-{
-    const std::optional<ServerFramePlayer::Progress> progress = serverFrames.takeBack();
-    if (!progress) {
-        return;
-    }
-    // The frame clock goes on where the thread left off: the frame on show keeps its time.
-    frame = progress->frame;
-    const auto left
-        = std::chrono::ceil<std::chrono::milliseconds>(progress->nextDue - ServerFramePlayer::Clock::now()).count();
-    FrameClock::shared().wake(this, int(std::max<qint64>(left, 1)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -9,7 +11,6 @@
 #include <QWidget>
 
 #include "FrameClock.h"
-#include "ServerFrames.h"
 
 // Plays an animated GIF in a rectangle. A missing or unreadable file shows nothing.
 //
@@ -19,18 +20,16 @@
 // while nobody can see it: while it or its window is hidden or minimised, or the window is not
 // exposed. Hidden, it keeps no frames and reads its file again when it next paints.
 //
+// Nor does it play for nobody: it rests on the frame it shows, with no timer left running, while
+// its window is not the active one, and once nobody has woken it for a quiet spell (a minute, see
+// wake()). Playing a file, and the window becoming the active one, wake it as well.
+//
 // The pictures have transparent parts, and a transparent widget makes every frame repaint the
 // window's background and every widget beneath it as well. So once it plays, the animation takes
 // a copy of what lies beneath its rectangle, lays each frame over that copy once, and paints as an
 // opaque widget from then on. The copy is taken again whenever it may have changed: the
 // rectangle moved or was resized, the colours or the background changed, or a widget beneath it
 // repainted with something new.
-//
-// On an X server, a frame laid over the backdrop is copied onto the window straight from the
-// server (see ServerFrames) when nothing covers the rectangle, without repainting anything. Once
-// the server holds every frame, the animation is handed over to a thread that only copies them
-// (see ServerFramePlayer) and wakes nobody else; it is taken back before anything of the window
-// paints over the rectangle, and handed over again after a frame with no paint near it.
 class AnimatedPicture : public QWidget, private FrameClock::Follower
 {
 public:
@@ -41,6 +40,12 @@ public:
     // from its first frame.
     void play(const QString &gifPath);
     QString fileName() const;
+
+    // Someone is at the keyboard: a resting animation plays again, for another quiet spell. Cheap
+    // enough to call on every key.
+    void wake();
+    // How long it plays on after the last wake, in milliseconds.
+    void setQuietSpell(int milliseconds);
 
     // The frame on show, counted from 0; -1 when nothing is shown (yet, or while it is hidden).
     int currentFrame() const;
@@ -58,15 +63,14 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     struct Frames {
         QList<QImage> pictures; // scaled to the rectangle, in 8 bits a pixel where that loses nothing
         QList<int> delays; // milliseconds each frame stays
-        // The pictures laid over the backdrop, as they are first needed, while they are repainted
-        // rather than kept on the X server.
+        // The pictures laid over the backdrop, as they are first needed.
         QList<QPixmap> overBackdrop;
-        quint64 serial = 0; // tells the file's frames kept on the X server from another file's
     };
 
     void frameDue() override;
@@ -74,10 +78,11 @@ private:
     Frames *frames();
     void decode(const QString &gifPath);
     bool canBeSeen(const QRegion &seen) const;
-    // Starts or stops the frame clock as the animation becomes visible or invisible; `seen` is
-    // its visible region, when known.
+    // Whether its window is the active one and someone woke it within the quiet spell.
+    bool someoneWatches() const;
+    // Starts or stops the frame clock as the animation becomes visible or invisible, or wakes or
+    // rests.
     void followVisibility();
-    void followVisibility(const QRegion &seen);
     void watchWindow();
 
     // Draws into `image`, which holds the whole rectangle, what lies beneath `part` of it (in
@@ -92,14 +97,7 @@ private:
     void watchBeneath(QObject *object);
     // Where a widget beneath lies, in the parent's coordinates.
     QRect placeBeneath(const QWidget *widget) const;
-    QPixmap layOverBackdrop(const Frames &file, int index) const;
     const QPixmap &frameOverBackdrop(Frames &file, int index);
-    // Shows the frame without a repaint when it can; false when it must be repainted.
-    bool showOnServer(Frames &file, const QRegion &seen);
-    // Lets the server's frames play on their own from `frame`, when the server holds them all.
-    void handOver(const Frames &file, ServerFramePlayer::Clock::time_point nextDue);
-    // Takes the frames back from the thread that plays them, when it does, and plays on here.
-    void takeBack();
 
     // The file last asked for; a missing one is not looked for again on every key.
     QString shownPath;
@@ -115,14 +113,10 @@ private:
     bool takingBackdrop = false;
     QList<QPointer<QWidget>> widgetsBeneath;
 
-    ServerFrames serverFrames;
-    // Whether frames are copied from the X server, which then keeps them instead of this widget.
-    bool framesOnServer = false;
-    // Whether the window's backing store holds an older frame than the server shows: the window
-    // flushes it as it is when it is uncovered.
-    bool backingStoreBehind = false;
-    // Tells of any paint in the window that reaches the rectangle, before it is flushed; listens
-    // from the first frame copied from the server.
-    QObject *paintWatch;
-    bool paintedNearby = false; // since the last frame
+    // Counts the quiet spell from the last wake; the timer looks at it only while the animation
+    // plays, so a key costs no more than restarting the count.
+    QElapsedTimer sinceWake;
+    QBasicTimer quietTimer;
+    int quietSpell = 60'000;
+    bool resting = false;
 };

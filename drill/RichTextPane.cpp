@@ -1,16 +1,12 @@
 #include "RichTextPane.h"
 
-#include "GlyphAhead.h"
 #include "Rtf.h"
 #include "SafeFile.h"
 #include "VirtualKeys.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
-#include <QBackingStore>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,11 +35,6 @@ bool yieldsCharacter(const QKeyEvent &event)
     return first.isPrint() || first == QLatin1Char('\t') || first == QLatin1Char('\r');
 }
 
-// A batch whose changes lie in more than one line repaints those lines whole.
-constexpr int ChangesInSeveralLines = -2;
-// Pixels around a narrowed repaint: the caret and the overhang of a bold or italic glyph.
-constexpr qreal RepaintSlack = 4;
-
 QString withDocumentLineBreaks(const QString &text)
 {
     QString converted = text;
@@ -67,17 +58,14 @@ RichTextPane::RichTextPane(QWidget *parent)
         Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhNoEditMenu | Qt::ImhNoTextHandles | Qt::ImhMultiLine);
     document()->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
     work = QTextCursor(document());
-    takeOverRepaints();
     // A caret the learner moves becomes the working selection. A hidden pane's caret only follows
     // the edits from where it was last shown, and tells nothing.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (!showingSelection && !keptHidden()) {
+        if (!showingSelection && !keptHidden) {
             work = textCursor();
         }
     });
 }
-
-RichTextPane::~RichTextPane() = default;
 
 RichTextPane::Batch::Batch(RichTextPane &pane)
     : pane(pane)
@@ -94,93 +82,11 @@ RichTextPane::Batch::~Batch()
     }
     pane.applySelectionFormat();
     pane.work.endEditBlock();
-    pane.changedFrom = -1;
     for (const int target : std::as_const(pane.scrollTargets)) {
         pane.scrollToShow(target);
     }
     pane.scrollTargets.clear();
     pane.showSelection();
-}
-
-void RichTextPane::takeOverRepaints()
-{
-    // The widget repaints the whole width of a line for any change in it, a colour or a character:
-    // with a large font that is most of what a key costs to put on the screen. Its text control's
-    // requests are taken over here; where that cannot be done the widget repaints as it always did.
-    const QList<QObject *> helpers = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
-    for (QObject *helper : helpers) {
-        if (helper->inherits("QWidgetTextControl")
-            && disconnect(helper, SIGNAL(updateRequest(QRectF)), this, SLOT(_q_repaintContents(QRectF)))) {
-            connect(helper, SIGNAL(updateRequest(QRectF)), this, SLOT(repaintContents(QRectF)));
-            return;
-        }
-    }
-}
-
-void RichTextPane::repaintContents(const QRectF &contentsRect)
-{
-    if (!contentsRect.isValid()) {
-        viewport()->update();
-        Q_EMIT updateRequest(viewport()->rect(), 0);
-        return;
-    }
-    const QRectF wanted = contentsRect.translated(contentOffset()).adjusted(-1, -1, 1, 1);
-    // The layout asks for a changed line from its left to the far right.
-    const bool wholeLine = changedFrom >= 0 && contentsRect.right() > std::numeric_limits<int>::max() / 2;
-    const QRegion area = (wholeLine ? narrowedToChange(wanted) : QRegion(wanted.toAlignedRect())) & viewport()->rect();
-    if (wholeLine && !area.isEmpty()) {
-        changeCorner = area.begin()->topLeft();
-    }
-    for (const QRect &part : area) {
-        viewport()->update(part);
-        Q_EMIT updateRequest(part, 0);
-    }
-}
-
-void RichTextPane::noteChangeAt(int documentPosition)
-{
-    if (batchDepth == 0 || changedFrom == ChangesInSeveralLines) {
-        return;
-    }
-    const QTextBlock block = document()->findBlock(documentPosition);
-    if (changedFrom >= 0) {
-        changedFrom = document()->findBlock(changedFrom) == block ? std::min(changedFrom, documentPosition)
-                                                                  : ChangesInSeveralLines;
-        return;
-    }
-    // The line as it is before the batch changes it: a narrower character leaves its old end to be
-    // cleared, and a line that starts or ends elsewhere afterwards has moved text between lines.
-    const QTextLine line = block.layout()->lineForTextPosition(documentPosition - block.position());
-    if (!line.isValid()) {
-        changedFrom = ChangesInSeveralLines;
-        return;
-    }
-    changedFrom = documentPosition;
-    changedLine = {line.lineNumber(), line.textStart(), line.textLength(), line.x() + line.naturalTextWidth()};
-}
-
-QRegion RichTextPane::narrowedToChange(const QRectF &blockRect) const
-{
-    const QTextBlock block = document()->findBlock(changedFrom);
-    const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
-    const QTextLine line = block.layout()->lineForTextPosition(changedFrom - block.position());
-    // The request is for the changed line's whole paragraph, and the lines before the change kept
-    // their text; otherwise the paragraph is repainted whole.
-    if (!line.isValid() || line.lineNumber() != changedLine.number || line.textStart() != changedLine.start
-        || blockRect.top() < place.top() - RepaintSlack || blockRect.bottom() > place.bottom() + RepaintSlack) {
-        return QRegion(blockRect.toAlignedRect());
-    }
-    // On the changed line only what follows the change can have moved.
-    const qreal from = place.left() + line.cursorToX(changedFrom - block.position()) - RepaintSlack;
-    const qreal to = place.left() + std::max(changedLine.end, line.x() + line.naturalTextWidth()) + RepaintSlack;
-    const qreal top = place.top() + line.y();
-    QRegion area(QRectF(from, top, to - from, line.height()).toAlignedRect());
-    // The lines after it only when text moved over the line's end.
-    if (line.textLength() != changedLine.length) {
-        area += QRectF(blockRect.left(), top + line.height(), blockRect.width(), place.bottom() - top - line.height())
-                    .toAlignedRect();
-    }
-    return area;
 }
 
 void RichTextPane::showSelection()
@@ -190,7 +96,7 @@ void RichTextPane::showSelection()
     }
     // A hidden pane (the history while the learner types) shows its selection when it is shown:
     // handing the widget its cursor costs a key some microseconds for nothing on the screen.
-    if (keptHidden()) {
+    if (keptHidden) {
         selectionShownLater = true;
         return;
     }
@@ -199,9 +105,10 @@ void RichTextPane::showSelection()
     showingSelection = false;
 }
 
-bool RichTextPane::keptHidden() const
+void RichTextPane::setVisible(bool visible)
 {
-    return isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+    keptHidden = !visible;
+    QPlainTextEdit::setVisible(visible);
 }
 
 void RichTextPane::showEvent(QShowEvent *event)
@@ -217,7 +124,7 @@ void RichTextPane::showEvent(QShowEvent *event)
 
 void RichTextPane::scrollToShow(int documentPosition)
 {
-    if (keptHidden()) {
+    if (keptHidden) {
         scrollTargetLater = documentPosition;
         return;
     }
@@ -310,7 +217,6 @@ int RichTextPane::selLength() const
 void RichTextPane::applySelectionFormat()
 {
     if (!selectionFormat.isEmpty()) {
-        noteChangeAt(work.selectionStart());
         work.mergeCharFormat(selectionFormat);
         selectionFormat = QTextCharFormat();
     }
@@ -394,7 +300,6 @@ void RichTextPane::replaceSelection(const QString &text)
             format.merge(pendingFormat);
         }
     }
-    noteChangeAt(work.selectionStart());
     work.insertText(withDocumentLineBreaks(text), format);
     showSelection();
     pendingFormatAt = -1;
@@ -459,88 +364,6 @@ void RichTextPane::overtype(QChar character)
         return;
     }
     replaceSelection(QString(character));
-}
-
-void RichTextPane::showAhead(int position, QChar character, const QColor &colour, bool bold)
-{
-    if (character.isPrint()) {
-        ahead(position, QStringView(&character, 1), colour, bold, true);
-    }
-}
-
-void RichTextPane::prepareAhead(int position, QStringView characters, const QColor &colour, bool bold)
-{
-    ahead(position, characters, colour, bold, false);
-}
-
-void RichTextPane::ahead(int position, QStringView characters, const QColor &colour, bool bold, bool onScreen)
-{
-    if (glyphAhead == nullptr) {
-        glyphAhead = std::make_unique<GlyphAhead>();
-    }
-    if (characters.isEmpty() || !glyphAhead->canShowOn(*viewport())) {
-        return;
-    }
-    const int at = toDocument(position);
-    const QTextBlock block = document()->findBlock(at);
-    const QTextLayout *layout = block.layout();
-    const QTextLine line = layout != nullptr ? layout->lineForTextPosition(at - block.position()) : QTextLine();
-    if (!line.isValid()) {
-        return;
-    }
-    QTextCursor after(document());
-    after.setPosition(at + 1);
-    QFont font = after.charFormat().font().resolve(document()->defaultFont());
-    if (bold) {
-        font.setBold(true);
-    }
-    const QPalette &colours = viewport()->palette();
-    GlyphAhead::Look look {characters.front(), font, colour, colours.color(QPalette::Base),
-        colours.color(QPalette::Text), cursorWidth(), line.height(), line.ascent(), line.descent()};
-    if (onScreen) {
-        // The line is drawn where the paint draws it: at its block's place, plus the layout's own.
-        const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft() + layout->position();
-        glyphAhead->show(*viewport(), origin + QPointF(line.cursorToX(at - block.position()), line.y()), look);
-        return;
-    }
-    for (const QChar character : characters) {
-        if (character.isPrint()) {
-            look.character = character;
-            glyphAhead->prepare(*viewport(), look);
-        }
-    }
-}
-
-void RichTextPane::showNow()
-{
-    // A repaint paints every widget of the window that waits for it, so this goes first, before
-    // the key changes the counters, the labels and the keyboard.
-    viewport()->repaint(cursorRect());
-    // On X11 the window's pixels are shared with the display server, and painting over pixels sent
-    // to it since it last answered first waits for its answer. The next key repaints over what this
-    // one has just sent, so the wait is taken between the keys instead: once the rest of the key is
-    // handled, the window's pixels are opened for painting at one of those just sent, which waits
-    // if it must, and closed again untouched. Nothing is painted for it.
-    const QPoint sent = std::exchange(changeCorner, QPoint(-1, -1));
-    if (sent.x() >= 0 && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, pixel = viewport()->mapTo(window(), sent)] {
-                awaitSentPixel(pixel);
-            },
-            Qt::QueuedConnection);
-    }
-}
-
-void RichTextPane::awaitSentPixel(QPoint pixel)
-{
-    QBackingStore *store = backingStore();
-    // A translucent window's pixels are cleared when opened for painting.
-    if (store == nullptr || window()->testAttribute(Qt::WA_TranslucentBackground)) {
-        return;
-    }
-    store->beginPaint(QRegion(QRect(pixel, QSize(1, 1))));
-    store->endPaint();
 }
 
 void RichTextPane::deliverCharacter(QChar character)

@@ -2,13 +2,8 @@
 
 #include <QList>
 #include <QPlainTextEdit>
-#include <QRegion>
 #include <QTextCharFormat>
 #include <QTextCursor>
-
-#include <memory>
-
-class GlyphAhead;
 
 // One of the two text panes of the typing window. It offers the drill exactly what it needs of a
 // rich-text pane: the text with CR LF line breaks, and positions in which a line break counts as
@@ -30,7 +25,6 @@ class RichTextPane : public QPlainTextEdit
 
 public:
     explicit RichTextPane(QWidget *parent = nullptr);
-    ~RichTextPane() override;
 
     // The whole text, line breaks as CR LF. Setting it drops all formatting.
     QString text() const;
@@ -53,19 +47,6 @@ public:
     // What a typed character left standing does: it overtypes the selection in the selection's own
     // format; over a single character like itself it only moves the caret past it.
     void overtype(QChar character);
-    // Puts `character` on the screen as it is about to stand at `position`, in `colour` and, when
-    // asked, bold, before the change itself is made: a look of it kept on the display server is
-    // copied there (see GlyphAhead). The change and its repaint must follow within the same key;
-    // where nothing can be shown ahead, that repaint shows it.
-    void showAhead(int position, QChar character, const QColor &colour, bool bold);
-    // Draws ahead of time, and keeps on the display server, the look each of `characters` takes
-    // when typed at `position` (or anywhere in a line like its own): the first key that types one
-    // then finds it ready.
-    void prepareAhead(int position, QStringView characters, const QColor &colour, bool bold);
-    // Paints what the pane has changed and puts it on the screen now, ahead of the rest of the
-    // window: the character just judged is what the learner waits to see. Outside a batch.
-    void showNow();
-
     // The exercise pane repaints the typed line on every key: with its lines' shaped glyphs kept,
     // the paint draws what the layout has just shaped instead of shaping the line once more.
     // Meant for a pane of a few lines; a history of thousands would keep them all.
@@ -95,14 +76,12 @@ public:
     void setInputEnabled(bool enabled);
     bool inputEnabled() const;
 
+    // Notes whether the pane is hidden on purpose, as the history is while the learner types.
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     void keyDown(int &keyCode, Qt::KeyboardModifiers modifiers);
     void keyPress(QChar &character);
-
-private Q_SLOTS:
-    // Repaints what the text control asks for, in the widget's own way, but a change within a batch
-    // repaints only the part of its line that can differ.
-    void repaintContents(const QRectF &contentsRect);
 
 protected:
     bool event(QEvent *event) override;
@@ -124,21 +103,13 @@ private:
     // Shows the working selection as the widget's own, unless a batch is open.
     void showSelection();
     void scrollToShow(int documentPosition);
-    // Opens and closes the window's pixels at `pixel` (window coordinates) for painting, painting
-    // nothing: on X11 that waits until the display server has read what was sent there.
-    void awaitSentPixel(QPoint pixel);
-    // Shows the one character ahead at `position`, or prepares the look of each of `characters`.
-    void ahead(int position, QStringView characters, const QColor &colour, bool bold, bool onScreen);
-    // Hidden on purpose (the history while the learner types), not merely not shown yet.
-    bool keptHidden() const;
     void mergeFormat(const QTextCharFormat &format);
     void deliverCharacter(QChar character);
     void keepShapedText();
-    void takeOverRepaints();
-    void noteChangeAt(int documentPosition);
-    QRegion narrowedToChange(const QRectF &blockRect) const;
 
     bool inputOn = true;
+    // Hidden on purpose (the history while the learner types), not merely not shown yet.
+    bool keptHidden = false;
     bool shapedTextKept = false;
     // The selection the pane's operations work on. The widget's own cursor follows it, at the end
     // of a batch; a caret the learner moves with the mouse or the arrows becomes it.
@@ -153,21 +124,8 @@ private:
     // for it), and the last place it was asked to scroll into view (-1 for none).
     bool selectionShownLater = false;
     int scrollTargetLater = -1;
-    // Where the first change of the open batch lies (a document position; -1 for none, or
-    // ChangesInSeveralLines), and its line as it was before the change.
-    int changedFrom = -1;
-    struct LineBefore {
-        int number;
-        int start;
-        int length;
-        qreal end; // pixels from the paragraph's left
-    } changedLine {};
-    // The top left corner of the last narrowed repaint, in the viewport; x -1 when there is none.
-    QPoint changeCorner {-1, -1};
     // What is inserted next at a bare caret, as set by the formatting calls; it is forgotten as
     // soon as the caret moves elsewhere, like the insertion format of a classic rich-edit box.
     QTextCharFormat pendingFormat;
     int pendingFormatAt = -1;
-    // Made for the first character asked to be shown ahead.
-    std::unique_ptr<GlyphAhead> glyphAhead;
 };

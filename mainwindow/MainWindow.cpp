@@ -87,6 +87,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls()
 {
+    // A key wakes the decorative line that rests while nobody types.
+    connect(&model, &DrillModel::keyJudged, c.lineAnimation, &AnimatedPicture::wake);
     connect(history, &DrillHistory::exitRequested, this, [this] {
         leaving = true;
         Q_EMIT exitRequested();

@@ -7,7 +7,7 @@
 set -euo pipefail
 run_packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland libxcb1-dev
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
     libqt6sql6-sqlite
     fonts-liberation qt6-translations-l10n xdg-utils
 )

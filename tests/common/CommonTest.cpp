@@ -156,3 +156,87 @@ TEST(AnimatedPicture, TheSameFileAgainStartsOverAndRepaintsOnlyWhenAnotherFrameS
     QApplication::processEvents();
     EXPECT_GT(paints.paints, 0);
 }
+
+// Counts the timer events a widget gets: a resting animation gets none.
+class TimerCounter : public QObject
+{
+public:
+    explicit TimerCounter(QObject *watched)
+    {
+        watched->installEventFilter(this);
+    }
+    int timers = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        timers += event->type() == QEvent::Timer ? 1 : 0;
+        return false;
+    }
+};
+
+TEST(AnimatedPicture, RestsOnItsFrameWhenNobodyWakesItOrItsWindowIsNotActiveAndPlaysAgainWhenWoken)
+{
+    const QString gif = QStringLiteral(TECLORA_DATA_DIR "/gifs/linea.gif");
+    QWidget window;
+    window.resize(500, 60);
+    AnimatedPicture line(&window);
+    line.setGeometry(10, 10, 402, 17);
+    line.setQuietSpell(600);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    line.play(gif);
+    ASSERT_TRUE(QTest::qWaitFor([&line] {
+        return line.isRunning();
+    }));
+    const auto rests = [&line] {
+        return QTest::qWaitFor(
+            [&line] {
+                return !line.isRunning();
+            },
+            3000);
+    };
+
+    // Woken now and then, as by a learner's keys, it plays on well past its quiet spell.
+    for (int key = 0; key < 6; ++key) {
+        QTest::qWait(150);
+        EXPECT_TRUE(line.isRunning()) << "key " << key;
+        line.wake();
+    }
+    // Left alone, it stands on the frame it shows, with nothing left to wake it.
+    ASSERT_TRUE(rests());
+    // A frame or check already on its way when it came to rest is let through first.
+    QTest::qWait(50);
+    const int restingFrame = line.currentFrame();
+    EXPECT_GE(restingFrame, 0);
+    {
+        const PaintCounter paints(&line);
+        const TimerCounter timers(&line);
+        QTest::qWait(200);
+        EXPECT_EQ(paints.paints, 0);
+        EXPECT_EQ(timers.timers, 0);
+        EXPECT_EQ(line.currentFrame(), restingFrame);
+    }
+    line.wake();
+    EXPECT_TRUE(line.isRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return line.currentFrame() != restingFrame;
+    }));
+
+    // Another window made active: it rests, and a wake does not make it play for nobody.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(rests());
+    line.wake();
+    EXPECT_FALSE(line.isRunning());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(line.isRunning());
+    // Coming back to the window counts as a wake: it plays a whole spell again.
+    QTest::qWait(300);
+    EXPECT_TRUE(line.isRunning());
+    EXPECT_TRUE(rests());
+}

@@ -169,3 +169,28 @@ TEST_F(QuietWindowScenario, AnimationsPlayOnlyWhileSeenShowWhatLiesBeneathAndThe
     EXPECT_TRUE(moves(line));
     EXPECT_NE(seenThroughLine(), qRgb(0, 0, 200));
 }
+
+TEST_F(QuietWindowScenario, TheLineRestsWhileNobodyTypesAndTheNextKeyWakesIt)
+{
+    folder.write(QStringLiteral("Ejercicios/Castellano/01 Uno/1.txt"), QStringLiteral("jfjf"));
+    QFile shipped(QStringLiteral(TECLORA_DATA_DIR "/gifs/linea.gif"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    folder.writeBytes(QStringLiteral("gifs/linea.gif"), shipped.readAll());
+    open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    controls().startButton->click();
+    AnimatedPicture *line = controls().lineAnimation;
+    line->setQuietSpell(200);
+    ASSERT_TRUE(QTest::qWaitFor([line] {
+        return line->currentFrame() >= 0 && !line->isRunning();
+    }));
+    EXPECT_FALSE(moves(line));
+
+    line->setQuietSpell(5000);
+    Typing::type(controls().exercisePane, QStringLiteral("j"));
+    EXPECT_EQ(controls().rightCount->text(), QStringLiteral("1"));
+    EXPECT_TRUE(line->isRunning());
+    EXPECT_TRUE(moves(line));
+}
