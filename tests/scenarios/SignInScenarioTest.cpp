@@ -91,6 +91,11 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     // Scripts that drive the program find its windows by these titles.
     EXPECT_EQ(startWindow->windowTitle(), QStringLiteral("Teclora: bienvenida"));
     EXPECT_EQ(static_cast<QLabel *>(part("picture"))->pixmap().size(), QSize(636, 334));
+    // A learner who does not think of clicking learns that Enter opens the way in, over the cover.
+    const auto *enterPrompt = static_cast<QLabel *>(part("enterPrompt"));
+    EXPECT_TRUE(enterPrompt->text().contains(QStringLiteral("pulsa Intro")));
+    EXPECT_TRUE(enterPrompt->isVisible());
+    EXPECT_TRUE(part("picture")->geometry().contains(enterPrompt->geometry()));
 
     // The title, the animation and a key other than Enter do not open anything; Enter does, for
     // a learner without a mouse.
@@ -106,7 +111,7 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     EXPECT_EQ(windows->signInWindow(), signIn);
     // Meanwhile the animation slides out of sight.
     for (int tick = 0; tick < 400; ++tick) {
-        startWindow->Timer1_Timer();
+        startWindow->advanceSlide();
     }
     EXPECT_GT(part("slide")->x(), startWindow->width());
 
