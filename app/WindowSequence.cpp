@@ -42,7 +42,6 @@ void WindowSequence::openSignIn()
     connect(signIn, &QObject::destroyed, this, [this] {
         Q_EMIT frontWindowChanged(start_);
     });
-    signIn->Form_Load();
     signIn->show();
     Q_EMIT frontWindowChanged(signIn);
 }

@@ -20,7 +20,7 @@ void deleteClosedWindows()
 void setClave(const SignInWindow::CodeButtons &buttons, const QString &digits)
 {
     // Clicks each button until it shows its digit, as a learner does.
-    for (int index = 0; index < ClaveDigits::ButtonCount; ++index) {
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
         for (int click = 0; click < 10 && buttons[index]->text() != digits.at(index); ++click) {
             buttons[index]->click();
         }
@@ -137,7 +137,6 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
 
     ASSERT_EQ(c.userList->count(), 2);
     c.userList->setCurrentRow(1);
-    signIn->File1_Click();
     EXPECT_EQ(c.nameField->text(), QStringLiteral("Luis"));
 
     // Stepping the digits is the clave buttons' own test; setting a clave by them is the next one's.
@@ -253,3 +252,32 @@ TEST_F(Windows, RefusedAttemptsAndAnUnregisteredLearnerSayWhyAndWriteNothing)
         QStringList {QStringLiteral("Anaclave")});
     EXPECT_EQ(folder.read(QStringLiteral("Claves/Anaclave")), QByteArray("1234"));
 }
+
+TEST_F(Windows, DigitsTypedOnTheCodeButtonsTakeTheirPlaceAndMoveTheFocusOn)
+{
+    const SignInWindow::Controls &c = signIn();
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    const SignInWindow::CodeButtons &buttons = c.newUserButtons;
+    // A clave never starts with 0: refused with a beep, and the focus stays for another digit.
+    buttons[0]->setFocus();
+    QTest::keyClick(buttons[0], Qt::Key_0);
+    EXPECT_EQ(buttons[0]->text(), QStringLiteral("1"));
+    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("beep")});
+    EXPECT_EQ(windows->signInWindow()->focusWidget(), buttons[0]);
+    const QList<std::pair<Qt::Key, QWidget *>> typed
+        = {{Qt::Key_3, buttons[1]}, {Qt::Key_0, buttons[2]}, {Qt::Key_0, buttons[3]}, {Qt::Key_7, c.registerButton}};
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
+        QTest::keyClick(buttons[index], typed[index].first);
+        EXPECT_EQ(windows->signInWindow()->focusWidget(), typed[index].second) << index;
+    }
+    // A letter or a shortcut is no digit.
+    QTest::keyClick(buttons[3], Qt::Key_A);
+    QTest::keyClick(buttons[3], Qt::Key_5, Qt::ControlModifier);
+    // A click steps on from the typed digit.
+    buttons[3]->click();
+    c.newNameField->setText(QStringLiteral("Eva"));
+    c.registerButton->click();
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Evaclave")), QByteArray("3008"));
+    EXPECT_NE(windows->typingWindow(), nullptr);
+}
+
