@@ -241,8 +241,26 @@ void SignInWindow::acceptSignIn()
 void SignInWindow::registerLearner()
 {
     const QString name = ui.newNameField->text().trimmed();
+    if (const std::optional<UserRegistry::Registration> refusal = registry.refusalOf(name)) {
+        answerRegistration(*refusal, name);
+        return;
+    }
+    if (!keepsDefaultClave()) {
+        ui.newUserButtons[0]->setFocus();
+        return;
+    }
     answerRegistration(
         registry.registerUser(name, newUserClave->clave().text(), texts.value(GeneralItems::HistorySuffix)), name);
+}
+
+bool SignInWindow::keepsDefaultClave()
+{
+    const ClaveDigits &clave = newUserClave->clave();
+    if (clave.isChosen()) {
+        return true;
+    }
+    QString question = GeneralItems::text(texts, GeneralItems::DefaultClaveQuestion);
+    return platform.dialogs.askYesNo(question.replace(QStringLiteral("%1"), clave.text()));
 }
 
 void SignInWindow::answerRegistration(UserRegistry::Registration outcome, const QString &name)

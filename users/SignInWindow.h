@@ -72,6 +72,8 @@ private:
     void pickListedUser();
     void acceptSignIn();
     void registerLearner();
+    // A new learner who touched no digit says whether the clave the buttons start with will do.
+    bool keepsDefaultClave();
     void answerRegistration(UserRegistry::Registration outcome, const QString &name);
     void refuse(GeneralItems::Item message);
 

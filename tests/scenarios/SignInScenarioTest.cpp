@@ -273,11 +273,32 @@ TEST_F(Windows, DigitsTypedOnTheCodeButtonsTakeTheirPlaceAndMoveTheFocusOn)
     // A letter or a shortcut is no digit.
     QTest::keyClick(buttons[3], Qt::Key_A);
     QTest::keyClick(buttons[3], Qt::Key_5, Qt::ControlModifier);
-    // A click steps on from the typed digit.
+    // A click steps on from the typed digit; typing counts as choosing, so nobody is asked.
     buttons[3]->click();
     c.newNameField->setText(QStringLiteral("Eva"));
     c.registerButton->click();
+    EXPECT_TRUE(recording.dialogs.questions.isEmpty());
     EXPECT_EQ(folder.read(QStringLiteral("Claves/Evaclave")), QByteArray("3008"));
     EXPECT_NE(windows->typingWindow(), nullptr);
 }
 
+TEST_F(Windows, ANewLearnerWhoChoseNoDigitIsAskedWhetherTheStartingClaveWillDo)
+{
+    const SignInWindow::Controls &c = signIn();
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    c.newNameField->setText(QStringLiteral("Eva"));
+    // "No" leaves her to choose the digits, from the first.
+    recording.dialogs.answer = false;
+    c.registerButton->click();
+    ASSERT_EQ(recording.dialogs.questions.size(), 1);
+    EXPECT_TRUE(recording.dialogs.questions.first().contains(QStringLiteral("tu clave será 1000. ¿Quieres usarla?")));
+    EXPECT_EQ(windows->signInWindow()->focusWidget(), c.newUserButtons[0]);
+    EXPECT_EQ(windows->typingWindow(), nullptr);
+    EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Usuarios")).exists(QStringLiteral("Eva")));
+
+    recording.dialogs.answer = true;
+    c.registerButton->click();
+    EXPECT_EQ(recording.dialogs.questions.size(), 2);
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Evaclave")), QByteArray("1000"));
+    EXPECT_NE(windows->typingWindow(), nullptr);
+}
