@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -89,8 +91,11 @@ void StartWindow::buildParts()
 void StartWindow::buildEnterPrompt()
 {
     // A learner who does not know that Enter works waits for something to happen; the tooltip
-    // only shows to one who already reaches for the mouse.
-    enterPrompt = new QLabel(QStringLiteral("Haz clic o pulsa Intro para entrar"), this);
+    // only shows to one who already reaches for the mouse. The sentence is one text, read out
+    // whole, and wraps into these three lines, narrow enough for the free corner of the cover.
+    const QStringList lines
+        = {QStringLiteral("Haz clic o"), QStringLiteral("pulsa Intro"), QStringLiteral("para entrar")};
+    enterPrompt = new QLabel(lines.join(QLatin1Char(' ')), this);
     enterPrompt->setObjectName(QStringLiteral("enterPrompt"));
     // A click on it is a click on the cover.
     enterPrompt->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -100,8 +105,20 @@ void StartWindow::buildEnterPrompt()
     enterPrompt->setFont(bold);
     enterPrompt->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; background-color: rgba(255, 255, 255, 215); "
                                               "border: 1px solid #8080c0; border-radius: 6px; padding: 3px 8px; }"));
+    enterPrompt->setAlignment(Qt::AlignCenter);
+    enterPrompt->setWordWrap(true);
+    enterPrompt->ensurePolished();
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (const QString &line : lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    // The padding of the style sheet is in the margins once the label is polished.
+    const QMargins padding = enterPrompt->contentsMargins();
+    enterPrompt->setFixedWidth(padding.left() + widest + padding.right() + 1);
     enterPrompt->adjustSize();
-    // In the cover's lower right corner, where it shows only its background.
+    // In the cover's lower right corner, beside the keyboard and below it, where the cover shows
+    // only its background.
     const int margin = Twips::toPixels(PromptMargin, logicalDpiX());
     const QRect corner = picture->geometry().marginsRemoved(QMargins(0, 0, margin, margin));
     enterPrompt->move(
