@@ -23,7 +23,6 @@ void WindowSequence::start()
     start_->setAttribute(Qt::WA_DeleteOnClose);
     connect(start_, &StartWindow::signInRequested, this, &WindowSequence::openSignIn);
     connect(start_, &StartWindow::closed, this, &WindowSequence::finished);
-    start_->Form_Load();
     start_->show();
     Q_EMIT frontWindowChanged(start_);
 }
@@ -43,7 +42,6 @@ void WindowSequence::openSignIn()
     connect(signIn, &QObject::destroyed, this, [this] {
         Q_EMIT frontWindowChanged(start_);
     });
-    signIn->Form_Load();
     signIn->show();
     Q_EMIT frontWindowChanged(signIn);
 }

@@ -12,6 +12,9 @@ QString builtIn(Item item)
     case UnsafeName:
         return QStringLiteral("Ese nombre no sirve para un usuario. Usa como mucho 64 letras, cifras o espacios, "
                               "sin / \\ : * ? < > | ni comillas, y sin un punto al principio.");
+    case DefaultClaveQuestion:
+        return QStringLiteral("No has elegido ninguna cifra, así que tu clave será %1. ¿Quieres usarla? "
+                              "Pulsa No para elegir otra.");
     default:
         return {};
     }

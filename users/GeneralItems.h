@@ -38,6 +38,9 @@ enum Item {
     ReportNotSaved,
     EditorNotStarted,
     HistoryNotLoaded,
+    // Asked of a new learner who chose no digit: the clave the code buttons start with, "%1" in
+    // the text, is kept only if they say so.
+    DefaultClaveQuestion,
     ItemCount
 };
 

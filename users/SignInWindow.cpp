@@ -80,6 +80,7 @@ SignInWindow::SignInWindow(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
     , registry(platform.userDir)
+    , texts(LanguageFiles::generalItems(platform.appDir, 0, GeneralItems::ItemCount))
 {
     setWindowTitle(QStringLiteral("Teclora: usuario"));
     setFixedSize(Twips::toPixels(QSizeF(ClientWidth, ClientHeight), logicalDpiX()));
@@ -89,75 +90,80 @@ SignInWindow::SignInWindow(const Platform &platform, QWidget *parent)
         colourButton(button, ModeColours[index]);
         button->setCheckable(index != UnregisteredMode);
         connect(button, &QPushButton::clicked, this, [this, index] {
-            Command1_Click(index);
+            chooseMode(static_cast<Mode>(index));
         });
-        c.modeButtons[index] = button;
+        ui.modeButtons[index] = button;
     }
     buildRegisteredFrame();
     buildNewUserFrame();
+    ui.userList->addItems(registry.users());
+    applyTexts();
+    showMode(RegisteredMode);
+    centreOnScreen(*this);
 }
 
 void SignInWindow::buildRegisteredFrame()
 {
-    c.registeredFrame = new QGroupBox(this);
-    place(c.registeredFrame, FrameLeft, FrameTop, FrameWidth, FrameHeight);
-    paintBackground(c.registeredFrame, RegisteredGreen);
-    c.userList = new QListWidget(c.registeredFrame);
-    place(c.userList, 2520, 240, 2415, 1440);
-    c.userList->setAccessibleName(QStringLiteral("usuarios registrados"));
-    connect(c.userList, &QListWidget::itemClicked, this, &SignInWindow::File1_Click);
+    ui.registeredFrame = new QGroupBox(this);
+    place(ui.registeredFrame, FrameLeft, FrameTop, FrameWidth, FrameHeight);
+    paintBackground(ui.registeredFrame, RegisteredGreen);
+    ui.userList = new QListWidget(ui.registeredFrame);
+    place(ui.userList, 2520, 240, 2415, 1440);
+    ui.userList->setAccessibleName(QStringLiteral("usuarios registrados"));
+    connect(ui.userList, &QListWidget::itemClicked, this, &SignInWindow::pickListedUser);
     // Moving through the list with the keyboard picks too.
-    connect(c.userList, &QListWidget::currentRowChanged, this, &SignInWindow::File1_Click);
-    c.nameCaption = new QLabel(c.registeredFrame);
-    place(c.nameCaption, 240, 1800, 2160, 375);
-    c.nameField = new QLineEdit(c.registeredFrame);
-    place(c.nameField, 2520, 1800, 2415, 375);
-    c.nameField->setAccessibleName(QStringLiteral("nombre del usuario"));
-    c.nameCaption->setBuddy(c.nameField);
-    c.claveCaption = new QLabel(c.registeredFrame);
-    place(c.claveCaption, 240, 2280, 2160, CodeButtonHeight);
-    c.loginButtons = buildCodeButtons(c.registeredFrame, 2520, 2280, &SignInWindow::Command2_Click);
-    c.signInButton = new QPushButton(c.registeredFrame);
-    place(c.signInButton, 2520, 2880, 2415, 495);
-    colourButton(c.signInButton, AcceptBlue);
-    connect(c.signInButton, &QPushButton::clicked, this, &SignInWindow::Command3_Click);
-    connect(c.nameField, &QLineEdit::returnPressed, c.signInButton, &QPushButton::click);
+    connect(ui.userList, &QListWidget::currentRowChanged, this, &SignInWindow::pickListedUser);
+    ui.nameCaption = new QLabel(ui.registeredFrame);
+    place(ui.nameCaption, 240, 1800, 2160, 375);
+    ui.nameField = new QLineEdit(ui.registeredFrame);
+    place(ui.nameField, 2520, 1800, 2415, 375);
+    ui.nameField->setAccessibleName(QStringLiteral("nombre del usuario"));
+    ui.nameCaption->setBuddy(ui.nameField);
+    ui.claveCaption = new QLabel(ui.registeredFrame);
+    place(ui.claveCaption, 240, 2280, 2160, CodeButtonHeight);
+    ui.loginButtons = buildCodeButtons(ui.registeredFrame, 2520, 2280);
+    ui.signInButton = new QPushButton(ui.registeredFrame);
+    place(ui.signInButton, 2520, 2880, 2415, 495);
+    colourButton(ui.signInButton, AcceptBlue);
+    connect(ui.signInButton, &QPushButton::clicked, this, &SignInWindow::acceptSignIn);
+    connect(ui.nameField, &QLineEdit::returnPressed, ui.signInButton, &QPushButton::click);
+    loginClave = new ClaveButtons(ui.loginButtons, platform.sound, this);
+    loginClave->setFocusAfterLast(ui.signInButton);
 }
 
 void SignInWindow::buildNewUserFrame()
 {
-    c.newUserFrame = new QGroupBox(this);
-    place(c.newUserFrame, FrameLeft, 240, FrameWidth, 3375);
-    paintBackground(c.newUserFrame, NewUserPink);
-    c.newNameCaption = new QLabel(c.newUserFrame);
-    place(c.newNameCaption, 240, 600, 1920, 495);
-    c.newNameField = new QLineEdit(c.newUserFrame);
-    place(c.newNameField, 2280, 600, 2415, 495);
-    c.newNameField->setMaxLength(UserRegistry::MaxNameLength);
-    c.newNameField->setAccessibleName(QStringLiteral("nombre del nuevo usuario"));
-    c.newNameCaption->setBuddy(c.newNameField);
-    c.newClaveCaption = new QLabel(c.newUserFrame);
-    c.newClaveCaption->setWordWrap(true);
-    place(c.newClaveCaption, 240, 1320, 1920, 975);
-    c.newUserButtons = buildCodeButtons(c.newUserFrame, 2280, 1560, &SignInWindow::Command4_Click);
-    c.registerButton = new QPushButton(c.newUserFrame);
-    place(c.registerButton, 2280, 2280, 2415, 495);
-    colourButton(c.registerButton, AcceptBlue);
-    connect(c.registerButton, &QPushButton::clicked, this, &SignInWindow::Command5_Click);
-    connect(c.newNameField, &QLineEdit::returnPressed, c.registerButton, &QPushButton::click);
+    // It takes the place of the other frame, so only one is ever seen.
+    ui.newUserFrame = new QGroupBox(this);
+    place(ui.newUserFrame, FrameLeft, FrameTop, FrameWidth, FrameHeight);
+    paintBackground(ui.newUserFrame, NewUserPink);
+    ui.newNameCaption = new QLabel(ui.newUserFrame);
+    place(ui.newNameCaption, 240, 600, 1920, 495);
+    ui.newNameField = new QLineEdit(ui.newUserFrame);
+    place(ui.newNameField, 2280, 600, 2415, 495);
+    ui.newNameField->setMaxLength(UserRegistry::MaxNameLength);
+    ui.newNameField->setAccessibleName(QStringLiteral("nombre del nuevo usuario"));
+    ui.newNameCaption->setBuddy(ui.newNameField);
+    ui.newClaveCaption = new QLabel(ui.newUserFrame);
+    ui.newClaveCaption->setWordWrap(true);
+    place(ui.newClaveCaption, 240, 1320, 1920, 975);
+    ui.newUserButtons = buildCodeButtons(ui.newUserFrame, 2280, 1560);
+    ui.registerButton = new QPushButton(ui.newUserFrame);
+    place(ui.registerButton, 2280, 2280, 2415, 495);
+    colourButton(ui.registerButton, AcceptBlue);
+    connect(ui.registerButton, &QPushButton::clicked, this, &SignInWindow::registerLearner);
+    connect(ui.newNameField, &QLineEdit::returnPressed, ui.registerButton, &QPushButton::click);
+    newUserClave = new ClaveButtons(ui.newUserButtons, platform.sound, this);
+    newUserClave->setFocusAfterLast(ui.registerButton);
 }
 
-SignInWindow::CodeButtons SignInWindow::buildCodeButtons(
-    QWidget *frame, double left, double top, void (SignInWindow::*handler)(int))
+SignInWindow::CodeButtons SignInWindow::buildCodeButtons(QWidget *frame, double left, double top)
 {
     CodeButtons buttons;
-    for (int index = 0; index < ClaveDigits::ButtonCount; ++index) {
-        QPushButton *button = new QPushButton(QString(QChar(ClaveDigits::DesignCaptions[index])), frame);
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
+        QPushButton *button = new QPushButton(frame);
         place(button, left + CodeButtonStep * index, top, CodeButtonWidth, CodeButtonHeight);
         button->setAccessibleDescription(QStringLiteral("cifra %1 de la clave; pulsa para cambiarla").arg(index + 1));
-        connect(button, &QPushButton::clicked, this, [this, handler, index] {
-            (this->*handler)(index);
-        });
         buttons[index] = button;
     }
     return buttons;
@@ -170,95 +176,56 @@ void SignInWindow::place(QWidget *widget, double left, double top, double width,
 
 const SignInWindow::Controls &SignInWindow::controls() const
 {
-    return c;
-}
-
-void SignInWindow::Form_Load()
-{
-    c.newUserFrame->hide();
-    c.userList->clear();
-    c.userList->addItems(registry.users());
-    centreOnScreen(*this);
-    // Both frames take one place, so only one is ever seen.
-    c.newUserFrame->setGeometry(
-        c.newUserFrame->x(), c.registeredFrame->y(), c.newUserFrame->width(), c.registeredFrame->height());
-    showMode(RegisteredMode);
-    SignInTexts = LanguageFiles::generalItems(platform.appDir, 0, GeneralItems::ItemCount);
-    applyTexts();
+    return ui;
 }
 
 void SignInWindow::applyTexts()
 {
     using namespace GeneralItems;
-    setModeCaption(c.modeButtons[RegisteredMode], SignInTexts.value(RegisteredUser));
-    c.registeredFrame->setTitle(SignInTexts.value(RegisteredUser));
-    setModeCaption(c.modeButtons[NewUserMode], SignInTexts.value(NewUser));
-    c.newUserFrame->setTitle(SignInTexts.value(NewUser));
-    setModeCaption(c.modeButtons[UnregisteredMode], SignInTexts.value(Unregistered));
-    c.nameCaption->setText(SignInTexts.value(NameCaption));
-    c.claveCaption->setText(SignInTexts.value(ClaveCaption));
-    c.signInButton->setText(SignInTexts.value(Accept));
-    c.registerButton->setText(SignInTexts.value(Accept));
-    c.newNameCaption->setText(SignInTexts.value(NewNameCaption));
-    c.newClaveCaption->setText(SignInTexts.value(NewClaveCaption));
+    setModeCaption(ui.modeButtons[RegisteredMode], texts.value(RegisteredUser));
+    ui.registeredFrame->setTitle(texts.value(RegisteredUser));
+    setModeCaption(ui.modeButtons[NewUserMode], texts.value(NewUser));
+    ui.newUserFrame->setTitle(texts.value(NewUser));
+    setModeCaption(ui.modeButtons[UnregisteredMode], texts.value(Unregistered));
+    ui.nameCaption->setText(texts.value(NameCaption));
+    ui.claveCaption->setText(texts.value(ClaveCaption));
+    ui.signInButton->setText(texts.value(Accept));
+    ui.registerButton->setText(texts.value(Accept));
+    ui.newNameCaption->setText(texts.value(NewNameCaption));
+    ui.newClaveCaption->setText(texts.value(NewClaveCaption));
+}
+
+void SignInWindow::chooseMode(Mode mode)
+{
+    if (mode == UnregisteredMode) {
+        Q_EMIT signedIn(QString());
+        return;
+    }
+    showMode(mode);
 }
 
 void SignInWindow::showMode(Mode mode)
 {
     paintBackground(this, mode == RegisteredMode ? RegisteredGreen : NewUserPink);
-    c.registeredFrame->setVisible(mode == RegisteredMode);
-    c.newUserFrame->setVisible(mode == NewUserMode);
-    c.modeButtons[RegisteredMode]->setChecked(mode == RegisteredMode);
-    c.modeButtons[NewUserMode]->setChecked(mode == NewUserMode);
-    (mode == RegisteredMode ? c.nameField : c.newNameField)->setFocus();
+    ui.registeredFrame->setVisible(mode == RegisteredMode);
+    ui.newUserFrame->setVisible(mode == NewUserMode);
+    ui.modeButtons[RegisteredMode]->setChecked(mode == RegisteredMode);
+    ui.modeButtons[NewUserMode]->setChecked(mode == NewUserMode);
+    (mode == RegisteredMode ? ui.nameField : ui.newNameField)->setFocus();
 }
 
-void SignInWindow::Command1_Click(int index)
+void SignInWindow::pickListedUser()
 {
-    if (index == UnregisteredMode) {
-        Q_EMIT signedIn(QString());
-        return;
-    }
-    showMode(static_cast<Mode>(index));
-}
-
-void SignInWindow::File1_Click()
-{
-    if (const QListWidgetItem *item = c.userList->currentItem()) {
-        c.nameField->setText(item->text());
+    if (const QListWidgetItem *item = ui.userList->currentItem()) {
+        ui.nameField->setText(item->text());
     }
 }
 
-void SignInWindow::Command2_Click(int index)
-{
-    stepCodeButton(c.loginButtons, LoginDigits, index);
-}
-
-void SignInWindow::Command4_Click(int index)
-{
-    stepCodeButton(c.newUserButtons, NewUserDigits, index);
-}
-
-void SignInWindow::stepCodeButton(
-    const CodeButtons &buttons, std::array<int, ClaveDigits::ButtonCount> &counters, int index)
-{
-    buttons[index]->setText(ClaveDigits::step(index, counters[index]));
-}
-
-QString SignInWindow::clave(const CodeButtons &buttons)
-{
-    QString digits;
-    for (const QPushButton *button : buttons) {
-        digits += button->text();
-    }
-    return digits;
-}
-
-void SignInWindow::Command3_Click()
+void SignInWindow::acceptSignIn()
 {
     // Blanks around a name are a slip of the keyboard, not part of it.
-    const QString name = c.nameField->text().trimmed();
-    switch (registry.signIn(name, clave(c.loginButtons))) {
+    const QString name = ui.nameField->text().trimmed();
+    switch (registry.signIn(name, loginClave->clave().text())) {
     case UserRegistry::SignIn::UnknownUser:
         refuse(GeneralItems::UnknownUser);
         return;
@@ -271,11 +238,34 @@ void SignInWindow::Command3_Click()
     }
 }
 
-void SignInWindow::Command5_Click()
+void SignInWindow::registerLearner()
 {
-    const QString name = c.newNameField->text().trimmed();
-    const QString suffix = SignInTexts.value(GeneralItems::HistorySuffix);
-    switch (registry.registerUser(name, clave(c.newUserButtons), suffix)) {
+    const QString name = ui.newNameField->text().trimmed();
+    if (const std::optional<UserRegistry::Registration> refusal = registry.refusalOf(name)) {
+        answerRegistration(*refusal, name);
+        return;
+    }
+    if (!keepsDefaultClave()) {
+        ui.newUserButtons[0]->setFocus();
+        return;
+    }
+    answerRegistration(
+        registry.registerUser(name, newUserClave->clave().text(), texts.value(GeneralItems::HistorySuffix)), name);
+}
+
+bool SignInWindow::keepsDefaultClave()
+{
+    const ClaveDigits &clave = newUserClave->clave();
+    if (clave.isChosen()) {
+        return true;
+    }
+    QString question = GeneralItems::text(texts, GeneralItems::DefaultClaveQuestion);
+    return platform.dialogs.askYesNo(question.replace(QStringLiteral("%1"), clave.text()));
+}
+
+void SignInWindow::answerRegistration(UserRegistry::Registration outcome, const QString &name)
+{
+    switch (outcome) {
     case UserRegistry::Registration::NameMissing:
         platform.sound.beep();
         refuse(GeneralItems::NameMissing);
@@ -297,5 +287,5 @@ void SignInWindow::Command5_Click()
 
 void SignInWindow::refuse(GeneralItems::Item message)
 {
-    platform.dialogs.inform(GeneralItems::text(SignInTexts, message));
+    platform.dialogs.inform(GeneralItems::text(texts, message));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClaveDigits.h"
+#include "ClaveButtons.h"
 #include "GeneralItems.h"
 #include "Platform.h"
 #include "UserRegistry.h"
@@ -24,7 +24,7 @@ class SignInWindow : public QWidget
 
 public:
     enum Mode { RegisteredMode, NewUserMode, UnregisteredMode, ModeCount };
-    using CodeButtons = std::array<QPushButton *, ClaveDigits::ButtonCount>;
+    using CodeButtons = ClaveButtons::Buttons;
 
     struct Controls {
         // The three ways in, at the left.
@@ -48,18 +48,9 @@ public:
         QPushButton *registerButton;
     };
 
-    explicit SignInWindow(const Platform &platform, QWidget *parent = nullptr);
-
-    // The start-up: the list of users, the captions from the general language file, the
+    // The window as it opens: the list of users, the captions from the general language file, the
     // registered-user frame shown, the window centred.
-    void Form_Load();
-
-    void Command1_Click(int index);
-    void File1_Click();
-    void Command2_Click(int index);
-    void Command4_Click(int index);
-    void Command3_Click();
-    void Command5_Click();
+    explicit SignInWindow(const Platform &platform, QWidget *parent = nullptr);
 
     const Controls &controls() const;
 
@@ -70,21 +61,28 @@ Q_SIGNALS:
 private:
     void buildRegisteredFrame();
     void buildNewUserFrame();
-    CodeButtons buildCodeButtons(QWidget *frame, double left, double top, void (SignInWindow::*handler)(int));
+    CodeButtons buildCodeButtons(QWidget *frame, double left, double top);
     void applyTexts();
-    void showMode(Mode mode);
-    void stepCodeButton(const CodeButtons &buttons, std::array<int, ClaveDigits::ButtonCount> &counters, int index);
-    // The clave of a frame is what its four buttons show, read left to right.
-    static QString clave(const CodeButtons &buttons);
-    void refuse(GeneralItems::Item message);
     void place(QWidget *widget, double left, double top, double width, double height);
+
+    // A mode button was clicked: show its frame, or go on unregistered.
+    void chooseMode(Mode mode);
+    void showMode(Mode mode);
+    // The name picked in the list of users goes into the name field.
+    void pickListedUser();
+    void acceptSignIn();
+    void registerLearner();
+    // A new learner who touched no digit says whether the clave the buttons start with will do.
+    bool keepsDefaultClave();
+    void answerRegistration(UserRegistry::Registration outcome, const QString &name);
+    void refuse(GeneralItems::Item message);
 
     Platform platform;
     UserRegistry registry;
     // Items of the general language file: the captions, the messages and the history's suffix.
-    QStringList SignInTexts;
-    Controls c;
-    // One click counter per code button; they only drive the captions.
-    std::array<int, ClaveDigits::ButtonCount> LoginDigits {};
-    std::array<int, ClaveDigits::ButtonCount> NewUserDigits {};
+    QStringList texts;
+    Controls ui;
+    // The digits of the two claves; their buttons show them.
+    ClaveButtons *loginClave;
+    ClaveButtons *newUserClave;
 };

@@ -9,21 +9,19 @@ class AnimatedPicture;
 class QLabel;
 
 // The first window: the title, the cover picture and a small animation that slides once across
-// the top. A click on the picture or the free background, or Enter, asks for the sign-in window.
+// the top. A click on the picture or the free background, or Enter, asks for the sign-in window;
+// a line over the cover says so.
 class StartWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The window centred, and its parts on their way: they are built as soon as the window is on
+    // its way to the screen (see the constructor), so that they never hold its first map back.
     explicit StartWindow(const Platform &platform, QWidget *parent = nullptr);
 
-    // Centres the window and has the title, the cover and the sliding animation built as soon as
-    // the window is on its way to the screen.
-    void Form_Load();
-    void Timer1_Timer();
-
-    // Where the animation has slid to, in twips.
-    int SlideLeft = 0;
+    // Moves the animation one step to the right, until it is out of sight.
+    void advanceSlide();
 
 Q_SIGNALS:
     void signInRequested();
@@ -39,14 +37,19 @@ protected:
 
 private:
     void buildParts();
+    void buildEnterPrompt();
     QRect twipsToPixels(double left, double top, double width, double height) const;
 
     Platform platform;
-    // The three parts, built by buildParts. The product title; clicking it does nothing.
+    // The parts, built by buildParts. The product title; clicking it does nothing.
     QLabel *title = nullptr;
     // The cover picture; clicking it asks for the sign-in window.
     QLabel *picture = nullptr;
+    // Over a corner of the cover, tells that Enter opens the sign-in window too.
+    QLabel *enterPrompt = nullptr;
     // The animation that slides to the right; clicking it does nothing.
     AnimatedPicture *slide = nullptr;
-    QTimer Timer1;
+    QTimer slideTimer;
+    // Where the animation has slid to, in twips.
+    int slideLeft = 0;
 };

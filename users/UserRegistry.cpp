@@ -68,8 +68,7 @@ UserRegistry::SignIn UserRegistry::signIn(const QString &name, const QString &cl
     return storedClave == clave ? SignIn::Accepted : SignIn::WrongClave;
 }
 
-UserRegistry::Registration UserRegistry::registerUser(
-    const QString &name, const QString &clave, const QString &historySuffix) const
+std::optional<UserRegistry::Registration> UserRegistry::refusalOf(const QString &name) const
 {
     if (name.isEmpty()) {
         return Registration::NameMissing;
@@ -79,6 +78,15 @@ UserRegistry::Registration UserRegistry::registerUser(
     }
     if (!FileLookup::findIgnoringCase(usersFolder(), name).isEmpty()) {
         return Registration::NameTaken;
+    }
+    return std::nullopt;
+}
+
+UserRegistry::Registration UserRegistry::registerUser(
+    const QString &name, const QString &clave, const QString &historySuffix) const
+{
+    if (const std::optional<Registration> refusal = refusalOf(name)) {
+        return *refusal;
     }
     if (!QDir().mkpath(usersFolder()) || !QDir().mkpath(clavesFolder())) {
         return Registration::WriteFailed;

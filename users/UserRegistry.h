@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The registered learners: one history file per learner in "Usuarios" (the folder is the list of
 // users) and one clave file per learner in "Claves", named after the learner with "clave"
 // appended. Names are compared with letter case ignored and used as stored.
@@ -19,6 +21,8 @@ public:
     SignIn signIn(const QString &name, const QString &clave) const;
 
     enum class Registration { Registered, NameMissing, NameUnsafe, NameTaken, WriteFailed };
+    // Why name cannot be registered; none when it can, so the learner can be asked more first.
+    std::optional<Registration> refusalOf(const QString &name) const;
     // Writes the clave file, then the first line of the history: the name followed by
     // historySuffix. Nothing is written for a refused name.
     Registration registerUser(const QString &name, const QString &clave, const QString &historySuffix) const;

@@ -20,7 +20,7 @@ void deleteClosedWindows()
 void setClave(const SignInWindow::CodeButtons &buttons, const QString &digits)
 {
     // Clicks each button until it shows its digit, as a learner does.
-    for (int index = 0; index < ClaveDigits::ButtonCount; ++index) {
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
         for (int click = 0; click < 10 && buttons[index]->text() != digits.at(index); ++click) {
             buttons[index]->click();
         }
@@ -91,6 +91,11 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     // Scripts that drive the program find its windows by these titles.
     EXPECT_EQ(startWindow->windowTitle(), QStringLiteral("Teclora: bienvenida"));
     EXPECT_EQ(static_cast<QLabel *>(part("picture"))->pixmap().size(), QSize(636, 334));
+    // A learner who does not think of clicking learns that Enter opens the way in, over the cover.
+    const auto *enterPrompt = static_cast<QLabel *>(part("enterPrompt"));
+    EXPECT_TRUE(enterPrompt->text().contains(QStringLiteral("pulsa Intro")));
+    EXPECT_TRUE(enterPrompt->isVisible());
+    EXPECT_TRUE(part("picture")->geometry().contains(enterPrompt->geometry()));
 
     // The title, the animation and a key other than Enter do not open anything; Enter does, for
     // a learner without a mouse.
@@ -106,7 +111,7 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
     EXPECT_EQ(windows->signInWindow(), signIn);
     // Meanwhile the animation slides out of sight.
     for (int tick = 0; tick < 400; ++tick) {
-        startWindow->Timer1_Timer();
+        startWindow->advanceSlide();
     }
     EXPECT_GT(part("slide")->x(), startWindow->width());
 
@@ -132,7 +137,6 @@ TEST_F(Windows, TheStartWindowOpensOneSignInWindowWithItsModesCaptionsUsersAndCo
 
     ASSERT_EQ(c.userList->count(), 2);
     c.userList->setCurrentRow(1);
-    signIn->File1_Click();
     EXPECT_EQ(c.nameField->text(), QStringLiteral("Luis"));
 
     // Stepping the digits is the clave buttons' own test; setting a clave by them is the next one's.
@@ -247,4 +251,54 @@ TEST_F(Windows, RefusedAttemptsAndAnUnregisteredLearnerSayWhyAndWriteNothing)
     EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Claves")).entryList(QDir::Files),
         QStringList {QStringLiteral("Anaclave")});
     EXPECT_EQ(folder.read(QStringLiteral("Claves/Anaclave")), QByteArray("1234"));
+}
+
+TEST_F(Windows, DigitsTypedOnTheCodeButtonsTakeTheirPlaceAndMoveTheFocusOn)
+{
+    const SignInWindow::Controls &c = signIn();
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    const SignInWindow::CodeButtons &buttons = c.newUserButtons;
+    // A clave never starts with 0: refused with a beep, and the focus stays for another digit.
+    buttons[0]->setFocus();
+    QTest::keyClick(buttons[0], Qt::Key_0);
+    EXPECT_EQ(buttons[0]->text(), QStringLiteral("1"));
+    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("beep")});
+    EXPECT_EQ(windows->signInWindow()->focusWidget(), buttons[0]);
+    const QList<std::pair<Qt::Key, QWidget *>> typed
+        = {{Qt::Key_3, buttons[1]}, {Qt::Key_0, buttons[2]}, {Qt::Key_0, buttons[3]}, {Qt::Key_7, c.registerButton}};
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
+        QTest::keyClick(buttons[index], typed[index].first);
+        EXPECT_EQ(windows->signInWindow()->focusWidget(), typed[index].second) << index;
+    }
+    // A letter or a shortcut is no digit.
+    QTest::keyClick(buttons[3], Qt::Key_A);
+    QTest::keyClick(buttons[3], Qt::Key_5, Qt::ControlModifier);
+    // A click steps on from the typed digit; typing counts as choosing, so nobody is asked.
+    buttons[3]->click();
+    c.newNameField->setText(QStringLiteral("Eva"));
+    c.registerButton->click();
+    EXPECT_TRUE(recording.dialogs.questions.isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Evaclave")), QByteArray("3008"));
+    EXPECT_NE(windows->typingWindow(), nullptr);
+}
+
+TEST_F(Windows, ANewLearnerWhoChoseNoDigitIsAskedWhetherTheStartingClaveWillDo)
+{
+    const SignInWindow::Controls &c = signIn();
+    c.modeButtons[SignInWindow::NewUserMode]->click();
+    c.newNameField->setText(QStringLiteral("Eva"));
+    // "No" leaves her to choose the digits, from the first.
+    recording.dialogs.answer = false;
+    c.registerButton->click();
+    ASSERT_EQ(recording.dialogs.questions.size(), 1);
+    EXPECT_TRUE(recording.dialogs.questions.first().contains(QStringLiteral("tu clave será 1000. ¿Quieres usarla?")));
+    EXPECT_EQ(windows->signInWindow()->focusWidget(), c.newUserButtons[0]);
+    EXPECT_EQ(windows->typingWindow(), nullptr);
+    EXPECT_FALSE(QDir(folder.path() + QStringLiteral("/Usuarios")).exists(QStringLiteral("Eva")));
+
+    recording.dialogs.answer = true;
+    c.registerButton->click();
+    EXPECT_EQ(recording.dialogs.questions.size(), 2);
+    EXPECT_EQ(folder.read(QStringLiteral("Claves/Evaclave")), QByteArray("1000"));
+    EXPECT_NE(windows->typingWindow(), nullptr);
 }

@@ -12,16 +12,31 @@
 using Registration = UserRegistry::Registration;
 using SignIn = UserRegistry::SignIn;
 
-TEST(ClaveDigits, TheFirstButtonNeverShowsZeroAndTheOthersWrapThroughIt)
+TEST(ClaveDigits, TheFirstDigitNeverBecomesZeroAndTheOthersWrapThroughIt)
 {
-    for (int index = 0; index < ClaveDigits::ButtonCount; ++index) {
-        int counter = 0;
-        QString captions;
+    for (int index = 0; index < ClaveDigits::Count; ++index) {
+        ClaveDigits clave;
+        QString shown;
         for (int click = 0; click < 12; ++click) {
-            captions += ClaveDigits::step(index, counter);
+            clave.step(index);
+            shown += QString::number(clave.digit(index));
         }
-        EXPECT_EQ(captions, index == 0 ? QStringLiteral("123456789123") : QStringLiteral("123456789012")) << index;
+        EXPECT_EQ(shown, index == 0 ? QStringLiteral("123456789123") : QStringLiteral("123456789012")) << index;
     }
+
+    // Typed digits take their place, and the next click steps on from them.
+    ClaveDigits clave;
+    EXPECT_EQ(clave.text(), QStringLiteral("1000"));
+    EXPECT_FALSE(clave.isChosen());
+    EXPECT_FALSE(clave.set(0, 0));
+    EXPECT_FALSE(clave.set(3, 10));
+    EXPECT_FALSE(clave.isChosen());
+    EXPECT_TRUE(clave.set(0, 9));
+    EXPECT_TRUE(clave.set(1, 0));
+    clave.step(0);
+    clave.step(1);
+    EXPECT_EQ(clave.text(), QStringLiteral("1100"));
+    EXPECT_TRUE(clave.isChosen());
 }
 
 TEST(UserRegistry, RefusesNamesThatCannotBeFileNames)
