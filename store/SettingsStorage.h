@@ -53,16 +53,22 @@ public:
 
 private:
     template <typename T>
-    static std::optional<T> converted(QVariant stored)
+    static std::optional<T> converted(const QVariant &stored)
     {
-        // A file of an earlier session gives plain values back as text, which is read for numbers
-        // and, as QSettings writes them, "true" and "false".
-        const QString text = stored.metaType() == QMetaType::fromType<QString>() ? stored.toString() : QString();
-        const bool isText = std::is_same_v<T, bool> ? text == u"true" || text == u"false" : std::is_arithmetic_v<T>;
-        if (stored.metaType() == QMetaType::fromType<T>() || (isText && stored.convert(QMetaType::fromType<T>()))) {
+        if (stored.metaType() == QMetaType::fromType<T>()) {
             return stored.value<T>();
         }
-        return std::nullopt;
+        // A file of an earlier session gives plain values back as text.
+        const QString text = stored.metaType() == QMetaType::fromType<QString>() ? stored.toString() : QString();
+        bool isValue = false;
+        T value {};
+        if constexpr (std::is_same_v<T, bool>) {
+            isValue = text == u"true" || text == u"false";
+            value = text == u"true";
+        } else if constexpr (std::is_same_v<T, int>) {
+            value = text.toInt(&isValue);
+        }
+        return isValue ? std::optional<T>(value) : std::nullopt;
     }
 
     QVariant storedValue(const QString &key) const;
