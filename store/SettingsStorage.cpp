@@ -37,8 +37,7 @@ bool SettingsStorage::sync()
     if (!settings) {
         return true;
     }
-    // QSettings writes through a temporary file renamed over the old one, so a failed write
-    // leaves the previous file whole.
+    // QSettings writes a new file and renames it over the old one: a failed write leaves it whole.
     settings->sync();
     return settings->status() != QSettings::AccessError;
 }
