@@ -1,0 +1,6 @@
+#include "MachineSettings.h"
+
+MachineSettings::MachineSettings()
+    : storage(QStringLiteral("Teclora"), QStringLiteral("Teclora"))
+{
+}
