@@ -120,6 +120,10 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
 TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLikeAnyOther)
 {
     folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva - historial\n"));
+    // Drills of keys, and a lesson of sentences whose words carry their punctuation.
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/3.txt"), QStringLiteral("asdf fdsa jklñ"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/C Frases/1.txt"),
+        QStringLiteral("¿Dedal? falda, lado; sala.\nGuardé el informe_final. «Sí», dedo."));
     {
         DrillRecord earlier;
         earlier.exercise = QStringLiteral("Castellano\\B\\1");
@@ -136,8 +140,9 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
     EXPECT_FALSE(link->progressWindow().isVisible());
     EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\Repaso\\1"));
     const QString text = window->drillState().TargetText;
-    // Its shape is the exercise builder's; here its words come from the learner's course.
-    const QStringList courseWords = QStringLiteral("sal á las alas dedal falda lado sala").split(u' ');
+    // Its shape is the exercise builder's; here its words come from the learner's lesson of
+    // sentences, without their punctuation.
+    const QStringList courseWords = QStringLiteral("Dedal falda lado sala Guardé el Sí dedo").split(u' ');
     for (const QString &word : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).split(u' ')) {
         EXPECT_TRUE(courseWords.contains(word)) << qPrintable(word);
     }
