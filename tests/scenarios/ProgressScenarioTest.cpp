@@ -4,6 +4,7 @@
 #include "ErrorMap.h"
 #include "KeyErrorRates.h"
 #include "KeyboardWidget.h"
+#include "MessageBoxDialogs.h"
 #include "ProgressLink.h"
 #include "ProgressWindow.h"
 #include "RawConnection.h"
@@ -96,13 +97,16 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
     const qsizetype messages = recording.dialogs.messages.size();
     link->exportStatistics();
     const QString exported = QStringLiteral("Estadisticas/Ana CSV/");
+    // UTF-8 behind its byte-order mark, which spreadsheets need to read it as such.
     EXPECT_EQ(folder.read(exported + QStringLiteral("ejercicios.csv")),
-        "fecha;ejercicio;segundos;p/m;correctas;err\xF3neas;precisi\xF3n %\r\n"
+        "\xEF\xBB\xBF"
+        "fecha;ejercicio;segundos;p/m;correctas;err\xC3\xB3neas;precisi\xC3\xB3n %\r\n"
         "2025-12-06 10:30:00;Castellano\\A\\1;0;300;5;3;40\r\n");
     EXPECT_TRUE(folder.read(exported + QStringLiteral("teclas.csv")).contains("Intro;1;0;0\r\n"));
     EXPECT_TRUE(folder.read(exported + QStringLiteral("errores.csv")).contains("s;d;otra tecla;1\r\n"));
     ASSERT_EQ(recording.dialogs.messages.size(), messages + 1);
     EXPECT_TRUE(recording.dialogs.messages.last().endsWith(QStringLiteral("Ana CSV")));
+    EXPECT_EQ(recording.dialogs.lastOwner, &progress);
 
     // Signing in again with other capitals finds the same statistics, keys and mistakes; the open
     // window follows.
