@@ -126,7 +126,7 @@ void BM_WeakKeyExerciseFrom5000WordCourse(benchmark::State &state)
                 text += syllables.at(n % 12) + syllables.at(n / 12 % 12) + syllables.at(n / 144 % 12)
                     + (w % 5 == 4 ? QStringLiteral("\n") : QStringLiteral(" "));
             }
-            folder.write(QStringLiteral("Castellano/%1 Lección/%2.txt").arg(lesson, 2, 10, QLatin1Char('0')).arg(file),
+            folder.write(QStringLiteral("Castellano/%1 Palabras/%2.txt").arg(lesson, 2, 10, QLatin1Char('0')).arg(file),
                 text.trimmed());
         }
     }

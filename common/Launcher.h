@@ -7,6 +7,7 @@ class Launcher
 {
 public:
     virtual ~Launcher() = default;
-    // False when no program could be started for it.
+    // Whether a program will open it: false when the desktop has none for its type or none
+    // could be started.
     virtual bool open(const QString &path) = 0;
 };

@@ -14,7 +14,12 @@ void MessageBoxDialogs::setParentWindow(QWidget *window)
 
 void MessageBoxDialogs::inform(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Ok, parentWindow);
+    informOver(parentWindow, text);
+}
+
+void MessageBoxDialogs::informOver(QWidget *window, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Ok, window);
     box.exec();
 }
 

@@ -11,6 +11,7 @@ public:
     void setParentWindow(QWidget *window);
 
     void inform(const QString &text) override;
+    void informOver(QWidget *window, const QString &text) override;
     bool askYesNo(const QString &text) override;
 
 private:

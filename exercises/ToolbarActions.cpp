@@ -6,6 +6,9 @@
 #include "Launcher.h"
 #include "RichTextPane.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 ToolbarActions::ToolbarActions(CatalogueState &catalogue, const InterfaceTexts &texts, RichTextPane *exercisePane,
     RichTextPane *echoPane, QWidget *window, Launcher &launcher, Dialogs &dialogs, const QString &reportFile,
     QObject *parent)
@@ -26,7 +29,9 @@ void ToolbarActions::exportReport()
     if (!echoPane->saveFile(reportFile)) {
         dialogs.inform(texts.notice(InterfaceTexts::ReportNotSaved));
     } else if (!launcher.open(reportFile)) {
-        dialogs.inform(texts.notice(InterfaceTexts::EditorNotStarted));
+        // The report is there all the same, for whatever program the learner has.
+        dialogs.inform(texts.notice(InterfaceTexts::EditorNotStarted) + u'\n'
+            + QDir::toNativeSeparators(QFileInfo(reportFile).absoluteFilePath()));
     }
 }
 

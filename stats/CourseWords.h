@@ -5,13 +5,11 @@
 namespace CourseWords
 {
 
-// Every distinct word of the exercises of one language (languageFolder holds its lesson
-// folders), in the order they first appear. A word is what stands between blanks and line
-// breaks, punctuation included, as the learner types it. Unreadable files are skipped.
+// Every distinct word of the lessons of words, sentences and texts of one language
+// (languageFolder holds its lesson folders), in the order they first appear. A word is what
+// stands between blanks and line breaks with the punctuation around it taken off, and it is
+// made of letters only (accented letters, ñ, ü and ç included) and at least two of them:
+// "informe_final.", "3" or "l'est" are no words to practise. Unreadable files are skipped.
 QStringList read(const QString &languageFolder);
-
-// Whether a word of the course is a real word rather than a drill of the first lessons ("ñññ",
-// "sxs", "jklñ"): it has a vowel and at least three different letters.
-bool isRealWord(QStringView word);
 
 } // namespace CourseWords

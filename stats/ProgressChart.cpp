@@ -33,7 +33,9 @@ ProgressChart::ProgressChart(const QStringList &texts, QWidget *parent)
     , texts(texts)
 {
     setAccessibleName(texts.value(StatsTexts::ChartTitle));
-    setMinimumSize(480, 240);
+    // The two lines of legend and of dates, and a plot between them; the chart grows from there
+    // with the window.
+    setMinimumSize(480, fontMetrics().height() * 10);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

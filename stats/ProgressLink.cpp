@@ -49,9 +49,9 @@ void ProgressLink::exportStatistics()
     const QString folder = platform.userPath(QStringLiteral("Estadisticas/"))
         + (learner.isEmpty() ? QStringLiteral("CSV") : learner + QStringLiteral(" CSV"));
     if (StatsCsv::exportTo(stats.store(), stats.texts(), folder)) {
-        platform.dialogs.inform(
+        platform.dialogs.informOver(progress,
             stats.texts().value(StatsTexts::Exported) + u'\n' + QDir::toNativeSeparators(QDir::cleanPath(folder)));
     } else {
-        platform.dialogs.inform(stats.texts().value(StatsTexts::ExportFailed));
+        platform.dialogs.informOver(progress, stats.texts().value(StatsTexts::ExportFailed));
     }
 }

@@ -19,7 +19,8 @@ public:
     static ProgressLink *attach(MainWindow &window, const Platform &platform);
 
     ProgressWindow &progressWindow();
-    // Writes the CSV files and tells the learner where they are.
+    // Writes the CSV files and tells the learner where they are, in a box over the progress
+    // window, where the learner asked for them and goes on reading.
     void exportStatistics();
 
 private:

@@ -12,13 +12,22 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace
 {
 
 constexpr int ShownKeys = 10;
+// However small the screen, each table shows this many rows without scrolling inside it.
+constexpr int RowsAlwaysShown = 5;
+// What the window would like, in device-independent pixels: room for the tables' columns and a
+// readable chart.
+constexpr QSize PreferredSize(1150, 940);
 
 QLabel *heading(const QString &text, QWidget *parent)
 {
@@ -40,6 +49,10 @@ QTableWidget *table(const QStringList &columns, const QString &name, QWidget *pa
     widget->verticalHeader()->hide();
     widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     widget->horizontalHeader()->setStretchLastSection(true);
+    // Room for the rows always shown, and for a scroll bar under them should the columns need it.
+    widget->setMinimumHeight(widget->horizontalHeader()->sizeHint().height()
+        + RowsAlwaysShown * widget->verticalHeader()->defaultSectionSize() + 2 * widget->frameWidth()
+        + widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     return widget;
 }
 
@@ -62,17 +75,23 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
 {
     const QStringList &t = stats.texts();
     setWindowTitle(t.value(StatsTexts::WindowTitle));
-    summary = heading(QString(), this);
+    // Everything but the buttons scrolls when the screen is too small for it (a laptop's, or any
+    // at a large scale); the buttons stay in view.
+    scroller = new QScrollArea(this);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget(scroller);
+    summary = heading(QString(), content);
     summary->setAccessibleDescription(t.value(StatsTexts::ChartTitle));
-    speedChart = new ProgressChart(t, this);
+    speedChart = new ProgressChart(t, content);
     lessons
         = table({t.value(StatsTexts::LessonColumn), t.value(StatsTexts::DrillsColumn), t.value(StatsTexts::BestColumn),
                     t.value(StatsTexts::AverageColumn), t.value(StatsTexts::AccuracyColumn)},
-            t.value(StatsTexts::LessonsTitle), this);
+            t.value(StatsTexts::LessonsTitle), content);
     keys = table({t.value(StatsTexts::KeyColumn), t.value(StatsTexts::TypedColumn), t.value(StatsTexts::ErrorsColumn),
                      QStringLiteral("%"), t.value(StatsTexts::InsteadColumn)},
-        t.value(StatsTexts::KeysTitle), this);
-    map = new ErrorMap(dataFolder, clock, t, this);
+        t.value(StatsTexts::KeysTitle), content);
+    map = new ErrorMap(dataFolder, clock, t, content);
     practice = new QPushButton(t.value(StatsTexts::PracticeButton), this);
     exporter = new QPushButton(t.value(StatsTexts::ExportButton), this);
     auto *close = new QPushButton(t.value(StatsTexts::CloseButton), this);
@@ -84,33 +103,60 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
         }
     });
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(heading(t.value(StatsTexts::ChartTitle), this), 0, 0, 1, 2);
+    auto *grid = new QGridLayout(content);
+    grid->addWidget(heading(t.value(StatsTexts::ChartTitle), content), 0, 0, 1, 2);
     grid->addWidget(summary, 1, 0, 1, 2);
     grid->addWidget(speedChart, 2, 0, 1, 2);
-    grid->addWidget(heading(t.value(StatsTexts::LessonsTitle), this), 3, 0);
-    grid->addWidget(heading(t.value(StatsTexts::KeysTitle), this), 3, 1);
+    grid->addWidget(heading(t.value(StatsTexts::LessonsTitle), content), 3, 0);
+    grid->addWidget(heading(t.value(StatsTexts::KeysTitle), content), 3, 1);
     grid->addWidget(lessons, 4, 0);
     grid->addWidget(keys, 4, 1);
-    grid->addWidget(heading(t.value(StatsTexts::ErrorMapTitle), this), 5, 0, 1, 2);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(map, 0, Qt::AlignTop);
-    auto *buttons = new QVBoxLayout;
-    for (QPushButton *button : {practice, exporter, close}) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    bottom->addLayout(buttons);
-    bottom->addStretch();
-    grid->addLayout(bottom, 6, 0, 1, 2);
+    grid->addWidget(heading(t.value(StatsTexts::ErrorMapTitle), content), 5, 0, 1, 2);
+    grid->addWidget(map, 6, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    // The chart and the tables share what height there is; the error map keeps its size.
     grid->setRowStretch(2, 3);
     grid->setRowStretch(4, 2);
-    // Room for the tables' columns and a readable chart, within the screen.
-    resize(QSize(1150, 940).boundedTo(screen()->availableSize()));
+    scroller->setWidget(content);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(practice);
+    buttons->addWidget(exporter);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(scroller);
+    column->addLayout(buttons);
+    resize(PreferredSize);
+}
+
+void ProgressWindow::fitIntoScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    // The window manager's frame is known once the window has been on the screen; before, a
+    // title bar and a border are the frame to expect.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QMargins frame = outer == inner
+        ? QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border)
+        : QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom());
+    const QRect room = available.marginsRemoved(frame);
+    const QSize size = this->size().boundedTo(room.size());
+    resize(size);
+    // In the middle at first; later where the learner left it, moved in as little as it takes
+    // where it would stick out.
+    const QPoint topLeft = shownBefore
+        ? QPoint(std::clamp(inner.left(), room.left(), room.right() - size.width() + 1),
+            std::clamp(inner.top(), room.top(), room.bottom() - size.height() + 1))
+        : room.topLeft() + QPoint(room.width() - size.width(), room.height() - size.height()) / 2;
+    move(topLeft - QPoint(frame.left(), frame.top()));
+    shownBefore = true;
 }
 
 void ProgressWindow::showEvent(QShowEvent *event)
 {
+    fitIntoScreen();
     refresh();
     QWidget::showEvent(event);
 }
@@ -186,4 +232,9 @@ QPushButton *ProgressWindow::practiceButton() const
 QPushButton *ProgressWindow::exportButton() const
 {
     return exporter;
+}
+
+const QScrollArea &ProgressWindow::scrollArea() const
+{
+    return *scroller;
 }

@@ -9,6 +9,7 @@ class ErrorMap;
 class ProgressChart;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class StatsRecorder;
 
@@ -29,15 +30,22 @@ public:
     const QTableWidget &keyTable() const;
     QPushButton *practiceButton() const;
     QPushButton *exportButton() const;
+    // What scrolls when the window is smaller than its contents.
+    const QScrollArea &scrollArea() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Within the available area of its screen, frame included, keeping the learner's size and
+    // place where they fit.
+    void fitIntoScreen();
     void fillLessons(const QList<DrillRecord> &drills);
     void fillKeys();
 
     const StatsRecorder &stats;
+    QScrollArea *scroller;
+    bool shownBefore = false;
     QLabel *summary;
     ProgressChart *speedChart;
     QTableWidget *lessons;

@@ -1,6 +1,5 @@
 #include "StatsCsv.h"
 
-#include "Cp1252.h"
 #include "SafeFile.h"
 #include "StatsStore.h"
 #include "StatsTexts.h"
@@ -15,11 +14,11 @@ namespace
 
 bool writeTable(const QString &path, const QStringList &header, const QList<QStringList> &rows)
 {
-    QString text = line(header);
+    QString text = QChar(QChar::ByteOrderMark) + line(header);
     for (const QStringList &row : rows) {
         text += line(row);
     }
-    return SafeFile::write(path, Cp1252::encode(text));
+    return SafeFile::write(path, text.toUtf8());
 }
 
 QString number(qint64 value)

@@ -6,8 +6,9 @@ class StatsStore;
 
 // The statistics as CSV files for a teacher's spreadsheet: "ejercicios.csv" (one row per drill),
 // "teclas.csv" (one row per character) and "errores.csv" (one row per character typed instead
-// of another). Windows-1252 with CR LF like every file of the program, fields separated by
-// semicolons, as spreadsheets set to Spanish expect.
+// of another), fields separated by semicolons as spreadsheets set to Spanish expect. Unlike the
+// program's own files they are UTF-8 behind a byte-order mark (with CR LF): the mark is how a
+// spreadsheet tells a UTF-8 CSV file from one in the system's code page.
 namespace StatsCsv
 {
 

@@ -25,6 +25,13 @@ qint64 count(const QVariant &value)
     return std::clamp(value.toLongLong(), qint64(0), MaxCount);
 }
 
+// A drill's accuracy counts wrong keystrokes against right ones, as the result line shows it: more
+// wrong than right ones make it negative, and it is shown so here too.
+qint64 accuracy(const QVariant &value)
+{
+    return std::clamp(value.toLongLong(), -MaxCount, qint64(100));
+}
+
 // SQLite takes a null string for NULL, which the NOT NULL columns refuse: a drill without a
 // name or a date is still recorded, with an empty one.
 QString notNull(const QString &text)
@@ -157,7 +164,7 @@ QList<DrillRecord> StatsStore::drills() const
         drill.speed = count(query.value(3));
         drill.right = count(query.value(4));
         drill.wrong = count(query.value(5));
-        drill.accuracy = count(query.value(6));
+        drill.accuracy = accuracy(query.value(6));
         list.append(drill);
     }
     return list;

@@ -157,11 +157,13 @@ TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheReportSaysWhyItCoul
     EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/actual.rtf")));
     EXPECT_FALSE(QFile::exists(shipped.path() + QStringLiteral("/Usuarios")));
 
-    // No program for RTF files: one message, in Spanish while the general file lacks the text.
+    // No program for RTF files: one message, in Spanish while the general file lacks the text,
+    // that says where the report is.
     recording.launcher.starts = false;
     window->controls().reportButton->click();
     ASSERT_EQ(recording.dialogs.messages.size(), 2);
     EXPECT_TRUE(recording.dialogs.messages.last().contains(QStringLiteral("RTF")));
+    EXPECT_TRUE(recording.dialogs.messages.last().endsWith(u'\n' + QDir::toNativeSeparators(report)));
 
     // A report that cannot be written is not opened: the editor would show an old one.
     QFile::remove(report);
@@ -182,5 +184,5 @@ TEST(Homes, TheHistoryAndTheReportGoToTheLearnersFolderAndTheReportSaysWhyItCoul
     EXPECT_EQ(recording.dialogs.messages, QStringList {QStringLiteral("Informe no guardado")});
     QDir(report).removeRecursively();
     window->controls().reportButton->click();
-    EXPECT_EQ(recording.dialogs.messages.last(), QStringLiteral("Sin editor"));
+    EXPECT_EQ(recording.dialogs.messages.last(), QStringLiteral("Sin editor\n") + QDir::toNativeSeparators(report));
 }

@@ -4,6 +4,7 @@
 #include "ErrorMap.h"
 #include "KeyErrorRates.h"
 #include "KeyboardWidget.h"
+#include "MessageBoxDialogs.h"
 #include "ProgressLink.h"
 #include "ProgressWindow.h"
 #include "RawConnection.h"
@@ -13,8 +14,16 @@
 
 #include <QDir>
 #include <QHelpEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace
 {
@@ -96,13 +105,16 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
     const qsizetype messages = recording.dialogs.messages.size();
     link->exportStatistics();
     const QString exported = QStringLiteral("Estadisticas/Ana CSV/");
+    // UTF-8 behind its byte-order mark, which spreadsheets need to read it as such.
     EXPECT_EQ(folder.read(exported + QStringLiteral("ejercicios.csv")),
-        "fecha;ejercicio;segundos;p/m;correctas;err\xF3neas;precisi\xF3n %\r\n"
+        "\xEF\xBB\xBF"
+        "fecha;ejercicio;segundos;p/m;correctas;err\xC3\xB3neas;precisi\xC3\xB3n %\r\n"
         "2025-12-06 10:30:00;Castellano\\A\\1;0;300;5;3;40\r\n");
     EXPECT_TRUE(folder.read(exported + QStringLiteral("teclas.csv")).contains("Intro;1;0;0\r\n"));
     EXPECT_TRUE(folder.read(exported + QStringLiteral("errores.csv")).contains("s;d;otra tecla;1\r\n"));
     ASSERT_EQ(recording.dialogs.messages.size(), messages + 1);
     EXPECT_TRUE(recording.dialogs.messages.last().endsWith(QStringLiteral("Ana CSV")));
+    EXPECT_EQ(recording.dialogs.lastOwner, &progress);
 
     // Signing in again with other capitals finds the same statistics, keys and mistakes; the open
     // window follows.
@@ -120,6 +132,10 @@ TEST_F(Progress, AFinishedDrillIsRecordedWithEveryKeyAndTheKindOfEachError)
 TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLikeAnyOther)
 {
     folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva - historial\n"));
+    // Drills of keys, and a lesson of sentences whose words carry their punctuation.
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/3.txt"), QStringLiteral("asdf fdsa jklñ"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/C Frases/1.txt"),
+        QStringLiteral("¿Dedal? falda, lado; sala.\nGuardé el informe_final. «Sí», dedo."));
     {
         DrillRecord earlier;
         earlier.exercise = QStringLiteral("Castellano\\B\\1");
@@ -136,8 +152,9 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
     EXPECT_FALSE(link->progressWindow().isVisible());
     EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\Repaso\\1"));
     const QString text = window->drill().text();
-    // Its shape is the exercise builder's; here its words come from the learner's course.
-    const QStringList courseWords = QStringLiteral("sal á las alas dedal falda lado sala").split(u' ');
+    // Its shape is the exercise builder's; here its words come from the learner's lesson of
+    // sentences, without their punctuation.
+    const QStringList courseWords = QStringLiteral("Dedal falda lado sala Guardé el Sí dedo").split(u' ');
     for (const QString &word : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).split(u' ')) {
         EXPECT_TRUE(courseWords.contains(word)) << qPrintable(word);
     }
@@ -214,4 +231,158 @@ TEST_F(Progress, ACorruptOrLockedDatabaseIsReportedOnceAndTheDrillsGoOn)
     Typing::type(controls().exercisePane, QStringLiteral("las alas"));
     EXPECT_EQ(window->statistics().store().drills().size(), 1);
     EXPECT_EQ(recording.dialogs.messages.count(Unavailable), 1);
+}
+
+// A drill with more wrong keystrokes than right ones has a negative accuracy; the progress window
+// and the export show the figure the result line showed, not another one.
+TEST_F(Progress, ADrillShowsOneAccuracyInTheResultLineTheProgressWindowAndTheExport)
+{
+    open(QStringLiteral("Ana"));
+    controls().startButton->click();
+    Typing::type(controls().exercisePane, QStringLiteral("ddddddddsal\n"));
+    Typing::compose(controls().exercisePane, QStringLiteral("á"));
+    ASSERT_TRUE(window->drillState().DrillDone);
+    EXPECT_TRUE(controls().echoPane->text().endsWith(QStringLiteral("Castellano\\A\\1 - Precision -60 %\r\n")));
+
+    ProgressLink *link = ProgressLink::attach(*window, recording.platform);
+    ProgressWindow &progress = link->progressWindow();
+    controls().progressButton->click();
+    EXPECT_EQ(progress.lessonTable().item(0, 4)->text(), QStringLiteral("-60 %"));
+    const QString chartTitle = StatsTexts::builtIn().at(StatsTexts::ChartTitle);
+    const QList<QLabel *> labels = progress.findChildren<QLabel *>();
+    const auto summary = std::find_if(labels.cbegin(), labels.cend(), [&](const QLabel *label) {
+        return label->accessibleDescription() == chartTitle;
+    });
+    ASSERT_NE(summary, labels.cend());
+    EXPECT_TRUE((*summary)->text().endsWith(QStringLiteral("Precisión media: -60 %")))
+        << qPrintable((*summary)->text());
+    link->exportStatistics();
+    EXPECT_TRUE(folder.read(QStringLiteral("Estadisticas/Ana CSV/ejercicios.csv")).endsWith(";5;8;-60\r\n"));
+}
+
+// The export's message belongs to the progress window: the typing window behind stays behind, and
+// the keys go back to the progress window when the box is closed.
+TEST_F(Progress, TheExportsMessageIsOverTheProgressWindowAndGivesItBackTheKeys)
+{
+    open(QStringLiteral("Ana"));
+    window->show();
+    MessageBoxDialogs boxes;
+    // As the program has it: message boxes belong to the typing window, in front of the others.
+    boxes.setParentWindow(window.get());
+    const Platform &recorded = recording.platform;
+    const Platform withBoxes {
+        recorded.appDir, recorded.userDir, recorded.sound, boxes, recorded.clock, recorded.launcher};
+    ProgressLink *link = ProgressLink::attach(*window, withBoxes);
+    ProgressWindow &progress = link->progressWindow();
+    controls().progressButton->click();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&progress));
+
+    QWidget *boxOwner = nullptr;
+    QTimer::singleShot(0, &progress, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        boxOwner = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    progress.exportButton()->click();
+    EXPECT_EQ(boxOwner, &progress);
+}
+
+namespace
+{
+
+std::string describe(const QRect &r)
+{
+    return QStringLiteral("%1 x %2 at (%3, %4)").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()).toStdString();
+}
+
+// The screen a child process runs on, as "width x height at scale", and what it must show there.
+const char *const ScreenVariable = "TECLORA_PROGRESS_SCREEN";
+
+} // namespace
+
+// Runs in a process of its own on the screen ProgressWindowFit gives it: a scale is set before the
+// application starts.
+TEST_F(Progress, FitsTheScreenItIsOn)
+{
+    const QString expected = qEnvironmentVariable(ScreenVariable);
+    if (expected.isEmpty()) {
+        GTEST_SKIP() << "run by ProgressWindowFit on a screen of its own";
+    }
+    folder.write(QStringLiteral("Usuarios/Eva"), QStringLiteral("Eva - historial\n"));
+    {
+        // Six lessons and six keys with errors: more rows than each table must show.
+        StatsStore store(folder.path() + QStringLiteral("/Estadisticas/Eva.sqlite"));
+        for (int lesson = 1; lesson <= 6; ++lesson) {
+            DrillRecord drill;
+            drill.exercise = QStringLiteral("Castellano\\Lección %1\\1").arg(lesson);
+            drill.speed = 100 + lesson * 10;
+            drill.accuracy = 90;
+            drill.keys = {{QChar(u'a' + lesson), 30, lesson}};
+            ASSERT_TRUE(store.record(drill));
+        }
+    }
+    open(QStringLiteral("Eva"));
+    ProgressLink *link = ProgressLink::attach(*window, recording.platform);
+    ProgressWindow &progress = link->progressWindow();
+    controls().progressButton->click();
+    QApplication::processEvents();
+
+    const QScreen &screen = *progress.screen();
+    ASSERT_EQ(QStringLiteral("%1 x %2 at %3")
+                  .arg(screen.geometry().width() * screen.devicePixelRatio())
+                  .arg(screen.geometry().height() * screen.devicePixelRatio())
+                  .arg(screen.devicePixelRatio()),
+        expected);
+    EXPECT_TRUE(screen.availableGeometry().contains(progress.frameGeometry()))
+        << describe(progress.frameGeometry()) << " on " << describe(screen.availableGeometry());
+    for (const QTableWidget *table : {&progress.lessonTable(), &progress.keyTable()}) {
+        ASSERT_GE(table->rowCount(), 5);
+        EXPECT_LE(table->visualRect(table->model()->index(4, 0)).bottom(), table->viewport()->height())
+            << qPrintable(table->accessibleName());
+    }
+    // The error map is whole, and whatever the window cannot show at once scrolls into view.
+    const QScrollArea &scroller = progress.scrollArea();
+    const QWidget &content = *scroller.widget();
+    const QWidget &map = progress.errorMap();
+    EXPECT_TRUE(content.rect().contains(QRect(map.mapTo(&content, QPoint()), map.size())));
+    EXPECT_EQ(scroller.verticalScrollBar()->maximum(), std::max(0, content.height() - scroller.viewport()->height()));
+    EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), std::max(0, content.width() - scroller.viewport()->width()));
+}
+
+TEST(ProgressWindowFit, TheWindowFitsTheScreenAtAnyScaleWithFiveRowsOfEachTable)
+{
+    const struct {
+        int width;
+        int height;
+        int scale;
+    } screens[] = {{1920, 1080, 2}, {1366, 768, 1}, {1920, 1080, 1}, {1280, 720, 2}};
+    const QTemporaryDir dir;
+    for (const auto &screen : screens) {
+        const QString config = dir.filePath(QStringLiteral("screen%1x%2.json").arg(screen.width).arg(screen.scale));
+        QFile file(config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                  "\"height\": %2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                       .arg(screen.width)
+                       .arg(screen.height)
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(screen.scale));
+        const QString expected = QStringLiteral("%1 x %2 at %3").arg(screen.width).arg(screen.height).arg(screen.scale);
+        environment.insert(QString::fromLatin1(ScreenVariable), expected);
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(
+            QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Progress.FitsTheScreenItIsOn")});
+        ASSERT_TRUE(child.waitForFinished(60000)) << qPrintable(expected);
+        const QString output = QString::fromUtf8(child.readAll());
+        EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
+            && output.contains(QStringLiteral("[  PASSED  ] 1 test.")))
+            << qPrintable(expected) << '\n'
+            << qPrintable(output);
+    }
 }

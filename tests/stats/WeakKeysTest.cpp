@@ -7,7 +7,11 @@
 #include "StatsCsv.h"
 #include "WeakKeyExercise.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -46,20 +50,48 @@ TEST(KeyTally, StartsAfreshForEachDrillAndCountsCharactersOutsideLatin1)
     EXPECT_EQ(tally.mistakes().size(), 1);
 }
 
-TEST(WeakKeyExercise, IsSixLinesOfCourseWordsHoldingTheWeakCharacters)
+// Only the lessons of words, sentences and texts give words, and only what is letters in them.
+TEST(CourseWords, AreTheLettersOfTheWordLessonsWithoutTheirPunctuation)
 {
     AppFolder folder;
-    folder.write(QStringLiteral("Castellano/01 Uno/1.txt"), QStringLiteral("la casa ñññ sxs\nel perro ladra"));
-    folder.write(QStringLiteral("Castellano/02 Dos/1.txt"), QStringLiteral("¿Qué pasó? Ñandú, cigüeña y pingüino"));
-    folder.write(QStringLiteral("Castellano/02 Dos/2.txt"), QStringLiteral("zorro veloz\tcomía kiwi"));
-    const QStringList words = CourseWords::read(folder.path() + QStringLiteral("/Castellano"));
-    EXPECT_EQ(words,
-        QStringLiteral("casa perro ladra ¿Qué pasó? Ñandú, cigüeña pingüino zorro veloz comía kiwi").split(u' '));
-    for (const char *drill : {"ñññ", "sxs", "aza", "jklñ", "qpq", "la"}) {
-        EXPECT_FALSE(CourseWords::isRealWord(QString::fromUtf8(drill))) << drill;
-    }
+    folder.write(QStringLiteral("Castellano/01 Fila central/1.txt"), QStringLiteral("asdf fdsa\nla lasaña asada"));
+    folder.write(QStringLiteral("Castellano/16 Palabras/1.txt"), QStringLiteral("casa, perro ladra año"));
+    folder.write(QStringLiteral("Castellano/17 Frases/1.txt"),
+        QStringLiteral("¿Qué pasó? Ñandú, cigüeña y pingüino.\nGuardé el documento como informe_final."));
+    folder.write(QStringLiteral("Castellano/17 Frases/2.txt"), QStringLiteral("zorro veloz\tcomía kiwi casa"));
+    folder.write(QStringLiteral("Castellano/19 Textos largos/1.txt"),
+        QStringLiteral("«Sí», dijo. l'est dir-dir 3 gatos 50% ¡Alça!\r\n"));
+    EXPECT_EQ(CourseWords::read(folder.path() + QStringLiteral("/Castellano")),
+        QStringLiteral("casa perro ladra año Qué pasó Ñandú cigüeña pingüino Guardé el documento como zorro veloz "
+                       "comía kiwi Sí dijo gatos Alça")
+            .split(u' '));
 
-    const QList<QChar> weakest = {u'ü', u'z', u'k', u'¿', u'ó'};
+    // The shipped courses, in every language.
+    for (const QString &language :
+        QDir(QStringLiteral(TECLORA_DATA_DIR "/Ejercicios")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QStringList words = CourseWords::read(QStringLiteral(TECLORA_DATA_DIR "/Ejercicios/") + language);
+        EXPECT_GT(words.size(), 100) << qPrintable(language);
+        for (const QString &word : words) {
+            EXPECT_TRUE(std::all_of(word.cbegin(), word.cend(),
+                            [](QChar c) {
+                                return c.isLetter();
+                            })
+                && word.size() >= 2)
+                << qPrintable(language + u' ' + word);
+        }
+        for (const char *drill : {"asdf", "fdsa", "jklñ", "qwert", "eded"}) {
+            EXPECT_FALSE(words.contains(QString::fromUtf8(drill))) << qPrintable(language) << ' ' << drill;
+        }
+    }
+}
+
+TEST(WeakKeyExercise, IsSixLinesOfCourseWordsHoldingTheWeakCharacters)
+{
+    const QStringList words = QStringLiteral("casa perro ladra Qué pasó Ñandú cigüeña pingüino zorro veloz comía "
+                                             "kiwi")
+                                  .split(u' ');
+
+    const QList<QChar> weakest = {u'ü', u'z', u'k', u'Ñ', u'ó'};
     const QString text = WeakKeyExercise::build(words, weakest);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), WeakKeyExercise::LineCount);

@@ -32,7 +32,12 @@ class RecordingDialogs : public Dialogs
 public:
     void inform(const QString &text) override
     {
+        informOver(nullptr, text);
+    }
+    void informOver(QWidget *window, const QString &text) override
+    {
         messages.append(text);
+        lastOwner = window;
     }
     bool askYesNo(const QString &text) override
     {
@@ -40,6 +45,8 @@ public:
         return answer;
     }
     QStringList messages;
+    // The window the last message was given to; null for the window in front.
+    QWidget *lastOwner = nullptr;
     QStringList questions;
     bool answer = true;
 };
