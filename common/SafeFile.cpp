@@ -119,7 +119,10 @@ bool write(const QString &path, const QByteArray &content)
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    if (file.write(content) != content.size()) {
+    // Bytes that fit its buffer reach the disk only when the file is flushed, and commit() renames
+    // the file into place even when that flush fails (a small file on a full disk would replace
+    // the previous one empty): the flush is done, and its failure seen, before.
+    if (file.write(content) != content.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

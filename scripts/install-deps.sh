@@ -18,7 +18,7 @@ package_packages=(
 all_packages=(
     "${package_packages[@]}"
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core
-    qt6-svg-dev weston xvfb
+    qt6-svg-dev weston libgl1-mesa-dri xvfb
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;

@@ -14,6 +14,9 @@ if [[ $name == 'Teclora: usuario' ]]; then
   xdotool mousemove --window "$WID" 61 208 click 1
   WID=$(timeout 5 xdotool search --sync --onlyvisible --name '^Teclora( |$)' | head -1)
 fi
+# Given WINDOW_SIZE (WxH), the typing window takes that size before the drill starts, as TIPP10's
+# training window does in its setup, so that the two are measured alike.
+if [[ -n ${WINDOW_SIZE:-} ]]; then xdotool windowsize "$WID" "${WINDOW_SIZE%x*}" "${WINDOW_SIZE#*x}"; fi
 sleep 0.5
 xdotool mousemove --window "$WID" 360 32 click 1; sleep 0.5
 bash "$(dirname "$0")/first-key.sh"

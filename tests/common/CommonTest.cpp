@@ -4,6 +4,7 @@
 #include "SafeFile.h"
 #include "SpanishQtTexts.h"
 
+#include "ChildProcess.h"
 #include "PaintCounter.h"
 
 #include <QApplication>
@@ -19,7 +20,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 // The round trip of every byte, and '?' for a character without one, are the code page's fuzz
 // target's, replayed on all 256 bytes and on text beyond the code page.
@@ -91,6 +99,71 @@ TEST(SafeFile, ReplacesFilesWholeAndFollowsLinksOnlyWithinTheirFolder)
     EXPECT_TRUE(SafeFile::read(path("Usuarios/empty"), &ok).isEmpty());
     EXPECT_TRUE(ok);
     EXPECT_FALSE(SafeFile::isTaken(path("Usuarios/Nadie")));
+}
+
+namespace
+{
+
+// Writes until the file system holding path has no byte left.
+void fillToTheBrim(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0) << std::strerror(errno);
+    const QByteArray page(4096, 'x');
+    while (::write(fd, page.constData(), page.size()) > 0) {
+    }
+    EXPECT_EQ(errno, ENOSPC);
+    ::close(fd);
+    struct statvfs room {
+    };
+    ASSERT_EQ(::statvfs(QFile::encodeName(path).constData(), &room), 0);
+    ASSERT_EQ(room.f_bavail, 0U);
+}
+
+} // namespace
+
+// A save ends by flushing what the save file buffered and renaming the file into place; either
+// failing is a failure that keeps the previous file. Each fault is made in a forked child, in a
+// tmpfs of two pages that only the child sees: the disk filled to the brim (a small file's bytes
+// wait in the buffer, so nothing fails before the end), and the file a mount point of its own, as
+// a file bind-mounted into a container is (nothing can be renamed over it).
+TEST(SafeFile, ASaveWhoseLastStepFailsIsAFailureAndKeepsThePreviousFile)
+{
+    const std::vector<std::pair<const char *, std::function<void(const QString &, const QString &)>>> faults = {
+        {"a full disk",
+            [](const QString &disk, const QString &) {
+                fillToTheBrim(disk + QStringLiteral("/filler"));
+            }},
+        {"a file that is a mount point",
+            [](const QString &, const QString &history) {
+                const QByteArray native = QFile::encodeName(history);
+                ASSERT_EQ(::mount(native.constData(), native.constData(), nullptr, MS_BIND, nullptr), 0)
+                    << std::strerror(errno);
+            }},
+    };
+    for (const auto &[name, makeFault] : faults) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString disk = dir.filePath(QStringLiteral("disk"));
+        ASSERT_TRUE(QDir().mkdir(disk));
+        const std::optional<std::string> outcome = ChildProcess::runWithOwnMounts([&] {
+            ASSERT_EQ(::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=8k"), 0)
+                << std::strerror(errno);
+            const QString history = disk + QStringLiteral("/Ana");
+            ASSERT_TRUE(SafeFile::write(history, "old"));
+            makeFault(disk, history);
+            const QStringList files = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+
+            EXPECT_FALSE(SafeFile::write(history, "new"));
+            EXPECT_EQ(SafeFile::read(history), QByteArray("old"));
+            // No partial file is left beside them.
+            EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), files);
+        });
+        if (!outcome) {
+            GTEST_SKIP() << "this system lets no process mount a file system of its own";
+        }
+        EXPECT_EQ(*outcome, "");
+    }
 }
 
 TEST(CaretRest, CaretsRestAfterAQuietSpellBlinkAgainAtTheNextInputAndAreGivenBackAsFound)

@@ -241,7 +241,7 @@ TEST_F(Progress, ADrillShowsOneAccuracyInTheResultLineTheProgressWindowAndTheExp
     controls().startButton->click();
     Typing::type(controls().exercisePane, QStringLiteral("ddddddddsal\n"));
     Typing::compose(controls().exercisePane, QStringLiteral("á"));
-    ASSERT_TRUE(window->drillState().DrillDone);
+    ASSERT_FALSE(window->drill().isRunning());
     EXPECT_TRUE(controls().echoPane->text().endsWith(QStringLiteral("Castellano\\A\\1 - Precision -60 %\r\n")));
 
     ProgressLink *link = ProgressLink::attach(*window, recording.platform);

@@ -18,4 +18,9 @@ std::string run(const std::function<void()> &body, int timeoutSeconds = 60);
 // who reads and writes whatever it likes; nothing when those rights cannot be taken.
 std::optional<std::string> runAsLearner(const std::function<void()> &body);
 
+// Runs body in a forked child that has mounts of its own (as root of a user namespace of its own),
+// so it may mount a small file system nobody else sees and that goes with it; nothing when the
+// system allows no such namespace.
+std::optional<std::string> runWithOwnMounts(const std::function<void()> &body);
+
 } // namespace ChildProcess
