@@ -2,6 +2,7 @@
 
 #include "DrillModel.h"
 #include "ExerciseText.h"
+#include "LearnerSettings.h"
 #include "PaneFormatting.h"
 #include "RichTextPane.h"
 #include "SafeFile.h"
@@ -131,6 +132,37 @@ void ExerciseCatalogue::stepExercise(int step)
     number = std::clamp(number + step, 1, CatalogueState::LargestExercise);
     showNumber(number);
     loadExercise();
+}
+
+void ExerciseCatalogue::restorePlaces(const LearnerSettings &settings)
+{
+    for (int language = 0; language < catalogue.languages.size(); ++language) {
+        const QString name = catalogue.languages.at(language);
+        const QStringList lessons
+            = subFolders(catalogue.exerciseRoot + QLatin1Char('/') + name, CatalogueState::MaxLessons);
+        for (int lesson = 0; lesson < lessons.size(); ++lesson) {
+            catalogue.exerciseNumbers[language][lesson]
+                = std::min(settings.exerciseReached(name, lessons.at(lesson)), CatalogueState::LargestExercise);
+        }
+    }
+    catalogue.fontSize = settings.textSize();
+    catalogue.randomOrder = settings.randomOrder();
+}
+
+void ExerciseCatalogue::savePlaces(LearnerSettings &settings) const
+{
+    for (int language = 0; language < catalogue.languages.size(); ++language) {
+        const QString name = catalogue.languages.at(language);
+        const QStringList lessons
+            = subFolders(catalogue.exerciseRoot + QLatin1Char('/') + name, CatalogueState::MaxLessons);
+        for (int lesson = 0; lesson < lessons.size(); ++lesson) {
+            settings.setExerciseReached(name, lessons.at(lesson), catalogue.exerciseNumbers[language][lesson]);
+        }
+    }
+    settings.setLanguage(catalogue.language());
+    settings.setLesson(catalogue.lesson());
+    settings.setTextSize(catalogue.fontSize);
+    settings.setRandomOrder(catalogue.randomOrder);
 }
 
 int ExerciseCatalogue::lessonFileCount() const

@@ -13,6 +13,7 @@ class QPushButton;
 class QWidget;
 class RichTextPane;
 class DrillModel;
+class LearnerSettings;
 
 struct CatalogueWidgets {
     QComboBox *languageList;
@@ -46,6 +47,11 @@ public:
     void loadExercise();
     // Puts text into the locked exercise pane as the exercise to type next, named label.
     void presentExercise(const QString &label, const QString &text);
+
+    // The place the learner left in every lesson, the text size and the order of exercises, as
+    // kept in their settings; the language and lesson are chosen by the window.
+    void restorePlaces(const LearnerSettings &settings);
+    void savePlaces(LearnerSettings &settings) const;
 
     // Shows n in the number field without loading anything on the way: the caller loads.
     void showNumber(int number);

@@ -16,6 +16,7 @@
 #include "KeyboardWidget.h"
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
+#include "MachineSettings.h"
 #include "RichTextPane.h"
 #include "StatsRecorder.h"
 #include "StatsTexts.h"
@@ -39,6 +40,8 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
     : QWidget(parent)
     , platform(platform)
     , learner(learner)
+    , settings(learner.isEmpty() ? LearnerSettings::forSession()
+                                 : LearnerSettings::forLearner(UserFiles::historyFile(platform.userDir, learner)))
     , c(MainWindowControls::create(this, platform.appDir))
     , keyboard(new KeyboardWidget(platform.appDir, platform.clock, logicalDpiX(), this))
 {
@@ -91,6 +94,7 @@ void MainWindow::connectControls()
     connect(&model, &DrillModel::keyJudged, c.lineAnimation, &AnimatedPicture::wake);
     connect(history, &DrillHistory::exitRequested, this, [this] {
         leaving = true;
+        saveSettings();
         Q_EMIT exitRequested();
     });
     connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::startDrill);
@@ -208,7 +212,7 @@ void MainWindow::loadContents()
         history->load(platform.clock.shortDate());
         setWindowTitle(windowTitle() + QStringLiteral("    *** ") + learner + QStringLiteral(" ***"));
     }
-    placeRestoredWindow();
+    restoreSettings();
     layOutWindow();
     c.lineAnimation->play(platform.path(QStringLiteral("gifs/linea.gif")));
     c.waveAnimation->play(platform.path(QStringLiteral("gifs/laola.gif")));
@@ -218,11 +222,46 @@ void MainWindow::loadContents()
     c.startButton->setFocus();
 }
 
+void MainWindow::restoreSettings()
+{
+    exercises->restorePlaces(settings);
+    const int language = int(catalogue.languages.indexOf(settings.language()));
+    if (language > 0) {
+        c.languageList->setCurrentIndex(language);
+        languages->onLanguageChosen(language);
+    }
+    const int lesson = int(catalogue.lessons.indexOf(settings.lesson()));
+    if (lesson >= 0 && lesson != c.lessonList->currentRow()) {
+        c.lessonList->setCurrentRow(lesson);
+    } else if (lesson >= 0) {
+        exercises->selectLesson(lesson);
+    }
+    if (!settings.keyboardShown()) {
+        keyboardToggle->toggleKeyboard();
+    }
+    if (!restoreGeometry(MachineSettings().windowGeometry())) {
+        placeRestoredWindow();
+    }
+}
+
+void MainWindow::saveSettings()
+{
+    exercises->savePlaces(settings);
+    settings.setKeyboardShown(!keyboard->isHidden());
+    settings.sync();
+    MachineSettings machine;
+    machine.setWindowGeometry(saveGeometry());
+    machine.sync();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Leaving by the window's frame keeps the history too; if it cannot be saved the learner is
     // told and may still stay.
     if (leaving || history->save() || platform.dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
+        if (!leaving) {
+            saveSettings();
+        }
         event->accept();
     } else {
         event->ignore();

@@ -3,6 +3,7 @@
 #include "CatalogueState.h"
 #include "DrillModel.h"
 #include "InterfaceTexts.h"
+#include "LearnerSettings.h"
 #include "MainWindowControls.h"
 #include "Platform.h"
 
@@ -60,10 +61,15 @@ private:
     QSize smallestSize() const;
     void connectControls();
     void loadContents();
+    // Back where the learner left: language, lesson, exercise, text size, order, keyboard, and
+    // the window where it stood on this machine.
+    void restoreSettings();
+    void saveSettings();
 
     Platform platform;
     QString learner;
     DrillModel model;
+    LearnerSettings settings;
     CatalogueState catalogue;
     InterfaceTexts texts;
     MainWindowControls c;

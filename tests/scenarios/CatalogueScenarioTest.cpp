@@ -1,5 +1,7 @@
 #include "TypingWindowFixture.h"
 
+#include "KeyboardWidget.h"
+
 #include "CatalogueState.h"
 #include "ChildProcess.h"
 
@@ -211,4 +213,41 @@ TEST_F(OddTrees, ALessonFolderThatCannotBeReadLeavesThePaneEmpty)
         GTEST_SKIP() << "running as root, and the rights of \"nobody\" cannot be taken";
     }
     EXPECT_EQ(*outcome, "");
+}
+
+TEST_F(Catalogue, ALearnerComesBackWhereTheyLeftAndAnUnregisteredOneStartsAfresh)
+{
+    folder.write(QStringLiteral("Ejercicios/Castellano/A/1.txt"), QStringLiteral("uno"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/B/1.txt"), QStringLiteral("be"));
+    folder.write(QStringLiteral("Ejercicios/Castellano/B/3.txt"), QStringLiteral("tres"));
+    folder.write(QStringLiteral("Ejercicios/Català/Z/1.txt"), QStringLiteral("zeta"));
+    folder.writeLanguageFiles(QStringLiteral("Català"));
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana"));
+    const auto leaveFrom = [this](const QString &learner) {
+        open(learner);
+        const MainWindowControls &c = controls();
+        c.languageList->setCurrentIndex(0);
+        c.lessonList->setCurrentRow(1);
+        c.numberField->setText(QStringLiteral("3"));
+        c.textSizeButton->click();
+        c.keyboardButton->click();
+        window->close();
+    };
+
+    leaveFrom(QStringLiteral("Ana"));
+    open(QStringLiteral("ana"));
+    EXPECT_EQ(controls().lessonList->currentRow(), 1);
+    EXPECT_EQ(controls().numberField->text(), QStringLiteral("3"));
+    EXPECT_EQ(controls().exercisePane->text(), QStringLiteral("tres"));
+    EXPECT_EQ(window->catalogueState().fontSize, 38);
+    EXPECT_TRUE(window->keyboardWidget().isHidden());
+    // Another lesson keeps its own place.
+    controls().lessonList->setCurrentRow(0);
+    EXPECT_EQ(controls().numberField->text(), QStringLiteral("1"));
+
+    leaveFrom(QString());
+    open(QString());
+    EXPECT_EQ(controls().lessonList->currentRow(), 0);
+    EXPECT_EQ(controls().numberField->text(), QStringLiteral("1"));
+    EXPECT_FALSE(window->keyboardWidget().isHidden());
 }
