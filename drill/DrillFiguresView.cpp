@@ -13,7 +13,12 @@ DrillFiguresView::DrillFiguresView(
     , texts(texts)
     , widgets(widgets)
 {
-    connect(&model, &DrillModel::started, this, &DrillFiguresView::showCounts);
+    connect(&model, &DrillModel::started, this, [this] {
+        showCounts();
+        // The accuracy of the drill before stands beside counts of zero no longer: the bare word
+        // until the ticker has a figure for this drill.
+        this->widgets.accuracyLabel->setText(this->texts.UiTexts.value(InterfaceTexts::AccuracyWord));
+    });
     connect(&model, &DrillModel::keyJudged, this, &DrillFiguresView::showCounts);
     connect(&model, &DrillModel::ticked, this, &DrillFiguresView::onTick);
     connect(&model, &DrillModel::finished, this, &DrillFiguresView::onFinished);

@@ -10,6 +10,8 @@
 #include "PaneFormatting.h"
 #include "RichTextPane.h"
 
+#include <QListWidget>
+
 #include <cmath>
 
 DrillSequencer::DrillSequencer(CatalogueState &catalogue, DrillModel &drill, const InterfaceTexts &texts,
@@ -75,14 +77,36 @@ void DrillSequencer::pickRandomExercise()
 void DrillSequencer::moveToNextExercise()
 {
     widgets.exercisePane->setText(QString());
+    const bool newLesson = !catalogue.randomOrder && stepInOrder();
     if (catalogue.randomOrder) {
         pickRandomExercise();
-    } else {
-        int &number = catalogue.currentNumber();
-        number = std::min(number + 1, CatalogueState::LargestExercise);
-        exercises.showNumber(number);
-        exercises.loadExercise();
     }
     advance.stop();
     startDrill();
+    if (newLesson) {
+        Q_EMIT lessonFinished(catalogue.lesson());
+    }
+}
+
+bool DrillSequencer::stepInOrder()
+{
+    int &number = catalogue.currentNumber();
+    const int next = std::min(number + 1, CatalogueState::LargestExercise);
+    if (exercises.hasExercise(next) || catalogue.lessons.isEmpty()) {
+        number = next;
+        exercises.showNumber(number);
+        exercises.loadExercise();
+        return false;
+    }
+    // Past the lesson's last exercise the learner would type blind: the next lesson begins, and
+    // coming back to this one starts it again.
+    number = 1;
+    const int lesson = (catalogue.lessonIndex + 1) % int(catalogue.lessons.size());
+    catalogue.exerciseNumbers[catalogue.languageIndex][lesson] = 1;
+    if (lesson == widgets.lessonList->currentRow()) {
+        exercises.selectLesson(lesson);
+    } else {
+        widgets.lessonList->setCurrentRow(lesson);
+    }
+    return true;
 }

@@ -8,6 +8,7 @@ class Clock;
 class Dialogs;
 class DrillModel;
 class ExerciseCatalogue;
+class QListWidget;
 class RichTextPane;
 struct CatalogueState;
 struct InterfaceTexts;
@@ -24,6 +25,7 @@ public:
         AnimatedPicture *reactionPicture;
         AnimatedPicture *lineAnimation;
         AnimatedPicture *waveAnimation;
+        QListWidget *lessonList;
     };
 
     DrillSequencer(CatalogueState &catalogue, DrillModel &drill, const InterfaceTexts &texts, const Widgets &widgets,
@@ -37,7 +39,15 @@ public:
     void pickRandomExercise();
     void moveToNextExercise();
 
+Q_SIGNALS:
+    // The lesson's last exercise was done: the course goes on with the next lesson (after the
+    // last one, with the first), whose drill has started.
+    void lessonFinished(const QString &nextLesson);
+
 private:
+    // Moves on in order; true when that took the learner into another lesson.
+    bool stepInOrder();
+
     void announceEnd();
 
     CatalogueState &catalogue;

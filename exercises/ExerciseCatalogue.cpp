@@ -165,6 +165,13 @@ void ExerciseCatalogue::savePlaces(LearnerSettings &settings) const
     settings.setRandomOrder(catalogue.randomOrder);
 }
 
+bool ExerciseCatalogue::hasExercise(int number) const
+{
+    return hasLessons()
+        && QFileInfo(catalogue.lessonFolder + QLatin1Char('/') + QString::number(number) + QStringLiteral(".txt"))
+               .isFile();
+}
+
 int ExerciseCatalogue::lessonFileCount() const
 {
     return static_cast<int>(QDir(catalogue.lessonFolder).entryList(QDir::Files).size());

@@ -55,6 +55,8 @@ public:
 
     // Shows n in the number field without loading anything on the way: the caller loads.
     void showNumber(int number);
+    // The current lesson has an exercise of that number.
+    bool hasExercise(int number) const;
     // Number of files in the current lesson folder.
     int lessonFileCount() const;
     bool hasLessons() const;

@@ -58,8 +58,8 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
     history = new DrillHistory(model, texts, {c.echoPane, c.bestSpeed, c.averageSpeed}, platform.dialogs,
         UserFiles::historyFile(platform.userDir, learner), this);
     sequencer = new DrillSequencer(catalogue, model, texts,
-        {c.exercisePane, c.reactionPicture, c.lineAnimation, c.waveAnimation}, *exercises, platform.dialogs,
-        platform.clock, this);
+        {c.exercisePane, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.lessonList}, *exercises,
+        platform.dialogs, platform.clock, this);
     languages = new LanguageSwitcher(
         catalogue, texts, *exercises, c.languageList, c.flag, platform.dialogs, platform.appDir, this);
     tools = new ToolbarActions(catalogue, texts, c.exercisePane, c.echoPane, this, platform.launcher, platform.dialogs,
@@ -96,6 +96,9 @@ void MainWindow::connectControls()
         leaving = true;
         saveSettings();
         Q_EMIT exitRequested();
+    });
+    connect(sequencer, &DrillSequencer::lessonFinished, c.hintLine, [this](const QString &nextLesson) {
+        c.hintLine->setText(QStringLiteral("Lección terminada: pasamos a ") + nextLesson);
     });
     connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::startDrill);
     connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::pickRandomExercise);

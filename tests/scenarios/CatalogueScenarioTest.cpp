@@ -76,15 +76,21 @@ TEST_F(Catalogue, ListsLoadsRemembersAndDrawsExercisesPerLessonAndRunsOnTheLastT
     c.nextButton->click();
     EXPECT_EQ(c.numberField->text(), QStringLiteral("2"));
 
-    // Past the last exercise the drill runs on the last text, with an empty pane.
+    // Past a lesson's last exercise the next lesson begins, and past the last lesson the first.
     c.startButton->click();
     Typing::type(c.exercisePane, QStringLiteral("dos"));
     advance();
-    EXPECT_EQ(c.numberField->text(), QStringLiteral("3"));
-    EXPECT_TRUE(c.exercisePane->text().isEmpty());
-    EXPECT_EQ(c.nextCharLabel->text(), QStringLiteral("d"));
-    Typing::type(c.exercisePane, QStringLiteral("dos"));
-    EXPECT_FALSE(window->drill().isRunning());
+    EXPECT_EQ(c.lessonList->currentRow(), 1);
+    EXPECT_EQ(c.numberField->text(), QStringLiteral("1"));
+    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("be"));
+    EXPECT_EQ(c.hintLine->text(), QStringLiteral("Lección terminada: pasamos a B"));
+    EXPECT_TRUE(window->drill().isRunning());
+    Typing::type(c.exercisePane, QStringLiteral("be"));
+    EXPECT_TRUE(c.hintLine->text().isEmpty());
+    advance();
+    EXPECT_EQ(c.lessonList->currentRow(), 0);
+    EXPECT_EQ(c.exercisePane->text(), QStringLiteral("uno"));
+    EXPECT_EQ(c.hintLine->text(), QStringLiteral("Lección terminada: pasamos a A"));
 
     // Another language: its lessons, and its own hints are missing, which the learner is told.
     recording.dialogs.messages.clear();

@@ -179,6 +179,14 @@ TEST_F(DrillScenario, TheTickerShowsTimeSpeedAndAccuracyOnceASecond)
     // (3 - 4) x 100 / 3 rounds down to -34.
     EXPECT_EQ(ticker(),
         (QStringList {QStringLiteral("1 s."), QStringLiteral("90 (p/m)"), QStringLiteral("Precision -34 %")}));
+
+    // A new drill shows none of the last one's accuracy or hint beside its counts of zero.
+    Typing::type(controls().exercisePane, QStringLiteral("x"));
+    ASSERT_FALSE(controls().hintLine->text().isEmpty());
+    controls().startButton->click();
+    EXPECT_TRUE(controls().hintLine->text().isEmpty());
+    EXPECT_EQ(controls().accuracyLabel->text(), QStringLiteral("Precision"));
+    EXPECT_EQ(controls().wrongCount->text(), QStringLiteral("0"));
 }
 
 TEST_F(DrillScenario, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200PercentTheExerciseIsReadWhole)
