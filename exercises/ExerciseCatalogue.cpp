@@ -134,31 +134,34 @@ void ExerciseCatalogue::stepExercise(int step)
     loadExercise();
 }
 
-void ExerciseCatalogue::restorePlaces(const LearnerSettings &settings)
+template <typename Visit>
+void ExerciseCatalogue::forEachLesson(Visit visit) const
 {
     for (int language = 0; language < catalogue.languages.size(); ++language) {
         const QString name = catalogue.languages.at(language);
         const QStringList lessons
             = subFolders(catalogue.exerciseRoot + QLatin1Char('/') + name, CatalogueState::MaxLessons);
         for (int lesson = 0; lesson < lessons.size(); ++lesson) {
-            catalogue.exerciseNumbers[language][lesson]
-                = std::min(settings.exerciseReached(name, lessons.at(lesson)), CatalogueState::LargestExercise);
+            visit(language, lesson, name, lessons.at(lesson));
         }
     }
+}
+
+void ExerciseCatalogue::restorePlaces(const LearnerSettings &settings)
+{
+    forEachLesson([&](int language, int lesson, const QString &languageName, const QString &lessonName) {
+        catalogue.exerciseNumbers[language][lesson]
+            = std::min(settings.exerciseReached(languageName, lessonName), CatalogueState::LargestExercise);
+    });
     catalogue.fontSize = settings.textSize();
     catalogue.randomOrder = settings.randomOrder();
 }
 
 void ExerciseCatalogue::savePlaces(LearnerSettings &settings) const
 {
-    for (int language = 0; language < catalogue.languages.size(); ++language) {
-        const QString name = catalogue.languages.at(language);
-        const QStringList lessons
-            = subFolders(catalogue.exerciseRoot + QLatin1Char('/') + name, CatalogueState::MaxLessons);
-        for (int lesson = 0; lesson < lessons.size(); ++lesson) {
-            settings.setExerciseReached(name, lessons.at(lesson), catalogue.exerciseNumbers[language][lesson]);
-        }
-    }
+    forEachLesson([&](int language, int lesson, const QString &languageName, const QString &lessonName) {
+        settings.setExerciseReached(languageName, lessonName, catalogue.exerciseNumbers[language][lesson]);
+    });
     settings.setLanguage(catalogue.language());
     settings.setLesson(catalogue.lesson());
     settings.setTextSize(catalogue.fontSize);

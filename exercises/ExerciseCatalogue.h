@@ -63,6 +63,9 @@ public:
 
 private:
     void lockAndEmptyPane();
+    // Calls visit(languageIndex, lessonIndex, language, lesson) for every lesson of every language.
+    template <typename Visit>
+    void forEachLesson(Visit visit) const;
 
     CatalogueState &catalogue;
     DrillModel &drill;
