@@ -36,7 +36,9 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
 void DrillFeedback::onStarted()
 {
     // A player that needs a moment gets it before the first key, not at it.
-    sound.prepare();
+    if (soundOn) {
+        sound.prepare();
+    }
     // The hint of the drill before, maybe in another language, does not stay for this one.
     clearHint();
     widgets.nextCharLabel->show();
@@ -104,7 +106,15 @@ void DrillFeedback::clearHint()
     }
 }
 
+void DrillFeedback::setSoundOn(bool on)
+{
+    soundOn = on;
+}
+
 void DrillFeedback::play(const QString &relativePath)
 {
+    if (!soundOn) {
+        return;
+    }
     sound.play(appDir + QLatin1Char('/') + relativePath);
 }

@@ -29,6 +29,9 @@ public:
     DrillFeedback(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, SoundPlayer &sound,
         const QString &appDir, QObject *parent = nullptr);
 
+    // The learner may keep the drill silent.
+    void setSoundOn(bool on);
+
 private:
     void onStarted();
     void onKeyJudged(const DrillModel::Judgement &judgement);
@@ -43,6 +46,7 @@ private:
     Widgets widgets;
     SoundPlayer &sound;
     QString appDir;
+    bool soundOn = true;
     // The frame lit last, to be put out when another is lit.
     int litFrame = 0;
 };

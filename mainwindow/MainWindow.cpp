@@ -242,6 +242,7 @@ void MainWindow::restoreSettings()
     if (!settings.keyboardShown()) {
         keyboardToggle->toggleKeyboard();
     }
+    feedback->setSoundOn(settings.soundOn());
     if (!restoreGeometry(MachineSettings().windowGeometry())) {
         placeRestoredWindow();
     }

@@ -219,3 +219,15 @@ TEST_F(DrillScenario, AFramedWindowGivesUpOnlyTheFramesHeightAtTheBottomAndAt200
     expectEveryControlInside(window);
     EXPECT_GE(controls().exerciseLabel->width(), controls().exerciseLabel->sizeHint().width());
 }
+
+TEST_F(DrillScenario, ALearnerWhoTurnedTheSoundOffHearsNothing)
+{
+    folder.write(QStringLiteral("Usuarios/Ana"), QStringLiteral("Ana"));
+    folder.write(QStringLiteral("Ajustes/Ana.ini"), QStringLiteral("[sonido]\nactivo=false\n"));
+    open(QStringLiteral("Ana"));
+    controls().startButton->click();
+    Typing::type(controls().exercisePane, QStringLiteral("xAb\nx"));
+    Typing::press(controls().exercisePane, Qt::Key_Shift);
+    EXPECT_EQ(controls().wrongCount->text(), QStringLiteral("2"));
+    EXPECT_TRUE(recording.sound.played.isEmpty()) << recording.sound.played.join(u' ').toStdString();
+}
