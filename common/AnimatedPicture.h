@@ -21,8 +21,9 @@
 // exposed. Hidden, it keeps no frames and reads its file again when it next paints.
 //
 // Nor does it play for nobody: it rests on the frame it shows, with no timer left running, while
-// its window is not the active one, and once nobody has woken it for a quiet spell (a minute, see
-// wake()). Playing a file, and the window becoming the active one, wake it as well.
+// its window is not the active one, and once nobody has woken it for a quiet spell (ten seconds,
+// see wake()): a learner who stops to read or think leaves a window that wakes nobody. Playing a
+// file, and the window becoming the active one, wake it as well.
 //
 // The pictures have transparent parts, and a transparent widget makes every frame repaint the
 // window's background and every widget beneath it as well. So once it plays, the animation takes
@@ -117,6 +118,6 @@ private:
     // plays, so a key costs no more than restarting the count.
     QElapsedTimer sinceWake;
     QBasicTimer quietTimer;
-    int quietSpell = 60'000;
+    int quietSpell = 10'000;
     bool resting = false;
 };
