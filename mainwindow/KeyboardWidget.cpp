@@ -67,35 +67,56 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
     : QWidget(parent)
     , clock(clock)
     , captionFont(QStringLiteral("Arial"))
-    , frameBorder(std::max(1, Twips::toPixels(FrameBorderTwips, logicalDpi)))
-    , keyBevel(std::max(1, Twips::toPixels(KeyBevelTwips, logicalDpi)))
+    , logicalDpi(logicalDpi)
 {
     setAccessibleName(QStringLiteral("teclado"));
     setMouseTracking(true);
-    setFixedSize(Twips::toPixels(QSizeF(KeyboardLayout::Size), logicalDpi));
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QColor(KeyboardGround));
     setPalette(ground);
     setAutoFillBackground(true);
     captionFont.setBold(true);
-    captionFont.setPixelSize(Twips::toPixels(CaptionPoints * Twips::PerPoint, logicalDpi));
 
     const QDir data(dataFolder);
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
-        keyRects[key.index] = Twips::toPixels(QRectF(key.twips), logicalDpi);
         keyColours[key.index] = QColor(key.colour);
         if (key.picture) {
             keyPictures[key.index] = QImage(data.filePath(QLatin1String(key.picture)));
         }
-        keyFaces[key.index] = keyFace(key.index);
-    }
-    for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
-        frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), logicalDpi);
     }
     frameColours.fill(Unlit);
+    applyScale();
     for (int finger = 0; finger < FingerCount; ++finger) {
         const QString name = QStringLiteral("imagenes/dedo%1.png").arg(finger);
         fingerPictures[finger] = QImage(data.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    }
+}
+
+void KeyboardWidget::setScale(double newScale)
+{
+    if (newScale == scale) {
+        return;
+    }
+    scale = newScale;
+    applyScale();
+    update();
+}
+
+void KeyboardWidget::applyScale()
+{
+    // A smaller keyboard is the keyboard drawn for a screen of proportionally fewer dots to the inch,
+    // so every size keeps the rounding it has at full size.
+    const double dpi = logicalDpi * scale;
+    setFixedSize(Twips::toPixels(QSizeF(KeyboardLayout::Size), dpi));
+    frameBorder = std::max(1, Twips::toPixels(FrameBorderTwips, dpi));
+    keyBevel = std::max(1, Twips::toPixels(KeyBevelTwips, dpi));
+    captionFont.setPixelSize(std::max(1, Twips::toPixels(CaptionPoints * Twips::PerPoint, dpi)));
+    for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
+        keyRects[key.index] = Twips::toPixels(QRectF(key.twips), dpi);
+        keyFaces[key.index] = keyFace(key.index);
+    }
+    for (int frame = 0; frame < KeyboardLayout::FrameCount; ++frame) {
+        frameRects[frame] = Twips::toPixels(QRectF(KeyboardLayout::frame(frame)), dpi);
     }
 }
 

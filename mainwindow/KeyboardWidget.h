@@ -33,12 +33,17 @@ public:
     // The face of a key (0 to 36), drawn in its hand's colour until it is given another.
     void setKeyColour(int key, const QColor &colour);
     QRect keyRect(int key) const;
+    // 1 as drawn; less in a window too low for the keyboard as drawn. Keys, frames, captions and
+    // pictures shrink together, and the hit test with them.
+    void setScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    // Sizes every key, frame, caption and border for the screen's dpi at the current scale.
+    void applyScale();
     // The key under a point of the widget, or -1 between the keys.
     int keyAt(const QPoint &position) const;
     void ShowFingerCursor(int key);
@@ -62,6 +67,8 @@ private:
     std::array<QImage, KeyboardLayout::KeyCount> keyPictures; // as read; most keys have none
     std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
     QFont captionFont;
-    int frameBorder; // pixels
-    int keyBevel; // pixels
+    const double logicalDpi;
+    double scale = 1;
+    int frameBorder = 1; // pixels
+    int keyBevel = 1; // pixels
 };

@@ -28,13 +28,17 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QWindow>
+
+#include <cmath>
 
 MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget *parent)
     : QWidget(parent)
@@ -83,7 +87,18 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
 
 QSize MainWindow::smallestSize() const
 {
-    return Twips::toPixels(WindowLayout::minimumInnerSize(ControlGeometry::design()), logicalDpiX());
+    return Twips::toPixels(
+        WindowLayout::minimumInnerSize(ControlGeometry::design(), exercisePaneLeastHeight()), logicalDpiX());
+}
+
+float MainWindow::exercisePaneLeastHeight() const
+{
+    QFont text = c.exercisePane->document()->defaultFont();
+    text.setPointSizeF(catalogue.fontSize);
+    const QFontMetricsF metrics(text, c.exercisePane);
+    const double chrome = 2 * (c.exercisePane->frameWidth() + c.exercisePane->document()->documentMargin());
+    const int pixels = static_cast<int>(std::ceil(2 * metrics.lineSpacing() + chrome));
+    return static_cast<float>(Twips::fromPixels(QSize(0, pixels), logicalDpiY()).height());
 }
 
 MainWindow::~MainWindow() = default;
@@ -104,6 +119,8 @@ void MainWindow::connectControls()
     connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::pickRandomExercise);
     connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::toggleHistoryPane);
     connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::cycleTextSize);
+    // Larger text needs a higher pane for its two lines, which may take room from the keyboard.
+    connect(c.textSizeButton, &QPushButton::clicked, this, &MainWindow::layOutWindow);
     connect(c.reportButton, &QPushButton::clicked, tools, &ToolbarActions::exportReport);
     connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::toggleKeyboard);
     connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::minimiseWindow);
@@ -153,6 +170,8 @@ void MainWindow::placeControls(const ControlGeometry &g)
         * std::min(1.0, g.exerciseLabel.height() / design.exerciseLabel.height()));
     c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
+    // Drawn smaller where the layout gave it less than its own size.
+    keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
     // The work area's frame is drawn behind everything placed on it.
     c.workArea->lower();
@@ -168,8 +187,8 @@ void MainWindow::layOutWindow()
     const double dpi = logicalDpiX();
     // The contents get the window less its frame and title bar, whatever the desktop draws: the
     // layout works from that size, so nothing falls off the bottom of a maximised window.
-    const WindowLayout::Placement placement
-        = WindowLayout::layOutWindow(Twips::fromPixels(size(), dpi), ControlGeometry::design());
+    const WindowLayout::Placement placement = WindowLayout::layOutWindow(
+        Twips::fromPixels(size(), dpi), ControlGeometry::design(), exercisePaneLeastHeight());
     setMinimumSize(smallestSize());
     placeControls(placement.geometry);
     keyboardToggle->setTextPaneHeight(Twips::toPixels(placement.textPaneHeight, dpi));

@@ -59,6 +59,9 @@ private:
     void placeRestoredWindow();
     // The smallest inner size in which the layout keeps every control inside the window.
     QSize smallestSize() const;
+    // Two whole lines of the exercise at its current text size, with the pane's frame and margins,
+    // in twips: the exercise pane never gets less.
+    float exercisePaneLeastHeight() const;
     void connectControls();
     void loadContents();
     // Back where the learner left: language, lesson, exercise, text size, order, keyboard, and

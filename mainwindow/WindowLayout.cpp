@@ -13,6 +13,8 @@ namespace
 constexpr float RightMargin = 100;
 // Between two controls that would otherwise touch.
 constexpr float Gap = 15;
+// What the work area keeps free around the exercise pane and the keyboard, top to bottom.
+constexpr float PaneMargins = 600;
 
 // The arithmetic is single precision, as the layout was first worked out; at twips that only
 // ever differs from double precision on screens no one has.
@@ -58,7 +60,7 @@ Placement place(float W, float H, const ControlGeometry &design)
     pane.setWidth(width(work) - 1000);
     pane.moveLeft(left(work) + 500);
     pane.moveTop(top(work) + 200);
-    pane.setHeight(height(work) - height(g.keyboard) - 600);
+    pane.setHeight(height(work) - height(g.keyboard) - PaneMargins);
     const auto textPaneHeight = static_cast<qint32>(std::nearbyint(height(pane))); // ties to even
 
     g.echoPane.moveLeft(left(pane));
@@ -112,36 +114,49 @@ Placement place(float W, float H, const ControlGeometry &design)
 
 } // namespace
 
-// In an inner area too small for the design the steps would give the work area and the panes
-// zero or negative sizes. The rule: the work area is never narrower than the keyboard it holds,
-// and the exercise pane never lower than MinimumPaneHeight; when the area cannot give that, the
-// layout is made for the smallest area that can. Both sizes grow twip for twip with the area, so
-// the shortfall is exactly what the area lacks. The window keeps itself at least minimumInnerSize,
-// so this only happens on a screen smaller than that. An area that has room is laid out exactly
-// as the steps say.
-Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design)
+// Where the work area is too low for the keyboard as drawn above an exercise pane paneHeight high,
+// or too narrow for it, the keyboard is drawn smaller, keeping its proportions, just enough to fit;
+// an area that has room is laid out exactly as the steps say. Below SmallestKeyboardScale the
+// keyboard shrinks no further and the layout is made for the smallest area that can hold it: the
+// work area grows twip for twip with the area, so the shortfall is exactly what the area lacks.
+// The window keeps itself at least minimumInnerSize, so that only happens on a screen smaller
+// than that.
+Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design, float paneHeight)
 {
     const auto W = static_cast<float>(inner.width());
     const auto H = static_cast<float>(inner.height());
     const Placement fitted = place(W, H, design);
-    const float narrower = std::max(0.0f, width(design.keyboard) - width(fitted.geometry.workArea));
-    const float lower = std::max(0.0f, MinimumPaneHeight - height(fitted.geometry.exercisePane));
-    if (narrower == 0 && lower == 0) {
+    const QRectF &work = fitted.geometry.workArea;
+    const float keyboardWidth = width(design.keyboard);
+    const float keyboardHeight = height(design.keyboard);
+    if (width(work) >= keyboardWidth && height(fitted.geometry.exercisePane) >= paneHeight) {
         return fitted;
     }
-    return place(W + narrower, H + lower, design);
+    const float fits
+        = std::min(width(work) / keyboardWidth, (height(work) - PaneMargins - paneHeight) / keyboardHeight);
+    const float scale = std::clamp(fits, SmallestKeyboardScale, 1.0f);
+    ControlGeometry smaller = design;
+    smaller.keyboard.setSize(QSizeF(keyboardWidth * scale, keyboardHeight * scale));
+    Placement result = place(W, H, smaller);
+    if (fits < SmallestKeyboardScale) {
+        const float narrower = std::max(0.0f, width(smaller.keyboard) - width(result.geometry.workArea));
+        const float lower = std::max(0.0f, paneHeight - height(result.geometry.exercisePane));
+        result = place(W + narrower, H + lower, smaller);
+    }
+    result.keyboardScale = scale;
+    return result;
 }
 
-QSizeF minimumInnerSize(const ControlGeometry &design)
+QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
 {
-    // The tool bar as drawn, ending with the reaction picture, and the keyboard with the work
-    // area's margins must fit across; down, the steps' fixed heights plus the keyboard, its gap
-    // and one line of exercise.
+    // The tool bar as drawn, ending with the reaction picture, and the smallest keyboard with the
+    // work area's margins must fit across; down, the steps' fixed heights plus the smallest
+    // keyboard, its gap and the pane.
     const QRectF &lastOnToolBar = design.reactionPicture;
     const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
-    const float keyboard = left(design.exercisePane) + width(design.keyboard) + RightMargin;
+    const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
-    const float workHeight = height(design.keyboard) + 600 + MinimumPaneHeight;
+    const float workHeight = height(design.keyboard) * SmallestKeyboardScale + PaneMargins + paneHeight;
     return {std::max(toolBar, keyboard), fixedHeights + workHeight};
 }
 

@@ -11,22 +11,26 @@
 namespace WindowLayout
 {
 
-// The exercise pane never gets less than one line of the 36-point text it starts with.
-constexpr float MinimumPaneHeight = 720;
+// In a window too low for the keyboard as drawn and the exercise pane's least height, the keyboard
+// is drawn smaller, down to this part of its size, before the pane loses a line.
+constexpr float SmallestKeyboardScale = 0.6f;
 
 struct Placement {
     ControlGeometry geometry;
     // The exercise pane's height in whole twips, which both panes get back when the hidden
     // keyboard is shown again.
     qint32 textPaneHeight = 0;
+    // 1 as drawn; less where the keyboard (geometry.keyboard) is drawn smaller to leave the pane room.
+    float keyboardScale = 1;
 };
 
 // inner: the size the window's contents get, in twips (the window less its frame and title bar).
 // design: where the controls are before the layout runs (normally ControlGeometry::design()).
-Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design);
+// paneHeight: the least height of the exercise pane, in twips (two whole lines of its text).
+Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design, float paneHeight);
 
 // The smallest inner area, in twips, in which every control lies inside the window with the
-// keyboard whole and one line of exercise.
-QSizeF minimumInnerSize(const ControlGeometry &design);
+// keyboard at its smallest and the exercise pane paneHeight high.
+QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight);
 
 } // namespace WindowLayout

@@ -6,19 +6,6 @@
 
 using WindowLayout::layOutWindow;
 
-TEST(WindowLayout, ScreenTooSmallKeepsTheWholeKeyboardAndOneLineOfExercise)
-{
-    // 640 x 400 pixels at 96 dpi: too narrow for the keyboard and too low for the pane.
-    const WindowLayout::Placement placed = layOutWindow(QSizeF(9600, 6000), ControlGeometry::design());
-    const ControlGeometry &g = placed.geometry;
-    EXPECT_EQ(placed.textPaneHeight, WindowLayout::MinimumPaneHeight);
-    EXPECT_EQ(g.workArea.width(), g.keyboard.width());
-    EXPECT_TRUE(g.workArea.contains(g.exercisePane) && g.workArea.contains(g.keyboard));
-    EXPECT_FALSE(g.exercisePane.intersects(g.keyboard));
-    EXPECT_GT(g.lessonList.height(), 0);
-    EXPECT_GT(g.hintLine.top(), g.workArea.bottom());
-}
-
 namespace
 {
 
@@ -37,12 +24,44 @@ QSizeF pixels(int width, int height)
     return {width * 15.0, height * 15.0};
 }
 
+// Two lines of 36-point text with the pane's frame and margins.
+constexpr float TwoLines = 1800;
+
 } // namespace
+
+TEST(WindowLayout, BelowTheDesignSizeTheKeyboardShrinksBeforeThePaneLosesItsTwoLines)
+{
+    const ControlGeometry design = ControlGeometry::design();
+    const struct {
+        const char *name;
+        QSizeF inner;
+        float scale; // of the keyboard, to 1/1000
+    } rows[] = {
+        {"just under the design size", pixels(960, 540), 0.983f},
+        {"the smallest window", WindowLayout::minimumInnerSize(design, TwoLines), WindowLayout::SmallestKeyboardScale},
+        {"a screen smaller than that", pixels(640, 400), WindowLayout::SmallestKeyboardScale},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const WindowLayout::Placement placed = layOutWindow(row.inner, design, TwoLines);
+        const ControlGeometry &g = placed.geometry;
+        EXPECT_NEAR(placed.keyboardScale, row.scale, 0.001);
+        EXPECT_FLOAT_EQ(g.keyboard.width() / g.keyboard.height(), design.keyboard.width() / design.keyboard.height());
+        EXPECT_GE(g.exercisePane.height(), TwoLines - 0.01);
+        EXPECT_TRUE(g.workArea.contains(g.exercisePane) && g.workArea.contains(g.keyboard));
+        EXPECT_FALSE(g.exercisePane.intersects(g.keyboard));
+        EXPECT_GT(g.hintLine.top(), g.workArea.bottom());
+    }
+    // With room for both, the keyboard keeps its size and every pixel stays where it was.
+    const WindowLayout::Placement roomy = layOutWindow(pixels(1366, 698), design, TwoLines);
+    EXPECT_EQ(roomy.keyboardScale, 1);
+    EXPECT_EQ(roomy.geometry.keyboard.size(), design.keyboard.size());
+}
 
 TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
 {
     const ControlGeometry design = ControlGeometry::design();
-    const QSizeF smallest = WindowLayout::minimumInnerSize(design);
+    const QSizeF smallest = WindowLayout::minimumInnerSize(design, TwoLines);
     const struct {
         const char *name;
         QSizeF inner;
@@ -55,7 +74,7 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const ControlGeometry g = layOutWindow(row.inner, design).geometry;
+        const ControlGeometry g = layOutWindow(row.inner, design, TwoLines).geometry;
         const QRectF window(QPointF(), row.inner);
         for (const QRectF &control : everyControl(g)) {
             EXPECT_TRUE(window.contains(control)) << control.left() << ", " << control.top();
@@ -67,6 +86,6 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
             EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
         }
         EXPECT_FALSE(g.hintLine.intersects(g.accuracyLabel));
-        EXPECT_GE(g.exercisePane.height(), WindowLayout::MinimumPaneHeight);
+        EXPECT_GE(g.exercisePane.height(), TwoLines - 0.01);
     }
 }

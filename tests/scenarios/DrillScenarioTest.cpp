@@ -231,3 +231,36 @@ TEST_F(DrillScenario, ALearnerWhoTurnedTheSoundOffHearsNothing)
     EXPECT_EQ(controls().wrongCount->text(), QStringLiteral("2"));
     EXPECT_TRUE(recording.sound.played.isEmpty()) << recording.sound.played.join(u' ').toStdString();
 }
+
+TEST_F(DrillScenario, TheSmallestWindowDrawsTheKeyboardSmallerAndShowsTwoWholeLinesOfTheExercise)
+{
+    MainWindow &window = open();
+    window.show();
+    KeyboardWidget &keyboard = window.keyboardWidget();
+    resize(1366, 698);
+    const QSize fullKeyboard = keyboard.size();
+    const QRect fullSpaceBar = keyboard.keyRect(KeyboardLayout::SpaceBar);
+
+    resize(window.minimumWidth(), window.minimumHeight());
+    EXPECT_LE(window.minimumWidth(), 944);
+    EXPECT_LE(window.minimumHeight(), 472);
+    expectEveryControlInside(window);
+    // Smaller, in its proportions, with its keys and their hit areas.
+    EXPECT_LT(keyboard.height(), fullKeyboard.height());
+    EXPECT_NEAR(
+        double(keyboard.width()) / keyboard.height(), double(fullKeyboard.width()) / fullKeyboard.height(), 0.02);
+    const QRect spaceBar = keyboard.keyRect(KeyboardLayout::SpaceBar);
+    EXPECT_LT(spaceBar.width(), fullSpaceBar.width());
+    EXPECT_TRUE(keyboard.rect().contains(spaceBar));
+    const RichTextPane *pane = controls().exercisePane;
+    EXPECT_LT(pane->geometry().bottom(), keyboard.geometry().top());
+    // Two lines of the exercise at its size fit whole between the pane's margins.
+    const QFontMetrics text(formatAt(pane, 0).font());
+    EXPECT_GE(pane->viewport()->height(), 2 * text.lineSpacing() + 2 * pane->document()->documentMargin());
+    EXPECT_EQ(formatAt(pane, 0).font().pointSize(), 36);
+
+    // Back at a common size, the keyboard is drawn as it was.
+    resize(1366, 698);
+    EXPECT_EQ(keyboard.size(), fullKeyboard);
+    EXPECT_EQ(keyboard.keyRect(KeyboardLayout::SpaceBar), fullSpaceBar);
+}
