@@ -125,6 +125,9 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.wrongCount, g.wrongCount);
     place(c.bestSpeed, g.bestSpeed);
     place(c.averageSpeed, g.averageSpeed);
+    for (std::size_t i = 0; i < c.counterCaptions.size(); ++i) {
+        place(c.counterCaptions[i], g.counterCaptions[i]);
+    }
     place(c.languageList, g.languageList);
     place(c.lessonList, g.lessonList);
     place(c.hintLine, g.hintLine);
