@@ -29,6 +29,9 @@ public:
     DrillFeedback(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, SoundPlayer &sound,
         const QString &appDir, QObject *parent = nullptr);
 
+    // Whether Shift was held with the last key: with the character typed, it tells Caps Lock apart.
+    void setShiftHeld(bool held);
+
 private:
     void onStarted();
     void onKeyJudged(const DrillModel::Judgement &judgement);
@@ -45,4 +48,5 @@ private:
     QString appDir;
     // The frame lit last, to be put out when another is lit.
     int litFrame = 0;
+    bool shiftHeld = false;
 };
