@@ -14,6 +14,7 @@ class DrillFiguresView;
 class ExercisePaneView;
 class DrillHistory;
 class DrillSequencer;
+class DrillSummary;
 class ExerciseCatalogue;
 class KeyboardToggle;
 class KeyboardWidget;
@@ -60,6 +61,8 @@ private:
     // The smallest inner size in which the layout keeps every control inside the window.
     QSize smallestSize() const;
     void connectControls();
+    // The random button stays pressed, and says so, while exercises come in random order.
+    void showRandomOrder();
     void loadContents();
     // Back where the learner left: language, lesson, exercise, text size, order, keyboard, and
     // the window where it stood on this machine.
@@ -76,6 +79,7 @@ private:
     KeyboardWidget *keyboard;
     ExercisePaneView *paneView;
     DrillFeedback *feedback;
+    DrillSummary *summary;
     DrillFiguresView *figures;
     ExerciseCatalogue *exercises;
     DrillHistory *history;

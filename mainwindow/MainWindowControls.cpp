@@ -152,6 +152,10 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         caption->setFont(QFont(QStringLiteral("Arial"), 7));
         c.counterCaptions[i] = caption;
     }
+    // Random order stays on until Next or Previous: the button stays pressed as long.
+    c.randomButton->setCheckable(true);
+    c.randomButton->setStyleSheet(c.randomButton->styleSheet()
+        + QStringLiteral(" QPushButton:checked { border: 3px inset gray; background-color: #c0c0c0; }"));
 
     c.languageList = new QComboBox(window);
     c.languageList->setAccessibleDescription(QStringLiteral("idioma de los ejercicios"));
