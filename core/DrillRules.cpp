@@ -111,6 +111,14 @@ bool needsShift(QChar character)
     return (code >= u'A' && code <= u'Z') || code == u'Ñ' || code == u'Ç';
 }
 
+bool capsLockOn(QChar expected, QChar typed, bool shiftHeld)
+{
+    if (!typed.isLetter() || typed == expected || Cp1252::toUpper(typed) != Cp1252::toUpper(expected)) {
+        return false;
+    }
+    return typed.isUpper() != shiftHeld;
+}
+
 qint64 keystrokesPerMinute(qint64 rightKeys, int elapsedSeconds)
 {
     const double seconds = std::max(elapsedSeconds, 1);

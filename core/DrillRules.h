@@ -17,6 +17,10 @@ int guideFrameFor(QChar character);
 // Only the capitals A to Z, Ñ and Ç light the Shift frame.
 bool needsShift(QChar character);
 
+// A letter typed in the other case than expected, with Shift saying the opposite: a capital
+// without Shift, or a small letter with it, can only come from Caps Lock being on.
+bool capsLockOn(QChar expected, QChar typed, bool shiftHeld);
+
 // Keystrokes per minute: only right keys count; elapsed seconds below one count as one, so a
 // drill finished before the first tick shows the figure that tick would have shown.
 qint64 keystrokesPerMinute(qint64 rightKeys, int elapsedSeconds);

@@ -33,6 +33,11 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
     });
 }
 
+void DrillFeedback::setShiftHeld(bool held)
+{
+    shiftHeld = held;
+}
+
 void DrillFeedback::onStarted()
 {
     // A player that needs a moment gets it before the first key, not at it.
@@ -57,7 +62,11 @@ void DrillFeedback::onKeyJudged(const DrillModel::Judgement &judgement)
     case DrillModel::Verdict::Wrong:
         play(QStringLiteral("fallo.wav"));
         widgets.reactionPicture->play(appDir + QStringLiteral("/gifs/no.gif"));
-        widgets.hintLine->setText(texts.HintTexts.value(DrillRules::hintFor(judgement.expected, judgement.typed)));
+        // A capital for a small letter, or the reverse, is Caps Lock's doing more often than the
+        // learner's: say so rather than explain the case.
+        widgets.hintLine->setText(DrillRules::capsLockOn(judgement.expected, judgement.typed, shiftHeld)
+                ? QStringLiteral("Tienes activado Bloq Mayús")
+                : texts.HintTexts.value(DrillRules::hintFor(judgement.expected, judgement.typed)));
         break;
     case DrillModel::Verdict::LineBreakExpected:
         play(QStringLiteral("fallo.wav"));

@@ -31,6 +31,8 @@ public:
 
     // The learner may keep the drill silent.
     void setSoundOn(bool on);
+    // Whether Shift was held with the last key: with the character typed, it tells Caps Lock apart.
+    void setShiftHeld(bool held);
 
 private:
     void onStarted();
@@ -49,4 +51,5 @@ private:
     bool soundOn = true;
     // The frame lit last, to be put out when another is lit.
     int litFrame = 0;
+    bool shiftHeld = false;
 };

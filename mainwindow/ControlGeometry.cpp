@@ -37,5 +37,18 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
+    g.placeCounterCaptions();
     return g;
+}
+
+void ControlGeometry::placeCounterCaptions()
+{
+    // The strip below the counters is 330 twips down to the window's edge: a line of 7-point type.
+    constexpr double Gap = 15;
+    constexpr double CaptionHeight = 240;
+    const std::array<const QRectF *, 4> counters = {&rightCount, &wrongCount, &bestSpeed, &averageSpeed};
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        const QRectF &counter = *counters[i];
+        counterCaptions[i] = QRectF(counter.left(), counter.bottom() + Gap, counter.width(), CaptionHeight);
+    }
 }

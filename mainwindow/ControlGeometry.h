@@ -2,6 +2,8 @@
 
 #include <QRectF>
 
+#include <array>
+
 // Where the controls of the typing window sit, in twips relative to the window's inner area.
 // design() gives the window as drawn; WindowLayout::layOutWindow moves some of them to fit the
 // screen, and the rest keep their design place.
@@ -23,6 +25,9 @@ struct ControlGeometry {
     QRectF accuracyLabel; // accuracy percentage, bottom-right corner of the screen (Label5)
     QRectF lineAnimation; // the line under the tool bar (Gif89a3)
     QRectF waveAnimation; // the wave beside the hint line (Gif89a4)
+    // What each of the four counters above counts, in small type under it (right, wrong, best,
+    // average); placed by placeCounterCaptions().
+    std::array<QRectF, 4> counterCaptions;
 
     // Kept where they were drawn.
     QRectF flag; // flag of the exercise language (Image1)
@@ -43,4 +48,6 @@ struct ControlGeometry {
     QRectF reactionPicture; // the reaction to the last key, at the end of the tool bar (Gif89a1)
 
     static ControlGeometry design();
+    // The captions go in the strip under the counters, where they are, as wide as they are.
+    void placeCounterCaptions();
 };

@@ -9,6 +9,7 @@
 #include "DrillFiguresView.h"
 #include "DrillHistory.h"
 #include "DrillSequencer.h"
+#include "DrillSummary.h"
 #include "ExerciseCatalogue.h"
 #include "ExercisePaneView.h"
 #include "GeneralItems.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
     paneView = new ExercisePaneView(model, *c.exercisePane, *c.echoPane, this);
     feedback = new DrillFeedback(model, texts, {c.hintLine, c.nextCharLabel, c.reactionPicture, keyboard},
         platform.sound, platform.appDir, this);
+    summary = new DrillSummary(model, c.hintLine, this);
     figures = new DrillFiguresView(
         model, texts, {c.rightCount, c.wrongCount, c.timeLabel, c.speedLabel, c.accuracyLabel}, this);
     exercises = new ExerciseCatalogue(catalogue, model,
@@ -112,11 +114,19 @@ void MainWindow::connectControls()
         saveSettings();
         Q_EMIT exitRequested();
     });
-    connect(sequencer, &DrillSequencer::lessonFinished, c.hintLine, [this](const QString &nextLesson) {
-        c.hintLine->setText(QStringLiteral("Lección terminada: pasamos a ") + nextLesson);
+    connect(sequencer, &DrillSequencer::lessonFinished, summary, [this](const QString &nextLesson) {
+        summary->showNotice(QStringLiteral("Lección terminada: pasamos a ") + nextLesson);
+    });
+    // Only a capital that came without Shift, or a small letter with it, tells Caps Lock is on.
+    connect(c.exercisePane, &RichTextPane::keyDown, feedback, [this](int &, Qt::KeyboardModifiers modifiers) {
+        feedback->setShiftHeld(modifiers.testFlag(Qt::ShiftModifier));
     });
     connect(c.startButton, &QPushButton::clicked, sequencer, &DrillSequencer::startDrill);
     connect(c.randomButton, &QPushButton::clicked, sequencer, &DrillSequencer::pickRandomExercise);
+    // Random order is switched by these buttons' own handlers; the button shows it once they are done.
+    for (QPushButton *button : {c.randomButton, c.nextButton, c.previousButton}) {
+        connect(button, &QPushButton::clicked, this, &MainWindow::showRandomOrder, Qt::QueuedConnection);
+    }
     connect(c.historyButton, &QPushButton::clicked, tools, &ToolbarActions::toggleHistoryPane);
     connect(c.textSizeButton, &QPushButton::clicked, tools, &ToolbarActions::cycleTextSize);
     // Larger text needs a higher pane for its two lines, which may take room from the keyboard.
@@ -125,6 +135,13 @@ void MainWindow::connectControls()
     connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::toggleKeyboard);
     connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::minimiseWindow);
     connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::saveAndExit);
+}
+
+void MainWindow::showRandomOrder()
+{
+    c.randomButton->setChecked(catalogue.randomOrder);
+    c.randomButton->setAccessibleDescription(
+        catalogue.randomOrder ? QStringLiteral("orden al azar activado") : QStringLiteral("orden al azar desactivado"));
 }
 
 void MainWindow::placeControls(const ControlGeometry &g)
@@ -142,6 +159,9 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.wrongCount, g.wrongCount);
     place(c.bestSpeed, g.bestSpeed);
     place(c.averageSpeed, g.averageSpeed);
+    for (std::size_t i = 0; i < c.counterCaptions.size(); ++i) {
+        place(c.counterCaptions[i], g.counterCaptions[i]);
+    }
     place(c.languageList, g.languageList);
     place(c.lessonList, g.lessonList);
     place(c.hintLine, g.hintLine);
@@ -258,6 +278,7 @@ void MainWindow::restoreSettings()
     } else if (lesson >= 0) {
         exercises->selectLesson(lesson);
     }
+    showRandomOrder();
     if (!settings.keyboardShown()) {
         keyboardToggle->toggleKeyboard();
     }

@@ -14,6 +14,7 @@ class DrillFiguresView;
 class ExercisePaneView;
 class DrillHistory;
 class DrillSequencer;
+class DrillSummary;
 class ExerciseCatalogue;
 class KeyboardToggle;
 class KeyboardWidget;
@@ -63,6 +64,8 @@ private:
     // in twips: the exercise pane never gets less.
     float exercisePaneLeastHeight() const;
     void connectControls();
+    // The random button stays pressed, and says so, while exercises come in random order.
+    void showRandomOrder();
     void loadContents();
     // Back where the learner left: language, lesson, exercise, text size, order, keyboard, and
     // the window where it stood on this machine.
@@ -79,6 +82,7 @@ private:
     KeyboardWidget *keyboard;
     ExercisePaneView *paneView;
     DrillFeedback *feedback;
+    DrillSummary *summary;
     DrillFiguresView *figures;
     ExerciseCatalogue *exercises;
     DrillHistory *history;

@@ -143,6 +143,19 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     setTextColour(c.rightCount, Blue);
     c.bestSpeed = liveButton(window, QStringLiteral("mejor velocidad"), QStringLiteral("0"));
     c.averageSpeed = liveButton(window, QStringLiteral("velocidad media"), QStringLiteral("0"));
+    const std::array<QString, 4> captions
+        = {QStringLiteral("Aciertos"), QStringLiteral("Fallos"), QStringLiteral("Mejor"), QStringLiteral("Media")};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto *caption = new QLabel(captions[i], window);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setTextColour(caption, Navy);
+        caption->setFont(QFont(QStringLiteral("Arial"), 7));
+        c.counterCaptions[i] = caption;
+    }
+    // Random order stays on until Next or Previous: the button stays pressed as long.
+    c.randomButton->setCheckable(true);
+    c.randomButton->setStyleSheet(c.randomButton->styleSheet()
+        + QStringLiteral(" QPushButton:checked { border: 3px inset gray; background-color: #c0c0c0; }"));
 
     c.languageList = new QComboBox(window);
     c.languageList->setAccessibleDescription(QStringLiteral("idioma de los ejercicios"));

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QList>
+
 #include <QString>
+#include <array>
 
 class AnimatedPicture;
 class QComboBox;
@@ -38,6 +40,7 @@ struct MainWindowControls {
     QPushButton *wrongCount; // wrong keystrokes of the drill
     QPushButton *bestSpeed; // best speed of this run
     QPushButton *averageSpeed; // average speed of this run
+    std::array<QLabel *, 4> counterCaptions; // what the four counters above count
     QComboBox *languageList; // exercise languages
     QListWidget *lessonList; // lessons of the language
     QLabel *hintLine; // what to do after a wrong key

@@ -78,6 +78,7 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.wrongCount.moveLeft(left(g.rightCount) + width(g.rightCount));
     g.bestSpeed.moveLeft(left(g.wrongCount) + width(g.wrongCount) + 50);
     g.averageSpeed.moveLeft(left(g.bestSpeed) + width(g.bestSpeed));
+    g.placeCounterCaptions();
 
     g.lessonList.setHeight(height(work) - 400);
     g.nextCharLabel.moveTop(top(g.lessonList) + height(g.lessonList) + 200);

@@ -48,3 +48,20 @@ TEST(DrillRules, FiguresAreWholeNumbersRoundedDown)
     EXPECT_EQ(accuracyPercent(50, 5), 90);
     EXPECT_EQ(accuracyPercent(0, 4), 0);
 }
+
+TEST(DrillRules, CapsLockIsAWrongCaseThatShiftDoesNotExplain)
+{
+    struct Case {
+        char16_t expected;
+        char16_t typed;
+        bool shift;
+        bool capsLock;
+    };
+    const Case cases[] = {{u'a', u'A', false, true}, {u'ñ', u'Ñ', false, true}, {u'A', u'a', true, true},
+        {u'a', u'A', true, false}, {u'A', u'a', false, false}, {u'a', u'a', false, false}, {u'a', u'S', false, false},
+        {u'1', u'!', false, false}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(capsLockOn(QChar(c.expected), QChar(c.typed), c.shift), c.capsLock)
+            << QString(QChar(c.typed)).toStdString() << " for " << QString(QChar(c.expected)).toStdString();
+    }
+}

@@ -139,7 +139,14 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     EXPECT_EQ(c.bestSpeed->text(), QStringLiteral("300 +"));
     EXPECT_EQ(c.averageSpeed->text(), QStringLiteral("300 M"));
 
+    // The drill's result waits for the next drill, past the message, and goes at the next key.
+    EXPECT_EQ(c.hintLine->text(), QString());
     advance();
+    Typing::deliverLaterCalls();
+    EXPECT_EQ(c.hintLine->text(), QStringLiteral("Resultado: 300 p/m, 80 % de precisión, 1 error. Fallos: A→a"));
+    // A capital without Shift can only be Caps Lock.
+    Typing::type(pane, QStringLiteral("Ñ"));
+    EXPECT_EQ(c.hintLine->text(), QStringLiteral("Tienes activado Bloq Mayús"));
     EXPECT_EQ(c.numberField->text(), QStringLiteral("2"));
     EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\01 Uno\\2"));
     EXPECT_TRUE(pane->inputEnabled());
