@@ -35,8 +35,6 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
 
 void DrillFeedback::onStarted()
 {
-    // A player that needs a moment gets it before the first key, not at it.
-    sound.prepare();
     // The hint of the drill before, maybe in another language, does not stay for this one.
     clearHint();
     widgets.nextCharLabel->show();
