@@ -1,6 +1,7 @@
 #include "AnimatedPicture.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QTimerEvent>
@@ -18,11 +19,31 @@ constexpr int ShortestDelay = 20;
 constexpr int DelayOfTooShort = 100;
 
 // A GIF frame has 256 colours at most: in 8 bits a pixel it takes a quarter of the memory. A
-// frame whose colours do not survive that (scaled smoothly, say) is kept as it is.
+// frame whose colours do not survive that (scaled smoothly, say) is kept as it is. The colour
+// table is built from the frame's own colours: Qt's conversion to 8 bits puts a frame with
+// transparent pixels on a fixed palette, which no frame of a GIF survives.
 QImage compact(const QImage &picture)
 {
     const QImage full = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+    QImage indexed(full.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    QHash<QRgb, uchar> indexOf;
+    for (int y = 0; y < full.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(full.constScanLine(y));
+        uchar *to = indexed.scanLine(y);
+        for (int x = 0; x < full.width(); ++x) {
+            auto found = indexOf.constFind(from[x]);
+            if (found == indexOf.cend()) {
+                if (table.size() == 256) {
+                    return full;
+                }
+                found = indexOf.insert(from[x], uchar(table.size()));
+                table.append(qUnpremultiply(from[x]));
+            }
+            to[x] = *found;
+        }
+    }
+    indexed.setColorTable(table);
     return indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied) == full ? indexed : full;
 }
 

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLibrary>
 
+#include <utility>
+
 ModuleSoundPlayer::ModuleSoundPlayer(QStringList modulePaths)
     : paths(std::move(modulePaths))
 {
@@ -36,11 +38,8 @@ ModuleSoundPlayer::Loaded ModuleSoundPlayer::load(const QStringList &paths)
     return {nullptr, failures.join(QStringLiteral("; "))};
 }
 
-void ModuleSoundPlayer::prepare()
+void ModuleSoundPlayer::startLoading()
 {
-    if (loading.valid() || settled) {
-        return;
-    }
     loading = std::async(std::launch::async, [this, paths = paths] {
         Loaded loaded = load(paths);
         QMetaObject::invokeMethod(
@@ -63,11 +62,14 @@ void ModuleSoundPlayer::settle()
     if (loaded.create) {
         // The player is made here, on the windows' thread, where its sound objects live.
         player.reset(loaded.create());
-        return;
+    } else {
+        qWarning("Teclora: the sound module could not be loaded (%s); the error and end sounds are "
+                 "the system's beep.",
+            qPrintable(loaded.failure));
     }
-    qWarning("Teclora: the sound module could not be loaded (%s); the error and end sounds are the "
-             "system's beep.",
-        qPrintable(loaded.failure));
+    if (!firstSound.isEmpty()) {
+        play(std::exchange(firstSound, QString()));
+    }
 }
 
 bool ModuleSoundPlayer::hasModulePlayer()
@@ -78,6 +80,11 @@ bool ModuleSoundPlayer::hasModulePlayer()
 
 void ModuleSoundPlayer::play(const QString &wavPath)
 {
+    if (!settled && !loading.valid()) {
+        firstSound = wavPath;
+        startLoading();
+        return;
+    }
     if (hasModulePlayer()) {
         player->play(wavPath);
     } else {

@@ -12,10 +12,11 @@
 // Plays the sounds through the sound module, so that the program itself does not link the
 // multimedia libraries: they are some thirty libraries (audio server, codecs, network) that would
 // otherwise be read and relocated before the first window shows, and hold some 4 MB for as long as
-// the program runs. The module is read on a thread of its own when the first drill starts, and its
-// player is made on the windows' thread as soon as it is there, so the first wrong key finds it
-// ready; a sound that comes earlier waits for it. Without the module
-// every sound is the system's beep, and standard error says why, once.
+// the program runs. The module is read at the first sound, so a learner who makes no mistake never
+// pays for it: on a thread of its own, while the key that asked for the sound goes on, and that
+// sound plays as soon as the player is made on the windows' thread. A sound that comes while the
+// module is being read waits for it. Without the module every sound is the system's beep, and
+// standard error says why, once.
 class ModuleSoundPlayer : public SoundPlayer
 {
 public:
@@ -27,8 +28,6 @@ public:
     // copy) or in lib/teclora/modules of an installed prefix.
     static QStringList pathsFor(const QString &programDir);
 
-    // Starts reading the module on a thread of its own; does nothing once started.
-    void prepare() override;
     // Whether the module's player plays the sounds (waits for the module if it is being read).
     bool hasModulePlayer();
 
@@ -44,6 +43,8 @@ private:
         QString failure;
     };
     static Loaded load(const QStringList &paths);
+    // Starts reading the module on a thread of its own.
+    void startLoading();
     // Takes the module's player once it is read; reports a failure once.
     void settle();
 
@@ -54,4 +55,6 @@ private:
     std::future<Loaded> loading;
     bool settled = false;
     std::unique_ptr<SoundPlayer> player;
+    // The sound that started the reading, played once the module is there.
+    QString firstSound;
 };

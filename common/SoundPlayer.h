@@ -10,8 +10,4 @@ public:
     virtual void play(const QString &wavPath) = 0;
     // The system's own warning sound.
     virtual void beep() = 0;
-    // Sounds may come soon (a drill starts): a player that needs a moment to get ready starts now.
-    virtual void prepare()
-    {
-    }
 };

@@ -40,10 +40,6 @@ void DrillFeedback::setShiftHeld(bool held)
 
 void DrillFeedback::onStarted()
 {
-    // A player that needs a moment gets it before the first key, not at it.
-    if (soundOn) {
-        sound.prepare();
-    }
     // The hint of the drill before, maybe in another language, does not stay for this one.
     clearHint();
     widgets.nextCharLabel->show();

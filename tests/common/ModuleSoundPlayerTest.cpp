@@ -37,7 +37,6 @@ TEST(ModuleSoundPlayer, FindsTheModuleBesideTheProgramOrInstalledAndPlaysThrough
     for (const QString &programDir :
         {QFileInfo(QStringLiteral(TECLORA_SOUND_MODULE)).path(), prefix.filePath(QStringLiteral("bin"))}) {
         ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
-        player.prepare();
         ASSERT_TRUE(player.hasModulePlayer()) << qPrintable(programDir);
         const QStringList said = notesWhilePlaying(player, wav);
         if (QMediaDevices::audioOutputs().isEmpty()) {
@@ -49,15 +48,14 @@ TEST(ModuleSoundPlayer, FindsTheModuleBesideTheProgramOrInstalledAndPlaysThrough
     }
 }
 
-// A module that is missing or is not the sound module leaves the beep, said once, not per key;
-// a sound that comes before the module was asked for still finds it.
+// A module that is missing or is not the sound module leaves the beep, said once, not per key,
+// the sound that started the reading included; asked for without a sound, the module is read at once.
 TEST(ModuleSoundPlayer, WithoutTheModuleEverySoundIsTheBeepSaidOnce)
 {
     const AppFolder folder;
     folder.writeBytes(QStringLiteral("teclora-sound.so"), "not a library");
     for (const QString &programDir : {QString(folder.path() + QStringLiteral("/nowhere")), folder.path()}) {
         ModuleSoundPlayer player(ModuleSoundPlayer::pathsFor(programDir));
-        player.prepare();
         const QStringList said = notesWhilePlaying(player, folder.path() + QStringLiteral("/fallo.wav"));
         ASSERT_EQ(said.size(), 1) << qPrintable(said.join(u'\n'));
         EXPECT_TRUE(said.first().contains(QStringLiteral("sound module"))) << qPrintable(said.first());

@@ -72,7 +72,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     Typing::type(pane, QStringLiteral("a"));
     EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
     EXPECT_EQ(c.hintLine->text(), QStringLiteral("hint 0"));
-    EXPECT_EQ(recording.sound.played, (QStringList {QStringLiteral("prepare"), QStringLiteral("fallo.wav")}));
+    EXPECT_EQ(recording.sound.played, (QStringList {QStringLiteral("fallo.wav")}));
     EXPECT_EQ(pane->text(), QStringLiteral("ab\r\ncd"));
     EXPECT_EQ(colourAt(pane, 0), DrillColours::Wrong);
     EXPECT_TRUE(c.echoPane->text().isEmpty());
@@ -119,7 +119,7 @@ TEST_F(DrillScenario, EveryKeyIsJudgedAndGuidedAResizeLosesNothingAndTheLastKeyF
     Typing::type(pane, QStringLiteral("x"));
     Typing::press(pane, Qt::Key_Shift);
     EXPECT_EQ(c.wrongCount->text(), QStringLiteral("1"));
-    EXPECT_EQ(recording.sound.played.size(), 4);
+    EXPECT_EQ(recording.sound.played.size(), 3);
     Typing::type(pane, QStringLiteral("\n"));
     EXPECT_EQ(c.rightCount->text(), QStringLiteral("3"));
     EXPECT_EQ(c.echoPane->text(), QStringLiteral("Ab\r\n"));

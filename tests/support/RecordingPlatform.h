@@ -20,10 +20,6 @@ public:
     {
         played.append(QStringLiteral("beep"));
     }
-    void prepare() override
-    {
-        played.append(QStringLiteral("prepare"));
-    }
     QStringList played;
 };
 
