@@ -71,6 +71,12 @@ void ExercisePaneView::showJudgement(const DrillModel::Judgement &judgement)
 
 void ExercisePaneView::showTyped(int position, QChar typed, const QColor &colour, bool emphasised)
 {
+    applyTyped(position, typed, colour, emphasised);
+    pane.showCharacterNow(position - 1);
+}
+
+void ExercisePaneView::applyTyped(int position, QChar typed, const QColor &colour, bool emphasised)
+{
     const RichTextPane::Batch changes(pane);
     if (emphasised) {
         // Placing the caret ahead first scrolls the text still to come into view.

@@ -19,7 +19,9 @@ private:
     void onKeyDown(int &keyCode);
     void onKeyPress(QChar &typed);
     void showJudgement(const DrillModel::Judgement &judgement);
+    // Puts the typed character in place, then on the screen before anything else the key changes.
     void showTyped(int position, QChar typed, const QColor &colour, bool emphasised);
+    void applyTyped(int position, QChar typed, const QColor &colour, bool emphasised);
 
     DrillModel &model;
     RichTextPane &pane;

@@ -5,6 +5,7 @@
 #include "VirtualKeys.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <QInputMethodEvent>
@@ -167,6 +168,25 @@ void RichTextPane::setText(const QString &text)
 int RichTextPane::length() const
 {
     return document()->characterCount() - 1 + document()->blockCount() - 1;
+}
+
+void RichTextPane::showCharacterNow(int position)
+{
+    const int at = toDocument(position);
+    const QTextBlock block = document()->findBlock(at);
+    const QTextLayout *layout = block.layout();
+    const QTextLine line = layout != nullptr ? layout->lineForTextPosition(at - block.position()) : QTextLine();
+    if (!line.isValid() || !isVisible()) {
+        return;
+    }
+    const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+    const qreal left = line.cursorToX(at - block.position());
+    const qreal right = line.cursorToX(at - block.position() + 1);
+    // A bold or slanted glyph may reach a little past its advance on either side.
+    const QRectF glyph(
+        origin.x() + std::min(left, right), origin.y() + line.y(), std::abs(right - left), line.height());
+    const int overhang = fontMetrics().averageCharWidth();
+    viewport()->repaint(glyph.toAlignedRect().adjusted(-overhang, 0, overhang, 0) & viewport()->rect());
 }
 
 int RichTextPane::toDocument(int panePosition) const

@@ -47,6 +47,10 @@ public:
     // What a typed character left standing does: it overtypes the selection in the selection's own
     // format; over a single character like itself it only moves the caret past it.
     void overtype(QChar character);
+    // Paints the character at position and puts it on the screen at once, ahead of the rest of
+    // the window's repaint after a key: the judged character is what the learner waits to see.
+    // Outside a batch, once the character stands in the pane.
+    void showCharacterNow(int position);
     // The exercise pane repaints the typed line on every key: with its lines' shaped glyphs kept,
     // the paint draws what the layout has just shaped instead of shaping the line once more.
     // Meant for a pane of a few lines; a history of thousands would keep them all.
