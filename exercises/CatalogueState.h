@@ -23,6 +23,9 @@ struct CatalogueState {
     int lessonIndex = 0;
     std::array<std::array<int, MaxLessons>, MaxLanguages> exerciseNumbers = filled(1);
     int fontSize = StartFontSize;
+    // The exercise shown is not the lesson's (the weak-key practice): after it, the learner goes
+    // back to the lesson's exercise rather than past it.
+    bool offCourse = false;
     // Finished drills move on to a random exercise rather than the next one.
     bool randomOrder = false;
 

@@ -91,7 +91,7 @@ void DrillSequencer::moveToNextExercise()
 bool DrillSequencer::stepInOrder()
 {
     int &number = catalogue.currentNumber();
-    const int next = std::min(number + 1, CatalogueState::LargestExercise);
+    const int next = catalogue.offCourse ? number : std::min(number + 1, CatalogueState::LargestExercise);
     if (exercises.hasExercise(next) || catalogue.lessons.isEmpty()) {
         number = next;
         exercises.showNumber(number);

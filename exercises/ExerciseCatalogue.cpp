@@ -188,6 +188,7 @@ void ExerciseCatalogue::lockAndEmptyPane()
 
 void ExerciseCatalogue::presentExercise(const QString &label, const QString &text)
 {
+    catalogue.offCourse = true;
     widgets.exerciseLabel->setText(label);
     drill.setText(text, label);
     RichTextPane &pane = *widgets.exercisePane;
@@ -211,6 +212,7 @@ void ExerciseCatalogue::loadExercise()
         presentExercise(
             catalogue.language() + QLatin1Char('\\') + catalogue.lesson() + QLatin1Char('\\') + QString::number(number),
             ExerciseText::fromFile(bytes));
+        catalogue.offCourse = false;
     } else {
         drill.stop();
     }

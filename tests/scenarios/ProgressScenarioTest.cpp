@@ -172,6 +172,9 @@ TEST_F(Progress, PractisingTheWeakKeysStartsADrillOfCourseWordsThatIsRecordedLik
     EXPECT_EQ(drills[1].exercise, QStringLiteral("Castellano\\Repaso\\1"));
     EXPECT_EQ(drills[1].wrong, 0);
     EXPECT_EQ(drills[1].right, text.size() - text.count(u'\n'));
+    // The course goes on where the learner left it, not one exercise past it.
+    advance();
+    EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\A\\1"));
 }
 
 TEST_F(Progress, WithTooLittleDataTheFirstLessonIsOffered)
