@@ -161,6 +161,10 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
     c.languageList->setAccessibleDescription(QStringLiteral("idioma de los ejercicios"));
     c.lessonList = new QListWidget(window);
     c.lessonList->setAccessibleName(QStringLiteral("Lecciones"));
+    // A name too long for the list ends in "…", the whole of it in its tool tip, rather than
+    // being cut off behind a scroll bar.
+    c.lessonList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.lessonList->setTextElideMode(Qt::ElideRight);
 
     // A hint may take two lines of the hint line's height.
     c.hintLine = liveLabel(new QLabel(window), QStringLiteral("pista"), Navy, 10);
