@@ -11,7 +11,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build --target teclora -j "$(nproc)"
 mkdir -p run/Usuarios run/Claves
 # The shipped tree is replaced whole, so lessons removed from data/ do not linger.
-rm -rf run/Ejercicios run/idiomas run/banderas run/gifs run/imagenes
+rm -rf run/Ejercicios run/Examenes run/idiomas run/banderas run/gifs run/imagenes
 cp -a data/. run/
 cp build/app/teclora build/app/teclora-sound.so run/
 exec run/teclora "$@"
