@@ -138,11 +138,10 @@ TEST_F(EyesScenario, SettingsApplyAtOnceAndStayWithARegisteredLearnerOnly)
         const AccessChoices chosen {true, false, 72, true, true};
         EXPECT_EQ(dialog->choices(), chosen);
 
-        // Shown at once: the page, the frames, still decorations, silence, the larger text.
+        // Shown at once: the page, silence, the larger text, a wrong key on its block.
         EXPECT_EQ(c.exercisePane->palette().color(QPalette::Base), QColor(Qt::white));
         EXPECT_EQ(window->catalogueState().fontSize, 72);
         c.startButton->click();
-        EXPECT_FALSE(c.lineAnimation->isRunning());
         Typing::type(c.exercisePane, QStringLiteral("x"));
         EXPECT_TRUE(recording.sound.played.isEmpty());
         QTextCursor wrong(c.exercisePane->document());
@@ -154,7 +153,6 @@ TEST_F(EyesScenario, SettingsApplyAtOnceAndStayWithARegisteredLearnerOnly)
         // Kept for the learner's next session; an unregistered learner's vanish with theirs.
         open(learner);
         EXPECT_EQ(window->learnerLook().choices() == chosen, !learner.isEmpty()) << qPrintable(learner);
-        EXPECT_EQ(controls().waveAnimation->isRunning(), false);
         window->close();
     }
 }
@@ -201,4 +199,38 @@ TEST_F(EyesScenario, TheLargestTextInTheDyslexiaFontKeepsEveryControlAndTheNextC
     QTextCursor next(pane->document());
     next.setPosition(window->drill().position() - 1);
     EXPECT_TRUE(pane->viewport()->rect().contains(pane->cursorRect(next))) << pane->cursorRect(next).y();
+}
+
+TEST_F(EyesScenario, DecorationsStandStillAndTheDrillIsSilentWhileTurnedOffAndComeBackAfter)
+{
+    QFile shipped(QStringLiteral(TECLORA_DATA_DIR "/gifs/linea.gif"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    folder.writeBytes(QStringLiteral("gifs/linea.gif"), shipped.readAll());
+    open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    controls().startButton->click();
+    AnimatedPicture *line = controls().lineAnimation;
+    ASSERT_TRUE(QTest::qWaitFor([line] {
+        return line->isRunning();
+    }));
+
+    LearnerLook &look = window->learnerLook();
+    AccessChoices quiet = look.choices();
+    quiet.animationsOff = true;
+    quiet.soundOff = true;
+    look.choose(quiet);
+    EXPECT_FALSE(line->isRunning());
+    const int still = line->currentFrame();
+    Typing::type(controls().exercisePane, QStringLiteral("x"));
+    QTest::qWait(300);
+    EXPECT_FALSE(line->isRunning());
+    EXPECT_EQ(line->currentFrame(), still);
+    EXPECT_TRUE(recording.sound.played.isEmpty());
+
+    look.choose(AccessChoices {false, false, quiet.textSize, false, false});
+    Typing::type(controls().exercisePane, QStringLiteral("x"));
+    EXPECT_TRUE(line->isRunning());
+    EXPECT_EQ(recording.sound.played, QStringList {QStringLiteral("fallo.wav")});
 }
