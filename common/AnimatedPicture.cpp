@@ -96,6 +96,12 @@ void AnimatedPicture::setQuietSpell(int milliseconds)
     followVisibility();
 }
 
+void AnimatedPicture::setStill(bool still)
+{
+    keptStill = still;
+    followVisibility();
+}
+
 QString AnimatedPicture::fileName() const
 {
     return shownPath;
@@ -160,7 +166,7 @@ bool AnimatedPicture::someoneWatches() const
 {
     // The platform window's own word: a dialog of the window leaves it active.
     const QWindow *handle = window()->windowHandle();
-    return !resting && handle != nullptr && handle->isActive();
+    return !keptStill && !resting && handle != nullptr && handle->isActive();
 }
 
 void AnimatedPicture::followVisibility()

@@ -47,6 +47,9 @@ public:
     void wake();
     // How long it plays on after the last wake, in milliseconds.
     void setQuietSpell(int milliseconds);
+    // A learner who finds movement distracting keeps it still on the frame it shows: nothing wakes
+    // it until it is let go again.
+    void setStill(bool still);
 
     // The frame on show, counted from 0; -1 when nothing is shown (yet, or while it is hidden).
     int currentFrame() const;
@@ -120,4 +123,5 @@ private:
     QBasicTimer quietTimer;
     int quietSpell = 10'000;
     bool resting = false;
+    bool keptStill = false;
 };

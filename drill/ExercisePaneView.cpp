@@ -1,6 +1,5 @@
 #include "ExercisePaneView.h"
 
-#include "DrillColours.h"
 #include "RichTextPane.h"
 #include "VirtualKeys.h"
 
@@ -55,13 +54,12 @@ void ExercisePaneView::showJudgement(const DrillModel::Judgement &judgement)
             // The caret stands before the first character of the next line.
             pane.setSelStart(judgement.position + 1);
         } else {
-            showTyped(judgement.position, judgement.typed,
-                judgement.afterError ? DrillColours::RightAfterError : DrillColours::Right, true);
+            showTyped(judgement.position, judgement.typed, true, judgement.afterError);
         }
         break;
     case DrillModel::Verdict::Wrong:
         // The wrong character stands in red over the expected one until the right one is typed.
-        showTyped(judgement.position, judgement.typed, DrillColours::Wrong, false);
+        showTyped(judgement.position, judgement.typed, false, false);
         break;
     case DrillModel::Verdict::LineBreakExpected:
     case DrillModel::Verdict::Ignored:
@@ -69,24 +67,34 @@ void ExercisePaneView::showJudgement(const DrillModel::Judgement &judgement)
     }
 }
 
-void ExercisePaneView::showTyped(int position, QChar typed, const QColor &colour, bool emphasised)
+void ExercisePaneView::setPalette(const DrillPalette &colours)
 {
-    applyTyped(position, typed, colour, emphasised);
+    palette = colours;
+}
+
+void ExercisePaneView::showTyped(int position, QChar typed, bool right, bool afterError)
+{
+    applyTyped(position, typed, right, afterError);
     pane.showCharacterNow(position - 1);
 }
 
-void ExercisePaneView::applyTyped(int position, QChar typed, const QColor &colour, bool emphasised)
+void ExercisePaneView::applyTyped(int position, QChar typed, bool right, bool afterError)
 {
     const RichTextPane::Batch changes(pane);
-    if (emphasised) {
+    if (right) {
         // Placing the caret ahead first scrolls the text still to come into view.
         pane.setSelStart(position + 50);
     }
     pane.setSelStart(position - 1);
     pane.setSelLength(1);
-    if (emphasised) {
+    if (right) {
         pane.setSelBold(true);
     }
-    pane.setSelColor(colour);
+    pane.setSelColor(right ? (afterError ? palette.rightAfterError : palette.right) : palette.wrong);
+    // The right character takes back the page where a wrong one had its block, even one marked
+    // before high contrast was turned off.
+    if (right || palette.marksGround()) {
+        pane.setSelBackColor(right ? QColor() : palette.wrongGround);
+    }
     pane.overtype(typed);
 }

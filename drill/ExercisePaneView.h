@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrillModel.h"
+#include "DrillPalette.h"
 
 #include <QObject>
 
@@ -15,14 +16,18 @@ class ExercisePaneView : public QObject
 public:
     ExercisePaneView(DrillModel &model, RichTextPane &exercisePane, RichTextPane &echoPane, QObject *parent = nullptr);
 
+    // The colours of the characters judged from now on.
+    void setPalette(const DrillPalette &colours);
+
 private:
     void onKeyDown(int &keyCode);
     void onKeyPress(QChar &typed);
     void showJudgement(const DrillModel::Judgement &judgement);
     // Puts the typed character in place, then on the screen before anything else the key changes.
-    void showTyped(int position, QChar typed, const QColor &colour, bool emphasised);
-    void applyTyped(int position, QChar typed, const QColor &colour, bool emphasised);
+    void showTyped(int position, QChar typed, bool right, bool afterError);
+    void applyTyped(int position, QChar typed, bool right, bool afterError);
 
     DrillModel &model;
     RichTextPane &pane;
+    DrillPalette palette = DrillPalette::standard();
 };

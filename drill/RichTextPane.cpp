@@ -298,6 +298,13 @@ void RichTextPane::setSelBold(bool bold)
     mergeFormat(format);
 }
 
+void RichTextPane::setSelBackColor(const QColor &colour)
+{
+    QTextCharFormat format;
+    format.setBackground(colour.isValid() ? QBrush(colour) : QBrush(Qt::NoBrush));
+    mergeFormat(format);
+}
+
 void RichTextPane::setSelFontSize(qreal pointSize)
 {
     QTextCharFormat format;

@@ -41,6 +41,8 @@ public:
     // With a selection these format it; without one, they format what is inserted next.
     void setSelColor(const QColor &colour);
     void setSelBold(bool bold);
+    // The ground behind the characters; an invalid colour leaves the pane's own showing.
+    void setSelBackColor(const QColor &colour);
     void setSelFontSize(qreal pointSize);
     // Replaces the selection (or inserts at the caret); CR LF, CR or LF each become a line break.
     void replaceSelection(const QString &text);

@@ -33,7 +33,7 @@ void DrillHistory::echo(const DrillModel::Judgement &judgement)
     pane.setSelStart(pane.length());
     if (judgement.typed != DrillModel::Enter) {
         pane.setSelBold(true);
-        pane.setSelColor(judgement.afterError ? DrillColours::RightAfterError : DrillColours::Right);
+        pane.setSelColor(judgement.afterError ? palette.rightAfterError : palette.right);
     }
     pane.replaceSelection(QString(judgement.typed));
     echoLength += judgement.typed == DrillModel::Enter ? 2 : 1;
@@ -113,6 +113,11 @@ void DrillHistory::saveAndExit()
     if (save() && dialogs.askYesNo(texts.UiTexts.value(InterfaceTexts::ExitQuestion))) {
         Q_EMIT exitRequested();
     }
+}
+
+void DrillHistory::setPalette(const DrillPalette &colours)
+{
+    palette = colours;
 }
 
 double DrillHistory::bestSpeed() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrillModel.h"
+#include "DrillPalette.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,8 @@ public:
     // The exit button: saves, then asks whether to leave.
     void saveAndExit();
 
+    // The colours of the characters echoed from now on.
+    void setPalette(const DrillPalette &colours);
     double bestSpeed() const;
     qint64 averageSpeed() const;
 
@@ -55,6 +58,7 @@ private:
     Widgets widgets;
     Dialogs &dialogs;
     QString historyFile;
+    DrillPalette palette = DrillPalette::standard();
     // How much of the pane's end is the echo of the drill under way (a line break counts two).
     int echoLength = 0;
     double best = 0;

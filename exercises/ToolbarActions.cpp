@@ -42,10 +42,12 @@ void ToolbarActions::toggleHistoryPane()
 
 void ToolbarActions::cycleTextSize()
 {
-    catalogue.fontSize += 2;
-    if (catalogue.fontSize == 42) {
-        catalogue.fontSize = 10;
-    }
+    setTextSize(catalogue.fontSize >= 40 ? 10 : catalogue.fontSize + 2);
+}
+
+void ToolbarActions::setTextSize(int points)
+{
+    catalogue.fontSize = points;
     exercisePane->setSelStart(0);
     exercisePane->setSelLength(exercisePane->length());
     exercisePane->setSelFontSize(catalogue.fontSize);

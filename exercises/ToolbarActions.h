@@ -25,8 +25,10 @@ public:
     // either failure is told in one message.
     void exportReport();
     void toggleHistoryPane();
-    // 36, 38, 40, then 10, 12 ... 40 and round again.
+    // 36, 38, 40, then 10, 12 ... 40 and round again; a larger size from the settings goes round too.
     void cycleTextSize();
+    // The exercise text in points, from now on.
+    void setTextSize(int points);
     void minimiseWindow();
 
 private:

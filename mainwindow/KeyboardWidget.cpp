@@ -24,8 +24,6 @@ constexpr QRgb FingerGround = qRgb(255, 255, 255);
 const QColor Unlit(Qt::white);
 // Silver, so that the white of a frame that is not lit still shows as a thin outline.
 constexpr QRgb KeyboardGround = qRgb(192, 192, 192);
-// 4 pixels at 96 dpi: wide enough to see the lit frame from the corner of the eye.
-constexpr double FrameBorderTwips = 60;
 constexpr double KeyBevelTwips = 30;
 constexpr double CaptionPoints = 18;
 
@@ -102,13 +100,20 @@ void KeyboardWidget::setScale(double newScale)
     update();
 }
 
+void KeyboardWidget::setFrameBorderTwips(double twips)
+{
+    frameBorderTwips = twips;
+    applyScale();
+    update();
+}
+
 void KeyboardWidget::applyScale()
 {
     // A smaller keyboard is the keyboard drawn for a screen of proportionally fewer dots to the inch,
     // so every size keeps the rounding it has at full size.
     const double dpi = logicalDpi * scale;
     setFixedSize(Twips::toPixels(QSizeF(KeyboardLayout::Size), dpi));
-    frameBorder = std::max(1, Twips::toPixels(FrameBorderTwips, dpi));
+    frameBorder = std::max(1, Twips::toPixels(frameBorderTwips, dpi));
     keyBevel = std::max(1, Twips::toPixels(KeyBevelTwips, dpi));
     captionFont.setPixelSize(std::max(1, Twips::toPixels(CaptionPoints * Twips::PerPoint, dpi)));
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {

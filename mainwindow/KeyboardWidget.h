@@ -36,6 +36,10 @@ public:
     // 1 as drawn; less in a window too low for the keyboard as drawn. Keys, frames, captions and
     // pictures shrink together, and the hit test with them.
     void setScale(double scale);
+    // 4 pixels at 96 dpi: wide enough to see the lit frame from the corner of the eye.
+    static constexpr double FrameBorderTwips = 60;
+    // Thicker frames for an eye that sees less well.
+    void setFrameBorderTwips(double twips);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -69,6 +73,7 @@ private:
     QFont captionFont;
     const double logicalDpi;
     double scale = 1;
+    double frameBorderTwips = FrameBorderTwips;
     int frameBorder = 1; // pixels
     int keyBevel = 1; // pixels
 };

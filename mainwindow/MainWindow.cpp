@@ -17,12 +17,14 @@
 #include "KeyboardWidget.h"
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
+#include "LearnerLook.h"
 #include "MachineSettings.h"
 #include "RichTextPane.h"
 #include "StatsRecorder.h"
 #include "StatsTexts.h"
 #include "ToolbarActions.h"
 #include "Twips.h"
+#include "TypingAnnouncer.h"
 #include "UserFiles.h"
 #include "WindowAccessibility.h"
 #include "WindowLayout.h"
@@ -74,6 +76,11 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
     stats
         = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
+    look = new LearnerLook(settings, catalogue,
+        {c.exercisePane, c.echoPane, keyboard, {c.reactionPicture, c.lineAnimation, c.waveAnimation}, paneView, history,
+            feedback, tools},
+        this);
+    announcer = new TypingAnnouncer(model, this, this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
     connectControls();
     const QList<QWidget *> focusOrder = c.focusOrder();
@@ -135,6 +142,10 @@ void MainWindow::connectControls()
     connect(c.keyboardButton, &QPushButton::clicked, keyboardToggle, &KeyboardToggle::toggleKeyboard);
     connect(c.minimiseButton, &QPushButton::clicked, tools, &ToolbarActions::minimiseWindow);
     connect(c.exitButton, &QPushButton::clicked, history, &DrillHistory::saveAndExit);
+    connect(c.settingsButton, &QPushButton::clicked, look, [this] {
+        look->openDialog(this);
+    });
+    connect(look, &LearnerLook::typeChanged, this, &MainWindow::layOutWindow);
 }
 
 void MainWindow::showRandomOrder()
@@ -190,6 +201,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
         * std::min(1.0, g.exerciseLabel.height() / design.exerciseLabel.height()));
     c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
+    place(c.settingsButton, g.settingsButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -282,7 +294,7 @@ void MainWindow::restoreSettings()
     if (!settings.keyboardShown()) {
         keyboardToggle->toggleKeyboard();
     }
-    feedback->setSoundOn(settings.soundOn());
+    look->restore();
     if (!restoreGeometry(MachineSettings().windowGeometry())) {
         placeRestoredWindow();
     }
@@ -350,4 +362,14 @@ ExerciseCatalogue &MainWindow::exerciseCatalogue()
 StatsRecorder &MainWindow::statistics()
 {
     return *stats;
+}
+
+LearnerLook &MainWindow::learnerLook()
+{
+    return *look;
+}
+
+TypingAnnouncer &MainWindow::typingAnnouncer()
+{
+    return *announcer;
 }

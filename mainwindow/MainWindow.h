@@ -20,8 +20,10 @@ class KeyboardToggle;
 class KeyboardWidget;
 struct ControlGeometry;
 class LanguageSwitcher;
+class LearnerLook;
 class StatsRecorder;
 class ToolbarActions;
+class TypingAnnouncer;
 
 // The typing window. It builds the controls, hands each part of the drill the controls and state
 // it works on, and wires the controls' events to them.
@@ -43,6 +45,8 @@ public:
     KeyboardWidget &keyboardWidget();
     ExerciseCatalogue &exerciseCatalogue();
     StatsRecorder &statistics();
+    LearnerLook &learnerLook();
+    TypingAnnouncer &typingAnnouncer();
 
 Q_SIGNALS:
     void exitRequested();
@@ -91,6 +95,8 @@ private:
     ToolbarActions *tools;
     KeyboardToggle *keyboardToggle;
     StatsRecorder *stats;
+    LearnerLook *look;
+    TypingAnnouncer *announcer;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;

@@ -95,12 +95,21 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.hintLine.setWidth(std::min(width(g.hintLine), left(g.accuracyLabel) - Gap - left(g.hintLine)));
 
     // Where it was drawn, the current exercise would end up under the lesson list and the exercise
-    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture, with
+    // pane of a window-sized workspace; it goes to the tool bar, after the last button, with
     // the rest of the row for a long lesson name. A window too narrow for it there (a 1080p screen
     // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
     // in smaller type, rather than cutting it to its first letters.
+    // The settings button ends the tool bar where the window has room for it. A window narrower
+    // than that (a 1080p screen at 200 %) shows it smaller before the flag, so that the tool bar
+    // asks no more room of the screen than it did without it.
+    QRectF &settings = g.settingsButton;
+    const bool settingsOnRow = left(settings) + width(settings) + RightMargin <= W;
+    if (!settingsOnRow) {
+        settings = QRectF(Gap, top(g.flag), left(g.flag) - 2 * Gap, left(g.flag) - 2 * Gap);
+    }
+    const QRectF &lastOnRow = settingsOnRow ? settings : g.reactionPicture;
     QRectF &exercise = g.exerciseLabel;
-    exercise.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
+    exercise.moveTopLeft({left(lastOnRow) + width(lastOnRow) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
     if (restOfToolBar >= width(design.exerciseLabel)) {
         exercise.setWidth(restOfToolBar);

@@ -9,7 +9,7 @@ run_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
     libqt6sql6-sqlite
-    fonts-liberation qt6-translations-l10n xdg-utils
+    fonts-liberation fonts-opendyslexic qt6-translations-l10n xdg-utils
 )
 package_packages=(
     "${run_packages[@]}"
@@ -18,7 +18,7 @@ package_packages=(
 all_packages=(
     "${package_packages[@]}"
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core
-    qt6-svg-dev weston libgl1-mesa-dri xvfb
+    qt6-svg-dev weston libgl1-mesa-dri xvfb dbus at-spi2-core
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;

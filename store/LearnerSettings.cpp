@@ -49,7 +49,21 @@ void LearnerSettings::setExerciseReached(const QString &language, const QString 
 
 int LearnerSettings::textSize() const
 {
+    const int stored = storage.load(TextSizeKey, DefaultTextSize);
+    if (std::find(LargeTextSizes.begin(), LargeTextSizes.end(), stored) != LargeTextSizes.end()) {
+        return stored;
+    }
     // An odd size would step past the largest one and never come round.
-    const int points = std::clamp(storage.load(TextSizeKey, DefaultTextSize), SmallestTextSize, LargestTextSize);
+    const int points = std::clamp(stored, SmallestTextSize, LargestTextSize);
     return points - points % 2;
+}
+
+QList<int> LearnerSettings::textSizes()
+{
+    QList<int> sizes;
+    for (int points = SmallestTextSize; points <= LargestTextSize; points += 2) {
+        sizes.append(points);
+    }
+    sizes.append(QList<int>(LargeTextSizes.begin(), LargeTextSizes.end()));
+    return sizes;
 }

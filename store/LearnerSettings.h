@@ -2,7 +2,10 @@
 
 #include "SettingsStorage.h"
 
+#include <QList>
 #include <QObject>
+
+#include <array>
 
 // What a learner chose, found again at the next sign-in: the place in the course, the look of the
 // typing window and the sound. A registered learner's settings live in "Ajustes/<name>.ini" beside
@@ -20,6 +23,8 @@ public:
     static constexpr int DefaultTextSize = 36;
     static constexpr int SmallestTextSize = 10;
     static constexpr int LargestTextSize = 40;
+    // For a learner who sees less well: chosen in the settings, beyond the steps of the button.
+    static constexpr std::array<int, 4> LargeTextSizes = {48, 56, 64, 72};
     // Nine digits fit the number field.
     static constexpr int LargestExercise = 999'999'999;
 
@@ -59,8 +64,11 @@ public:
     {
         setExerciseReached(language(), lesson(), exercise);
     }
-    // The exercise text's size in points: even, from SmallestTextSize to LargestTextSize.
+    // The exercise text's size in points: even, from SmallestTextSize to LargestTextSize, or one
+    // of LargeTextSizes.
     int textSize() const;
+    // Every size textSize() may give, smallest first.
+    static QList<int> textSizes();
     void setTextSize(int points)
     {
         storage.store(TextSizeKey, points);

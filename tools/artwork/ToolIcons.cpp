@@ -187,4 +187,24 @@ QImage exit()
     });
 }
 
+// An open eye with a big black-on-white letter in its pupil: the look of the panes is set here.
+QImage settings()
+{
+    return IconKit::icon([](QPainter &painter) {
+        QPainterPath eye;
+        eye.moveTo(6, 48);
+        eye.quadTo(48, 4, 90, 48);
+        eye.quadTo(48, 92, 6, 48);
+        eye.closeSubpath();
+        IconKit::outlined(painter, eye, Paper);
+        QPainterPath iris;
+        iris.addEllipse(QPointF(48, 48), 22, 22);
+        IconKit::outlined(painter, iris, Blue);
+        QPainterPath pupil;
+        pupil.addEllipse(QPointF(48, 48), 12, 12);
+        IconKit::outlined(painter, pupil, QColor(255, 255, 255));
+        drawLetter(painter, QPointF(48, 48), 16, QColor(20, 20, 20));
+    });
+}
+
 } // namespace ToolIcons
