@@ -59,6 +59,14 @@ void StatsRecorder::recordDrill()
     Q_EMIT drillRecorded();
 }
 
+void StatsRecorder::recordExam(const ExamRecord &exam)
+{
+    if (!database->recordExam(exam) || fellBack) {
+        tellOnce();
+    }
+    Q_EMIT drillRecorded();
+}
+
 void StatsRecorder::tellOnce()
 {
     if (!told) {

@@ -87,6 +87,23 @@ bool StatsStore::record(const DrillRecord &drill)
     return false;
 }
 
+bool StatsStore::recordExam(const ExamRecord &exam)
+{
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return false;
+    }
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("INSERT INTO exams (finished, text, minutes, seconds, penalty, keystrokes, errors,"
+                                 " gross, net, accuracy) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(notNull(exam.finished));
+    query.addBindValue(notNull(exam.text));
+    for (const qint64 figure : {qint64(exam.minutes), qint64(exam.seconds), qint64(exam.penalty), exam.keystrokes,
+             exam.errors, exam.gross, exam.net, exam.accuracy}) {
+        query.addBindValue(figure);
+    }
+    return query.exec();
+}
+
 bool StatsStore::writeDrill(const DrillRecord &drill)
 {
     QSqlQuery query(database);
@@ -197,6 +214,33 @@ QList<Mistake> StatsStore::mistakeTotals() const
     while (query.next()) {
         list.append({QChar(char16_t(query.value(0).toInt())), QChar(char16_t(query.value(1).toInt())),
             query.value(2).toInt(), count(query.value(3))});
+    }
+    return list;
+}
+
+QList<ExamRecord> StatsStore::exams() const
+{
+    QList<ExamRecord> list;
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return list;
+    }
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT finished, text, minutes, seconds, penalty, keystrokes, errors, gross, net,"
+                              " accuracy FROM exams ORDER BY id"));
+    while (query.next()) {
+        ExamRecord exam;
+        exam.finished = query.value(0).toString();
+        exam.text = query.value(1).toString();
+        exam.minutes = static_cast<int>(count(query.value(2)));
+        exam.seconds = static_cast<int>(count(query.value(3)));
+        exam.penalty = static_cast<int>(count(query.value(4)));
+        exam.keystrokes = count(query.value(5));
+        exam.errors = count(query.value(6));
+        exam.gross = count(query.value(7));
+        exam.net = count(query.value(8));
+        exam.accuracy = std::clamp(query.value(9).toLongLong(), qint64(0), qint64(100));
+        list.append(exam);
     }
     return list;
 }
