@@ -20,6 +20,9 @@ public:
     static constexpr int DefaultTextSize = 36;
     static constexpr int SmallestTextSize = 10;
     static constexpr int LargestTextSize = 40;
+    // Keystrokes one error costs in a timed test's net speed: see the README for the choice.
+    static constexpr int DefaultExamPenalty = 10;
+    static constexpr int LargestExamPenalty = 50;
     // Nine digits fit the number field.
     static constexpr int LargestExercise = 999'999'999;
 
@@ -122,6 +125,12 @@ public:
     {
         storage.store(StillKey, off);
     }
+    // From 0 to LargestExamPenalty.
+    int examPenalty() const;
+    void setExamPenalty(int keystrokes)
+    {
+        storage.store(PenaltyKey, keystrokes);
+    }
 
     // Writes what changed; false when it could not be written, the previous file then left whole.
     bool sync()
@@ -141,6 +150,7 @@ private:
     static inline const QString ContrastKey = QStringLiteral("vista/contrasteAlto");
     static inline const QString DyslexiaKey = QStringLiteral("vista/letraDislexia");
     static inline const QString StillKey = QStringLiteral("vista/sinAnimaciones");
+    static inline const QString PenaltyKey = QStringLiteral("examen/penalizacion");
     static inline const QString SoundKey = QStringLiteral("sonido/activo");
 
     SettingsStorage storage;
