@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrillModel.h"
+#include "ExamRules.h"
 
 #include <QObject>
 #include <QString>
@@ -36,6 +37,9 @@ public:
     bool save();
     // The exit button: saves, then asks whether to leave.
     void saveAndExit();
+
+    // Leaves a timed test's result line after what was typed in it.
+    void recordExam(int minutes, const ExamRules::Figures &figures, const QString &title);
 
     double bestSpeed() const;
     qint64 averageSpeed() const;

@@ -37,6 +37,7 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
+    g.examButton = {14160, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
 }

@@ -190,6 +190,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
         * std::min(1.0, g.exerciseLabel.height() / design.exerciseLabel.height()));
     c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
+    place(c.examButton, g.examButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -350,4 +351,9 @@ ExerciseCatalogue &MainWindow::exerciseCatalogue()
 StatsRecorder &MainWindow::statistics()
 {
     return *stats;
+}
+
+LearnerSettings &MainWindow::learnerSettings()
+{
+    return settings;
 }

@@ -43,6 +43,7 @@ public:
     KeyboardWidget &keyboardWidget();
     ExerciseCatalogue &exerciseCatalogue();
     StatsRecorder &statistics();
+    LearnerSettings &learnerSettings();
 
 Q_SIGNALS:
     void exitRequested();

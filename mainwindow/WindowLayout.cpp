@@ -95,12 +95,12 @@ Placement place(float W, float H, const ControlGeometry &design)
     g.hintLine.setWidth(std::min(width(g.hintLine), left(g.accuracyLabel) - Gap - left(g.hintLine)));
 
     // Where it was drawn, the current exercise would end up under the lesson list and the exercise
-    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture, with
+    // pane of a window-sized workspace; it goes to the tool bar, after the exam button, with
     // the rest of the row for a long lesson name. A window too narrow for it there (a 1080p screen
     // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
     // in smaller type, rather than cutting it to its first letters.
     QRectF &exercise = g.exerciseLabel;
-    exercise.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
+    exercise.moveTopLeft({left(g.examButton) + width(g.examButton) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
     if (restOfToolBar >= width(design.exerciseLabel)) {
         exercise.setWidth(restOfToolBar);
@@ -150,10 +150,10 @@ Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design, float
 
 QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
 {
-    // The tool bar as drawn, ending with the reaction picture, and the smallest keyboard with the
+    // The tool bar as drawn, ending with the exam button, and the smallest keyboard with the
     // work area's margins must fit across; down, the steps' fixed heights plus the smallest
     // keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = design.reactionPicture;
+    const QRectF &lastOnToolBar = design.examButton;
     const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
