@@ -41,10 +41,10 @@ QList<ExamSession::Choice> ExamSession::choices() const
     QList<Choice> list;
     const DrillModel &drill = window.drill();
     if (!drill.text().isEmpty()) {
-        list.append({drill.title(), drill.text(), QString()});
+        list.append({drill.title(), drill.title(), drill.text(), QString()});
     }
     for (const ExamTexts::Entry &entry : ExamTexts::list(platform.appDir, window.catalogueState().language())) {
-        list.append({entry.name, QString(), entry.path});
+        list.append({entry.name, entry.title, QString(), entry.path});
     }
     return list;
 }
@@ -76,8 +76,10 @@ void ExamSession::chooseExam()
 bool ExamSession::prepare(int minutes)
 {
     const QList<ExamTexts::Entry> texts = ExamTexts::list(platform.appDir, window.catalogueState().language());
-    const Choice choice = texts.isEmpty() ? Choice {window.drill().title(), window.drill().text(), QString()}
-                                          : Choice {texts.constFirst().name, QString(), texts.constFirst().path};
+    const DrillModel &drill = window.drill();
+    const Choice choice = texts.isEmpty()
+        ? Choice {drill.title(), drill.title(), drill.text(), QString()}
+        : Choice {texts.constFirst().name, texts.constFirst().title, QString(), texts.constFirst().path};
     return prepareText(minutes, window.learnerSettings().examPenalty(), choice);
 }
 
@@ -90,6 +92,7 @@ bool ExamSession::prepareText(int minutes, int penalty, const Choice &choice)
         return false;
     }
     lastMinutes = minutes;
+    certificateTitle = choice.title;
     window.exerciseCatalogue().presentExercise(choice.name, text);
     return model.begin(minutes, penalty);
 }
@@ -129,8 +132,8 @@ void ExamSession::writeCertificate()
     const QString learner = window.statistics().learner();
     const QDateTime when = platform.clock.now();
     const QString path = platform.userPath(QStringLiteral("Informes/")) + Certificate::fileName(learner, when);
-    const Certificate::Content content {learner, when, model.minutes(), model.penalty(),
-        model.title().section(QLatin1Char('\\'), -1), model.figures(), model.text(), model.reached(), model.mistakes()};
+    const Certificate::Content content {learner, when, model.minutes(), model.penalty(), certificateTitle,
+        model.figures(), model.text(), model.reached(), model.mistakes()};
     if (!Certificate::write(path, content)) {
         platform.dialogs.inform(QStringLiteral("No se ha podido guardar el certificado del examen en ")
             + QDir::toNativeSeparators(path)

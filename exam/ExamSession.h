@@ -38,6 +38,7 @@ private:
 
     struct Choice {
         QString name; // as the history and the statistics name it
+        QString title; // as the certificate names it
         QString text;
         // A course's test text is read from here once chosen.
         QString path;
@@ -54,5 +55,7 @@ private:
     ExamModel model;
     QPointer<ExamDialog> chooser;
     QString certificate;
+    // The title of the text of the test under way.
+    QString certificateTitle;
     int lastMinutes = 5;
 };
