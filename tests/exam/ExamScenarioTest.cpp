@@ -2,8 +2,11 @@
 
 #include "ExamDialog.h"
 #include "ExamSession.h"
+#include "SignInWindow.h"
+#include "StartWindow.h"
 #include "StatsRecorder.h"
 #include "StatsStore.h"
+#include "WindowSequence.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -183,19 +186,30 @@ TEST_F(ExamScenario, ALongTextStaysInViewAndEndsTheTestWhenDoneAndWithoutAViewer
     EXPECT_EQ(pdf.count(QLatin1Char('\f')), 1);
 }
 
-TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyOnTheFirstTestTextWithThePaneFocused)
+TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTextWithThePaneFocused)
 {
-    ExamSession &session = openWithExams(QStringLiteral("Ana"));
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(session.prepare(3));
-    EXPECT_EQ(session.exam().state(), ExamModel::State::Ready);
-    EXPECT_EQ(session.exam().minutes(), 3);
-    EXPECT_EQ(controls().exerciseLabel->text(), QStringLiteral("Castellano\\Examenes\\1 La feria"));
-    EXPECT_EQ(controls().timeLabel->text(), QStringLiteral("3:00"));
-    EXPECT_TRUE(pane()->hasFocus());
+    WindowSequence windows(recording.platform);
+    windows.setExamOnOpening(3);
+    windows.start();
+    const auto picture = [&windows] {
+        return windows.startWindow()->findChild<QWidget *>(QStringLiteral("picture"));
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&picture] {
+        return picture() != nullptr;
+    }));
+    QTest::mouseClick(picture(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    windows.signInWindow()->controls().modeButtons[SignInWindow::UnregisteredMode]->click();
+    ASSERT_NE(windows.typingWindow(), nullptr);
+    const ExamModel &exam = windows.examSession()->exam();
+    EXPECT_EQ(exam.state(), ExamModel::State::Ready);
+    EXPECT_EQ(exam.minutes(), 3);
+    const MainWindowControls &c = windows.typingWindow()->controls();
+    EXPECT_EQ(c.exerciseLabel->text(), QStringLiteral("Castellano\\Examenes\\1 La feria"));
+    EXPECT_EQ(c.timeLabel->text(), QStringLiteral("3:00"));
+    EXPECT_TRUE(c.exercisePane->inputEnabled());
+    EXPECT_EQ(windows.typingWindow()->focusWidget(), c.exercisePane);
     // Start begins an ordinary drill instead: the test is given up.
-    controls().startButton->click();
-    EXPECT_EQ(session.exam().state(), ExamModel::State::Idle);
-    EXPECT_FALSE(window->drill().isTimed());
+    c.startButton->click();
+    EXPECT_EQ(exam.state(), ExamModel::State::Idle);
+    EXPECT_FALSE(windows.typingWindow()->drill().isTimed());
 }
