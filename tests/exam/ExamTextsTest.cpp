@@ -52,3 +52,16 @@ TEST(Certificate, IsNamedAfterTheLearnerDateAndTimeWithAFileNameThatAnySystemTak
         EXPECT_TRUE(FileLookup::isSafeFileName(name)) << name.toStdString();
     }
 }
+
+TEST(Certificate, ThatCannotBeWrittenIsSaidAndLeavesNothingBehind)
+{
+    AppFolder folder;
+    // A file where the folder should be.
+    folder.write(QStringLiteral("Informes"), QStringLiteral("x"));
+    Certificate::Content content;
+    content.text = QStringLiteral("hola");
+    EXPECT_FALSE(Certificate::write(folder.path() + QStringLiteral("/Informes/Examen.pdf"), content));
+    EXPECT_EQ(folder.read(QStringLiteral("Informes")), QByteArray("x"));
+    EXPECT_TRUE(Certificate::write(folder.path() + QStringLiteral("/Otros/Examen.pdf"), content));
+    EXPECT_TRUE(folder.read(QStringLiteral("Otros/Examen.pdf")).startsWith("%PDF"));
+}
