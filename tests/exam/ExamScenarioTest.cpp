@@ -2,6 +2,8 @@
 
 #include "ExamDialog.h"
 #include "ExamSession.h"
+#include "ProgressLink.h"
+#include "ProgressWindow.h"
 #include "SignInWindow.h"
 #include "StartWindow.h"
 #include "StatsRecorder.h"
@@ -121,6 +123,10 @@ TEST_F(ExamScenario, ATestChosenInTheDialogEndsAtTimeWithTheFiguresTheHistoryThe
                   exams[0].errors, exams[0].gross, exams[0].net, exams[0].accuracy}),
         (QList<qint64> {1, 60, 5, 13, 2, 13, 3, 84}));
     EXPECT_TRUE(window->statistics().store().drills().isEmpty()) << "a test is not a drill";
+    ProgressWindow &progress = ProgressLink::attach(*window, recording.platform)->progressWindow();
+    progress.refresh();
+    EXPECT_EQ(progress.examSummary().text(),
+        QStringLiteral("Exámenes: 1    Mejor: 3 netas (p/m)    Último: 3 netas (p/m), 1 min"));
 
     ASSERT_EQ(recording.launcher.opened.size(), 1);
     const QString certificate = recording.launcher.opened.constFirst();
