@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DrillRecord.h"
+
 #include <QString>
 
 // One finished timed test as the statistics keep it, apart from the drills.
@@ -15,4 +17,7 @@ struct ExamRecord {
     qint64 gross = 0; // keystrokes per minute
     qint64 net = 0; // keystrokes per minute, less the penalty for the errors
     qint64 accuracy = 0; // percent
+    // Added to the totals of every drill; not kept per test.
+    QList<KeyCount> keys;
+    QList<Mistake> mistakes;
 };

@@ -59,8 +59,11 @@ void StatsRecorder::recordDrill()
     Q_EMIT drillRecorded();
 }
 
-void StatsRecorder::recordExam(const ExamRecord &exam)
+void StatsRecorder::recordExam(ExamRecord exam)
 {
+    exam.keys = keys.keys();
+    exam.mistakes = keys.mistakes();
+    keys.clear();
     if (!database->recordExam(exam) || fellBack) {
         tellOnce();
     }

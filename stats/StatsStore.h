@@ -23,7 +23,8 @@ public:
     // unusable, locked or full.
     bool record(const DrillRecord &drill);
 
-    // Writes a timed test; false when the database is unusable, locked or full.
+    // Writes a timed test and adds its keys to the totals, all or nothing; false when the database
+    // is unusable, locked or full.
     bool recordExam(const ExamRecord &exam);
 
     // Every drill in the order it was finished; keys and mistakes are left empty.
@@ -36,6 +37,7 @@ public:
 
 private:
     bool writeDrill(const DrillRecord &drill);
+    bool addToTotals(const QList<KeyCount> &keys, const QList<Mistake> &mistakes);
 
     QString connectionName;
     QSqlDatabase database;

@@ -123,6 +123,15 @@ TEST_F(ExamScenario, ATestChosenInTheDialogEndsAtTimeWithTheFiguresTheHistoryThe
                   exams[0].errors, exams[0].gross, exams[0].net, exams[0].accuracy}),
         (QList<qint64> {1, 60, 5, 13, 2, 13, 3, 84}));
     EXPECT_TRUE(window->statistics().store().drills().isEmpty()) << "a test is not a drill";
+    // Its keys count for the weak keys and the error map as a drill's do.
+    const QList<KeyCount> keys = window->statistics().store().keyTotals();
+    const auto three = std::find_if(keys.begin(), keys.end(), [](const KeyCount &key) {
+        return key.character == QLatin1Char('3');
+    });
+    ASSERT_NE(three, keys.end());
+    EXPECT_EQ(three->right, 1);
+    EXPECT_EQ(three->wrong, 1);
+    EXPECT_EQ(window->statistics().store().mistakeTotals().size(), 2);
     ProgressWindow &progress = ProgressLink::attach(*window, recording.platform)->progressWindow();
     progress.refresh();
     EXPECT_EQ(progress.examSummary().text(),

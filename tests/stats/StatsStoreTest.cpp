@@ -70,7 +70,7 @@ TEST(StatsStore, AVersion2DatabaseGainsTheTestsKeepsItsDrillsAndRecordsTestsApar
     EXPECT_EQ(store.keyTotals().size(), 1);
     EXPECT_TRUE(store.exams().isEmpty());
     ExamRecord exam {QStringLiteral("2026-12-06T10:31:20"), QStringLiteral("Castellano\\Examenes\\1 La feria"), 5, 300,
-        10, 1000, 4, 200, 192, 99};
+        10, 1000, 4, 200, 192, 99, {{u'a', 3, 1}}, {{u'a', u's', 6, 1}}};
     ASSERT_TRUE(store.recordExam(exam));
     ASSERT_EQ(store.exams().size(), 1);
     const ExamRecord back = store.exams()[0];
@@ -79,6 +79,11 @@ TEST(StatsStore, AVersion2DatabaseGainsTheTestsKeepsItsDrillsAndRecordsTestsApar
         (QList<qint64> {5, 300, 10, 1000, 4, 200, 192, 99}));
     EXPECT_EQ(back.text, exam.text);
     EXPECT_EQ(store.drills().size(), 1) << "a test is not a drill";
+    // Its keys go into the totals of the drills'.
+    ASSERT_EQ(store.keyTotals().size(), 1);
+    EXPECT_EQ(store.keyTotals()[0].right, 8);
+    EXPECT_EQ(store.keyTotals()[0].wrong, 2);
+    EXPECT_EQ(store.mistakeTotals().size(), 1);
     RawConnection check(path);
     EXPECT_EQ(check.value(QStringLiteral("PRAGMA user_version")).toInt(), 3);
 }
