@@ -28,7 +28,7 @@ Certificate::Content longTest()
     content.reached = int(content.text.size()) + 1;
     for (int position = 1; position < content.text.size(); position += 25) {
         if (content.text.at(position - 1) != QLatin1Char('\r') && content.text.at(position - 1) != QLatin1Char('\n')) {
-            content.mistakes.append({position, content.text.at(position - 1), QLatin1Char('x')});
+            content.mistakes.append({position, QLatin1Char('x')});
         }
     }
     content.figures = ExamRules::figures(

@@ -57,7 +57,7 @@ void ExamModel::onKeyJudged(const DrillModel::Judgement &judgement)
         return;
     }
     if (judgement.verdict == DrillModel::Verdict::Wrong) {
-        mistakes_.append({judgement.position, judgement.expected, judgement.typed});
+        mistakes_.append({judgement.position, judgement.typed});
         return;
     }
     ++rightKeys;

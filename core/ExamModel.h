@@ -29,7 +29,6 @@ public:
     // A wrong key and where it was typed, 1-based as the drill counts positions.
     struct Mistake {
         int position = 0;
-        QChar expected;
         QChar typed;
     };
 

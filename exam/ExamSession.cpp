@@ -140,7 +140,6 @@ void ExamSession::writeCertificate()
             + QStringLiteral(". Comprueba que la carpeta admite cambios y que queda espacio en el disco."));
         return;
     }
-    certificate = path;
     if (!platform.launcher.open(path)) {
         platform.dialogs.inform(QStringLiteral("El certificado del examen está en ") + QDir::toNativeSeparators(path)
             + QStringLiteral(" (no hay ningún programa para abrir archivos PDF)."));
@@ -155,9 +154,4 @@ ExamModel &ExamSession::exam()
 ExamDialog *ExamSession::dialog() const
 {
     return chooser;
-}
-
-const QString &ExamSession::lastCertificate() const
-{
-    return certificate;
 }

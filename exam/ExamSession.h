@@ -30,8 +30,6 @@ public:
     ExamModel &exam();
     // The dialog while it is open, for the tests.
     ExamDialog *dialog() const;
-    // Where the last certificate was written; empty before the first.
-    const QString &lastCertificate() const;
 
 private:
     ExamSession(MainWindow &window, const Platform &platform);
@@ -54,7 +52,6 @@ private:
     Platform platform;
     ExamModel model;
     QPointer<ExamDialog> chooser;
-    QString certificate;
     // The title of the text of the test under way.
     QString certificateTitle;
     int lastMinutes = 5;
