@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 ExamSession *ExamSession::attach(MainWindow &window, const Platform &platform)
 {
     return new ExamSession(window, platform);
@@ -75,11 +77,11 @@ void ExamSession::chooseExam()
 
 bool ExamSession::prepare(int minutes)
 {
-    const QList<ExamTexts::Entry> texts = ExamTexts::list(platform.appDir, window.catalogueState().language());
-    const DrillModel &drill = window.drill();
-    const Choice choice = texts.isEmpty()
-        ? Choice {drill.title(), drill.title(), drill.text(), QString()}
-        : Choice {texts.constFirst().name, texts.constFirst().title, QString(), texts.constFirst().path};
+    const QList<Choice> offered = choices();
+    const auto testText = std::find_if(offered.begin(), offered.end(), [](const Choice &choice) {
+        return !choice.path.isEmpty();
+    });
+    const Choice choice = testText != offered.end() ? *testText : offered.value(0);
     return prepareText(minutes, window.learnerSettings().examPenalty(), choice);
 }
 
