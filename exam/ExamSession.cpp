@@ -102,8 +102,18 @@ bool ExamSession::prepareText(int minutes, int penalty, const Choice &choice)
 void ExamSession::showCountdown(qint64 msecsLeft)
 {
     const MainWindowControls &c = window.controls();
+    const ExamRules::Figures figures = model.figures();
     c.timeLabel->setText(ExamRules::countdown(msecsLeft));
-    c.speedLabel->setText(FigureTexts::liveSpeed(model.figures().grossPerMinute));
+    c.speedLabel->setText(FigureTexts::liveSpeed(figures.grossPerMinute));
+    if (figures.keystrokes > 0) {
+        showAccuracy(figures);
+    }
+}
+
+void ExamSession::showAccuracy(const ExamRules::Figures &figures)
+{
+    window.controls().accuracyLabel->setText(
+        FigureTexts::accuracy(window.interfaceTexts().UiTexts.value(InterfaceTexts::AccuracyWord), figures.accuracy));
 }
 
 void ExamSession::finish()
@@ -113,6 +123,7 @@ void ExamSession::finish()
     c.exercisePane->setInputEnabled(false);
     c.timeLabel->setText(FigureTexts::seconds(figures.secondsUsed));
     c.speedLabel->setText(FigureTexts::finalSpeed(figures.netPerMinute));
+    showAccuracy(figures);
     window.drillHistory().recordExam(model.minutes(), figures, model.title());
     ExamRecord record;
     record.finished = platform.clock.now().toString(Qt::ISODate);

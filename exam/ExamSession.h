@@ -44,7 +44,9 @@ private:
     // The current exercise first, where there is one, then the course's test texts.
     QList<Choice> choices() const;
     bool prepareText(int minutes, int penalty, const Choice &choice);
+    // The time left, and the gross speed and accuracy so far, in the ticker.
     void showCountdown(qint64 msecsLeft);
+    void showAccuracy(const ExamRules::Figures &figures);
     void finish();
     void writeCertificate();
 

@@ -357,3 +357,8 @@ LearnerSettings &MainWindow::learnerSettings()
 {
     return settings;
 }
+
+const InterfaceTexts &MainWindow::interfaceTexts() const
+{
+    return texts;
+}

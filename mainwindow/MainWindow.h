@@ -44,6 +44,7 @@ public:
     ExerciseCatalogue &exerciseCatalogue();
     StatsRecorder &statistics();
     LearnerSettings &learnerSettings();
+    const InterfaceTexts &interfaceTexts() const;
 
 Q_SIGNALS:
     void exitRequested();

@@ -100,6 +100,7 @@ TEST_F(ExamScenario, ATestChosenInTheDialogEndsAtTimeWithTheFiguresTheHistoryThe
     wait(session, 30'000);
     EXPECT_EQ(controls().timeLabel->text(), QStringLiteral("0:30"));
     EXPECT_EQ(controls().speedLabel->text(), QStringLiteral("22 (p/m)"));
+    EXPECT_EQ(controls().accuracyLabel->text(), QStringLiteral("Precision 81 %"));
     Typing::type(pane(), QStringLiteral("ay"));
     wait(session, 29'500);
     EXPECT_EQ(controls().timeLabel->text(), QStringLiteral("0:01"));
@@ -115,6 +116,7 @@ TEST_F(ExamScenario, ATestChosenInTheDialogEndsAtTimeWithTheFiguresTheHistoryThe
         << controls().echoPane->text().toStdString();
     EXPECT_EQ(controls().speedLabel->text(), QStringLiteral("3(p/m)"));
     EXPECT_EQ(controls().timeLabel->text(), QStringLiteral("60 s."));
+    EXPECT_EQ(controls().accuracyLabel->text(), QStringLiteral("Precision 84 %"));
 
     const QList<ExamRecord> exams = window->statistics().store().exams();
     ASSERT_EQ(exams.size(), 1);
