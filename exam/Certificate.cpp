@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace Certificate
 {
@@ -79,6 +80,10 @@ void prepare(QTextDocument &document, QPaintDevice &device, double width, double
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(points);
     document.setDefaultFont(font);
+    // A run of wrong keys without a space must still break at the page's edge.
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(wrapping);
     document.setTextWidth(width);
 }
 
