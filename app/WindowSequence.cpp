@@ -1,5 +1,6 @@
 #include "WindowSequence.h"
 
+#include "ExamSession.h"
 #include "MainWindow.h"
 #include "ProgressLink.h"
 #include "SignInWindow.h"
@@ -27,6 +28,11 @@ void WindowSequence::start()
     Q_EMIT frontWindowChanged(start_);
 }
 
+void WindowSequence::setExamOnOpening(int minutes)
+{
+    examMinutes = minutes;
+}
+
 void WindowSequence::openSignIn()
 {
     // However often the picture is clicked, there is one sign-in window.
@@ -50,6 +56,7 @@ void WindowSequence::openTypingWindow(const QString &user)
 {
     typing = std::make_unique<MainWindow>(platform, user);
     ProgressLink::attach(*typing, platform);
+    exam = ExamSession::attach(*typing, platform);
     connect(typing.get(), &MainWindow::exitRequested, this, &WindowSequence::finished);
     typing->showMaximized();
     Q_EMIT frontWindowChanged(typing.get());
@@ -61,6 +68,9 @@ void WindowSequence::openTypingWindow(const QString &user)
     if (start_) {
         start_->disconnect(this);
         start_->close();
+    }
+    if (examMinutes > 0) {
+        exam->prepare(examMinutes);
     }
 }
 
@@ -77,4 +87,9 @@ SignInWindow *WindowSequence::signInWindow() const
 MainWindow *WindowSequence::typingWindow() const
 {
     return typing.get();
+}
+
+ExamSession *WindowSequence::examSession() const
+{
+    return exam;
 }

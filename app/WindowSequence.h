@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ExamSession;
 class MainWindow;
 class SignInWindow;
 class StartWindow;
@@ -25,10 +26,13 @@ public:
 
     // Shows the start-up window.
     void start();
+    // The typing window opens with a timed test of minutes ready (0: none).
+    void setExamOnOpening(int minutes);
 
     StartWindow *startWindow() const;
     SignInWindow *signInWindow() const;
     MainWindow *typingWindow() const;
+    ExamSession *examSession() const;
 
 Q_SIGNALS:
     // The window in front changed: message boxes belong to it.
@@ -44,4 +48,6 @@ private:
     QPointer<StartWindow> start_;
     QPointer<SignInWindow> signIn;
     std::unique_ptr<MainWindow> typing;
+    QPointer<ExamSession> exam;
+    int examMinutes = 0;
 };

@@ -1,6 +1,7 @@
 #include "AppHomes.h"
 #include "CaretRest.h"
 #include "DesktopLauncher.h"
+#include "ExamRules.h"
 #include "MessageBoxDialogs.h"
 #include "ModuleSoundPlayer.h"
 #include "Platform.h"
@@ -30,8 +31,10 @@ const QString AppId = QStringLiteral("io.github.teclora.Teclora");
 const char *const Usage = "Uso: teclora [OPCIÓN]\n"
                           "Curso de mecanografía para el teclado español.\n"
                           "\n"
-                          "  -h, --help     muestra esta ayuda y termina\n"
-                          "  -v, --version  muestra la versión y termina\n"
+                          "  -h, --help        muestra esta ayuda y termina\n"
+                          "  -v, --version     muestra la versión y termina\n"
+                          "  --examen MINUTOS  tras entrar, abre la ventana de escritura con un examen de\n"
+                          "                    1, 3, 5 o 10 minutos preparado\n"
                           "\n"
                           "Los ejercicios, textos e imágenes se leen de la carpeta del programa si contiene\n"
                           "Ejercicios (una copia portátil) y si no de ../share/teclora junto a ella. El historial,\n"
@@ -53,6 +56,29 @@ int answerInformationOptions(int argc, char *argv[])
         }
     }
     return -1;
+}
+
+// The minutes of --examen MINUTES, 0 without it, or -1 after saying on standard error what is
+// wrong with them.
+int examMinutes(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--examen") != 0) {
+            continue;
+        }
+        const QString given = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        bool number = false;
+        const int minutes = given.toInt(&number);
+        if (number && ExamRules::isDuration(minutes)) {
+            return minutes;
+        }
+        const QString what = given.isEmpty() ? QStringLiteral("a --examen le faltan los minutos")
+                                             : QStringLiteral("--examen %1 no es una duración").arg(given);
+        QTextStream(stderr) << QStringLiteral("teclora: ") << what
+                            << QStringLiteral("; un examen dura 1, 3, 5 o 10 minutos") << Qt::endl;
+        return -1;
+    }
+    return 0;
 }
 
 // Without its data the program cannot show a single lesson: say where it looked and stop.
@@ -95,6 +121,10 @@ int main(int argc, char *argv[])
     if (const int status = answerInformationOptions(argc, argv); status >= 0) {
         return status;
     }
+    const int exam = examMinutes(argc, argv);
+    if (exam < 0) {
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teclora"));
     QApplication::setApplicationVersion(QStringLiteral(TECLORA_VERSION));
@@ -116,6 +146,7 @@ int main(int argc, char *argv[])
     const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher};
 
     WindowSequence windows(platform);
+    windows.setExamOnOpening(exam);
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
         dialogs.setParentWindow(window);
         QTimer::singleShot(0, qApp, giveBackFreedMemory);

@@ -33,7 +33,7 @@ const QString &DrillModel::title() const
     return title_;
 }
 
-bool DrillModel::start()
+bool DrillModel::start(Pace pace)
 {
     if (text_.isEmpty()) {
         return false;
@@ -44,7 +44,10 @@ bool DrillModel::start()
     wrongKeys = 0;
     seconds = 0;
     last = QChar();
-    secondClock.start();
+    timed = pace == Pace::Timed;
+    if (!timed) {
+        secondClock.start();
+    }
     Q_EMIT started();
     return true;
 }
@@ -63,7 +66,7 @@ DrillModel::Judgement DrillModel::judge(QChar typed)
         }
     }
     Q_EMIT keyJudged(judgement);
-    if (judgement.verdict == Verdict::Right && !running) {
+    if (judgement.verdict == Verdict::Right && !running && !timed) {
         // The message and the move to the next exercise come once this key's handling is over.
         QMetaObject::invokeMethod(this, &DrillModel::finished, Qt::QueuedConnection);
     }
@@ -109,6 +112,11 @@ void DrillModel::tick()
 bool DrillModel::isRunning() const
 {
     return running;
+}
+
+bool DrillModel::isTimed() const
+{
+    return timed;
 }
 
 const QTimer &DrillModel::clock() const

@@ -36,6 +36,10 @@ public:
     // What judge() takes for the Enter key.
     static constexpr QChar Enter = QChar(u'\r');
 
+    // Who keeps the drill's time and says that it is over: the drill itself, or a timed test that
+    // counts down on a clock of its own and ends the drill when its time is up.
+    enum class Pace { Own, Timed };
+
     explicit DrillModel(QObject *parent = nullptr);
 
     // A new exercise to type next; a drill that was running ends unfinished.
@@ -47,13 +51,15 @@ public:
     // Ends a drill under way unfinished; its text stays, to be typed again from the start.
     void stop();
     // Starts a drill on the text from its first character; false when there is nothing to type.
-    bool start();
+    // A timed drill neither ticks nor sends finished(): its test does both.
+    bool start(Pace pace = Pace::Own);
     // Judges one key: a character, Enter, or a null character for a key that types none.
     Judgement judge(QChar typed);
     // One second of the drill's clock; the clock calls it while a drill runs.
     void tick();
 
     bool isRunning() const;
+    bool isTimed() const;
     // The drill's clock: ticks every second while a drill runs.
     const QTimer &clock() const;
     // The next character to type; after a finished drill, the text's first character again.
@@ -88,6 +94,7 @@ private:
     QString title_;
     int position_ = 1;
     bool running = false;
+    bool timed = false;
     bool errorPending = false;
     qint64 rightKeys = 0;
     qint64 wrongKeys = 0;

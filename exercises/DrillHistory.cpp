@@ -69,6 +69,17 @@ void DrillHistory::recordResult()
         + QStringLiteral("\n"));
 }
 
+void DrillHistory::recordExam(int minutes, const ExamRules::Figures &figures, const QString &title)
+{
+    RichTextPane &pane = *widgets.echoPane;
+    pane.setSelStart(pane.length());
+    pane.setSelColor(DrillColours::Untyped);
+    // On a line of its own below the echo of the test.
+    append(QStringLiteral("\n")
+        + ExamRules::resultLine(minutes, figures, texts.UiTexts.value(InterfaceTexts::AccuracyWord), title)
+        + QStringLiteral("\n"));
+}
+
 void DrillHistory::append(const QString &text)
 {
     RichTextPane &pane = *widgets.echoPane;

@@ -2,6 +2,7 @@
 
 #include "DrillModel.h"
 #include "DrillPalette.h"
+#include "ExamRules.h"
 
 #include <QObject>
 #include <QString>
@@ -40,6 +41,9 @@ public:
 
     // The colours of the characters echoed from now on.
     void setPalette(const DrillPalette &colours);
+    // Leaves a timed test's result line after what was typed in it.
+    void recordExam(int minutes, const ExamRules::Figures &figures, const QString &title);
+
     double bestSpeed() const;
     qint64 averageSpeed() const;
 

@@ -37,7 +37,8 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
-    g.settingsButton = {14160, 120, 735, 735};
+    g.examButton = {14175, 120, 735, 735};
+    g.settingsButton = {14910, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
 }

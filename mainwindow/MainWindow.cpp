@@ -202,6 +202,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
     c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
     place(c.settingsButton, g.settingsButton);
+    place(c.examButton, g.examButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -372,4 +373,12 @@ LearnerLook &MainWindow::learnerLook()
 TypingAnnouncer &MainWindow::typingAnnouncer()
 {
     return *announcer;
+LearnerSettings &MainWindow::learnerSettings()
+{
+    return settings;
+}
+
+const InterfaceTexts &MainWindow::interfaceTexts() const
+{
+    return texts;
 }

@@ -47,6 +47,8 @@ public:
     StatsRecorder &statistics();
     LearnerLook &learnerLook();
     TypingAnnouncer &typingAnnouncer();
+    LearnerSettings &learnerSettings();
+    const InterfaceTexts &interfaceTexts() const;
 
 Q_SIGNALS:
     void exitRequested();

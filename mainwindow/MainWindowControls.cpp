@@ -126,6 +126,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         QKeySequence(Qt::CTRL | Qt::Key_Q));
     c.settingsButton = toolButton(window, appDir, QStringLiteral("ajustes"), QStringLiteral("Ajustes"), white,
         QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    c.examButton = toolButton(
+        window, appDir, QStringLiteral("examen"), QStringLiteral("Examen"), white, QKeySequence(Qt::CTRL | Qt::Key_E));
     c.exerciseLabel = liveLabel(new QLabel(window), QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
@@ -189,7 +191,7 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
 QList<QWidget *> MainWindowControls::toolBar() const
 {
     return {nextButton, numberField, previousButton, startButton, progressButton, historyButton, textSizeButton,
-        randomButton, reportButton, keyboardButton, minimiseButton, exitButton, settingsButton};
+        randomButton, reportButton, keyboardButton, minimiseButton, exitButton, examButton, settingsButton};
 }
 
 QList<QWidget *> MainWindowControls::focusOrder() const

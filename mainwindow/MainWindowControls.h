@@ -33,6 +33,7 @@ struct MainWindowControls {
     QPushButton *minimiseButton; // minimises the window
     QPushButton *exitButton; // saves the history and leaves
     QPushButton *settingsButton; // contrast, type, text size, animations and sound
+    QPushButton *examButton; // chooses and starts a timed test
     QLabel *exerciseLabel; // language\lesson\number of the exercise loaded
     QFrame *workArea; // frame around the exercise pane and the keyboard
     RichTextPane *exercisePane; // the text to type

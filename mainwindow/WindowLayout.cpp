@@ -107,7 +107,7 @@ Placement place(float W, float H, const ControlGeometry &design)
     if (!settingsOnRow) {
         settings = QRectF(Gap, top(g.flag), left(g.flag) - 2 * Gap, left(g.flag) - 2 * Gap);
     }
-    const QRectF &lastOnRow = settingsOnRow ? settings : g.reactionPicture;
+    const QRectF &lastOnRow = settingsOnRow ? settings : g.examButton;
     QRectF &exercise = g.exerciseLabel;
     exercise.moveTopLeft({left(lastOnRow) + width(lastOnRow) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
@@ -159,10 +159,10 @@ Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design, float
 
 QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
 {
-    // The tool bar as drawn, ending with the reaction picture, and the smallest keyboard with the
+    // The tool bar as drawn, ending with the exam button, and the smallest keyboard with the
     // work area's margins must fit across; down, the steps' fixed heights plus the smallest
     // keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = design.reactionPicture;
+    const QRectF &lastOnToolBar = design.examButton;
     const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;

@@ -17,7 +17,7 @@ package_packages=(
 )
 all_packages=(
     "${package_packages[@]}"
-    libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core
+    libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core poppler-utils
     qt6-svg-dev weston libgl1-mesa-dri xvfb dbus at-spi2-core
 )
 case "${1:-all}" in

@@ -84,6 +84,10 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
     summary = heading(QString(), content);
     summary->setAccessibleDescription(t.value(StatsTexts::ChartTitle));
     speedChart = new ProgressChart(t, content);
+    exams = heading(QString(), content);
+    exams->setAccessibleDescription(QStringLiteral("exámenes"));
+    examChart = new ProgressChart(t, content);
+    examChart->setAccessibleName(QStringLiteral("Pulsaciones netas de los exámenes"));
     lessons
         = table({t.value(StatsTexts::LessonColumn), t.value(StatsTexts::DrillsColumn), t.value(StatsTexts::BestColumn),
                     t.value(StatsTexts::AverageColumn), t.value(StatsTexts::AccuracyColumn)},
@@ -113,9 +117,13 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
     grid->addWidget(keys, 4, 1);
     grid->addWidget(heading(t.value(StatsTexts::ErrorMapTitle), content), 5, 0, 1, 2);
     grid->addWidget(map, 6, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    // The chart and the tables share what height there is; the error map keeps its size.
+    grid->addWidget(heading(QStringLiteral("Exámenes (pulsaciones netas por minuto)"), content), 7, 0, 1, 2);
+    grid->addWidget(exams, 8, 0, 1, 2);
+    grid->addWidget(examChart, 9, 0, 1, 2);
+    // The charts and the tables share what height there is; the error map keeps its size.
     grid->setRowStretch(2, 3);
     grid->setRowStretch(4, 2);
+    grid->setRowStretch(9, 2);
     scroller->setWidget(content);
 
     auto *buttons = new QHBoxLayout;
@@ -175,6 +183,34 @@ void ProgressWindow::refresh()
     speedChart->showDrills(drills);
     fillLessons(drills);
     fillKeys();
+    fillExams();
+}
+
+void ProgressWindow::fillExams()
+{
+    const QList<ExamRecord> tests = stats.store().exams();
+    // The chart draws a speed a test: the net one, which is the figure a test is judged by.
+    QList<DrillRecord> asDrills;
+    qint64 best = 0;
+    for (const ExamRecord &exam : tests) {
+        DrillRecord drill;
+        drill.finished = exam.finished;
+        drill.exercise = exam.text;
+        drill.seconds = exam.seconds;
+        drill.speed = exam.net;
+        drill.accuracy = exam.accuracy;
+        asDrills.append(drill);
+        best = std::max(best, exam.net);
+    }
+    exams->setText(tests.isEmpty()
+            ? QStringLiteral("Todavía no has hecho ningún examen (Ctrl+E).")
+            : QStringLiteral("Exámenes: %1    Mejor: %2 netas (p/m)    Último: %3 netas (p/m), %4 min")
+                  .arg(tests.size())
+                  .arg(best)
+                  .arg(tests.constLast().net)
+                  .arg(tests.constLast().minutes));
+    examChart->setVisible(!tests.isEmpty());
+    examChart->showDrills(asDrills);
 }
 
 void ProgressWindow::fillLessons(const QList<DrillRecord> &drills)
@@ -222,6 +258,11 @@ const QTableWidget &ProgressWindow::lessonTable() const
 const QTableWidget &ProgressWindow::keyTable() const
 {
     return *keys;
+}
+
+const QLabel &ProgressWindow::examSummary() const
+{
+    return *exams;
 }
 
 QPushButton *ProgressWindow::practiceButton() const

@@ -28,6 +28,8 @@ public:
     const ErrorMap &errorMap() const;
     const QTableWidget &lessonTable() const;
     const QTableWidget &keyTable() const;
+    // The timed tests, apart from the drills: how many, the best net speed and the last.
+    const QLabel &examSummary() const;
     QPushButton *practiceButton() const;
     QPushButton *exportButton() const;
     // What scrolls when the window is smaller than its contents.
@@ -42,12 +44,16 @@ private:
     void fitIntoScreen();
     void fillLessons(const QList<DrillRecord> &drills);
     void fillKeys();
+    void fillExams();
 
     const StatsRecorder &stats;
     QScrollArea *scroller;
     bool shownBefore = false;
     QLabel *summary;
     ProgressChart *speedChart;
+    QLabel *exams;
+    // Net keystrokes per minute of every test, with the best drawn across.
+    ProgressChart *examChart;
     QTableWidget *lessons;
     QTableWidget *keys;
     ErrorMap *map;

@@ -59,6 +59,17 @@ void StatsRecorder::recordDrill()
     Q_EMIT drillRecorded();
 }
 
+void StatsRecorder::recordExam(ExamRecord exam)
+{
+    exam.keys = keys.keys();
+    exam.mistakes = keys.mistakes();
+    keys.clear();
+    if (!database->recordExam(exam) || fellBack) {
+        tellOnce();
+    }
+    Q_EMIT drillRecorded();
+}
+
 void StatsRecorder::tellOnce()
 {
     if (!told) {

@@ -29,6 +29,10 @@ public:
 
     const StatsStore &store() const;
     const QStringList &texts() const;
+    // Records a finished timed test beside the drills, with the keys tallied since it started; a
+    // database that cannot be used is said once, as for a drill.
+    void recordExam(ExamRecord exam);
+
     // The learner's name as the statistics know it, for the export folder; empty unregistered.
     QString learner() const;
 

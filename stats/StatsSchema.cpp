@@ -35,6 +35,13 @@ const QStringList Version2 = {
                    " kind INTEGER NOT NULL, times INTEGER NOT NULL, PRIMARY KEY (expected, typed))"),
 };
 
+const QStringList Version3 = {
+    QStringLiteral("CREATE TABLE exams (id INTEGER PRIMARY KEY, finished TEXT NOT NULL, text TEXT NOT NULL,"
+                   " minutes INTEGER NOT NULL, seconds INTEGER NOT NULL, penalty INTEGER NOT NULL,"
+                   " keystrokes INTEGER NOT NULL, errors INTEGER NOT NULL, gross INTEGER NOT NULL,"
+                   " net INTEGER NOT NULL, accuracy INTEGER NOT NULL)"),
+};
+
 // The columns the program reads and writes, table by table. A file that says it is at the current
 // version but lacks one (edited by hand, or made by another program) would take drills it
 // cannot give back.
@@ -44,14 +51,16 @@ const QStringList CurrentColumns = {
     QStringLiteral("drill, expected, typed, kind, times FROM drill_mistakes"),
     QStringLiteral("character, right_count, wrong_count FROM key_totals"),
     QStringLiteral("expected, typed, kind, times FROM mistake_totals"),
+    QStringLiteral(
+        "id, finished, text, minutes, seconds, penalty, keystrokes, errors, gross, net, accuracy FROM exams"),
 };
 
 // The tables the progress window reads. A damaged one answers some queries and not others: a
 // drill written into it might not be read back, and writing could damage it further. The
 // per-drill tables, by far the largest, are only ever written, and checking them would slow the
 // opening of the typing window several times over.
-const QStringList TablesReadBack
-    = {QStringLiteral("drills"), QStringLiteral("key_totals"), QStringLiteral("mistake_totals")};
+const QStringList TablesReadBack = {
+    QStringLiteral("drills"), QStringLiteral("key_totals"), QStringLiteral("mistake_totals"), QStringLiteral("exams")};
 
 bool readable(QSqlDatabase &database)
 {
@@ -70,7 +79,8 @@ bool readable(QSqlDatabase &database)
 // The statements that bring version n - 1 to version n.
 const QStringList &migrationTo(int version)
 {
-    return version == 1 ? Version1 : Version2;
+    static const QStringList *const steps[] = {&Version1, &Version2, &Version3};
+    return *steps[version - 1];
 }
 
 int versionOf(QSqlDatabase &database, bool *ok)

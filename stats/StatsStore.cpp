@@ -87,6 +87,31 @@ bool StatsStore::record(const DrillRecord &drill)
     return false;
 }
 
+bool StatsStore::recordExam(const ExamRecord &exam)
+{
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return false;
+    }
+    if (!database.transaction()) {
+        return false;
+    }
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("INSERT INTO exams (finished, text, minutes, seconds, penalty, keystrokes, errors,"
+                                 " gross, net, accuracy) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(notNull(exam.finished));
+    query.addBindValue(notNull(exam.text));
+    for (const qint64 figure : {qint64(exam.minutes), qint64(exam.seconds), qint64(exam.penalty), exam.keystrokes,
+             exam.errors, exam.gross, exam.net, exam.accuracy}) {
+        query.addBindValue(figure);
+    }
+    // A test's keys tell the weak keys and the error map as much as a drill's.
+    if (query.exec() && addToTotals(exam.keys, exam.mistakes) && database.commit()) {
+        return true;
+    }
+    database.rollback();
+    return false;
+}
+
 bool StatsStore::writeDrill(const DrillRecord &drill)
 {
     QSqlQuery query(database);
@@ -106,40 +131,54 @@ bool StatsStore::writeDrill(const DrillRecord &drill)
 
     QSqlQuery key(database);
     key.prepare(QStringLiteral("INSERT INTO drill_keys VALUES (?, ?, ?, ?)"));
-    QSqlQuery keyTotal(database);
-    keyTotal.prepare(QStringLiteral("INSERT INTO key_totals VALUES (?, ?, ?) ON CONFLICT (character) DO UPDATE SET"
-                                    " right_count = right_count + excluded.right_count,"
-                                    " wrong_count = wrong_count + excluded.wrong_count"));
     for (const KeyCount &count : drill.keys) {
-        const int character = count.character.unicode();
         key.bindValue(0, id);
-        key.bindValue(1, character);
+        key.bindValue(1, int(count.character.unicode()));
         key.bindValue(2, count.right);
         key.bindValue(3, count.wrong);
-        keyTotal.bindValue(0, character);
-        keyTotal.bindValue(1, count.right);
-        keyTotal.bindValue(2, count.wrong);
-        if (!key.exec() || !keyTotal.exec()) {
+        if (!key.exec()) {
             return false;
         }
     }
 
     QSqlQuery mistake(database);
     mistake.prepare(QStringLiteral("INSERT INTO drill_mistakes VALUES (?, ?, ?, ?, ?)"));
-    QSqlQuery mistakeTotal(database);
-    mistakeTotal.prepare(QStringLiteral("INSERT INTO mistake_totals VALUES (?, ?, ?, ?) ON CONFLICT (expected, typed)"
-                                        " DO UPDATE SET times = times + excluded.times"));
     for (const Mistake &m : drill.mistakes) {
         mistake.bindValue(0, id);
         mistake.bindValue(1, int(m.expected.unicode()));
         mistake.bindValue(2, int(m.typed.unicode()));
         mistake.bindValue(3, m.kind);
         mistake.bindValue(4, m.times);
+        if (!mistake.exec()) {
+            return false;
+        }
+    }
+    return addToTotals(drill.keys, drill.mistakes);
+}
+
+bool StatsStore::addToTotals(const QList<KeyCount> &keys, const QList<Mistake> &mistakes)
+{
+    QSqlQuery keyTotal(database);
+    keyTotal.prepare(QStringLiteral("INSERT INTO key_totals VALUES (?, ?, ?) ON CONFLICT (character) DO UPDATE SET"
+                                    " right_count = right_count + excluded.right_count,"
+                                    " wrong_count = wrong_count + excluded.wrong_count"));
+    for (const KeyCount &count : keys) {
+        keyTotal.bindValue(0, int(count.character.unicode()));
+        keyTotal.bindValue(1, count.right);
+        keyTotal.bindValue(2, count.wrong);
+        if (!keyTotal.exec()) {
+            return false;
+        }
+    }
+    QSqlQuery mistakeTotal(database);
+    mistakeTotal.prepare(QStringLiteral("INSERT INTO mistake_totals VALUES (?, ?, ?, ?) ON CONFLICT (expected, typed)"
+                                        " DO UPDATE SET times = times + excluded.times"));
+    for (const Mistake &m : mistakes) {
         mistakeTotal.bindValue(0, int(m.expected.unicode()));
         mistakeTotal.bindValue(1, int(m.typed.unicode()));
         mistakeTotal.bindValue(2, m.kind);
         mistakeTotal.bindValue(3, m.times);
-        if (!mistake.exec() || !mistakeTotal.exec()) {
+        if (!mistakeTotal.exec()) {
             return false;
         }
     }
@@ -197,6 +236,33 @@ QList<Mistake> StatsStore::mistakeTotals() const
     while (query.next()) {
         list.append({QChar(char16_t(query.value(0).toInt())), QChar(char16_t(query.value(1).toInt())),
             query.value(2).toInt(), count(query.value(3))});
+    }
+    return list;
+}
+
+QList<ExamRecord> StatsStore::exams() const
+{
+    QList<ExamRecord> list;
+    if (outcome != StatsSchema::Outcome::Ready) {
+        return list;
+    }
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT finished, text, minutes, seconds, penalty, keystrokes, errors, gross, net,"
+                              " accuracy FROM exams ORDER BY id"));
+    while (query.next()) {
+        ExamRecord exam;
+        exam.finished = query.value(0).toString();
+        exam.text = query.value(1).toString();
+        exam.minutes = static_cast<int>(count(query.value(2)));
+        exam.seconds = static_cast<int>(count(query.value(3)));
+        exam.penalty = static_cast<int>(count(query.value(4)));
+        exam.keystrokes = count(query.value(5));
+        exam.errors = count(query.value(6));
+        exam.gross = count(query.value(7));
+        exam.net = count(query.value(8));
+        exam.accuracy = std::clamp(query.value(9).toLongLong(), qint64(0), qint64(100));
+        list.append(exam);
     }
     return list;
 }

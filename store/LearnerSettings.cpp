@@ -37,6 +37,11 @@ LearnerSettings LearnerSettings::forSession()
     return LearnerSettings(SettingsStorage());
 }
 
+int LearnerSettings::examPenalty() const
+{
+    return std::clamp(storage.load(PenaltyKey, DefaultExamPenalty), 0, LargestExamPenalty);
+}
+
 int LearnerSettings::exerciseReached(const QString &language, const QString &lesson) const
 {
     return std::clamp(storage.load(reachedKey(language, lesson), 1), 1, LargestExercise);

@@ -25,6 +25,9 @@ public:
     static constexpr int LargestTextSize = 40;
     // For a learner who sees less well: chosen in the settings, beyond the steps of the button.
     static constexpr std::array<int, 4> LargeTextSizes = {48, 56, 64, 72};
+    // Keystrokes one error costs in a timed test's net speed: see the README for the choice.
+    static constexpr int DefaultExamPenalty = 10;
+    static constexpr int LargestExamPenalty = 50;
     // Nine digits fit the number field.
     static constexpr int LargestExercise = 999'999'999;
 
@@ -130,6 +133,12 @@ public:
     {
         storage.store(StillKey, off);
     }
+    // From 0 to LargestExamPenalty.
+    int examPenalty() const;
+    void setExamPenalty(int keystrokes)
+    {
+        storage.store(PenaltyKey, keystrokes);
+    }
 
     // Writes what changed; false when it could not be written, the previous file then left whole.
     bool sync()
@@ -149,6 +158,7 @@ private:
     static inline const QString ContrastKey = QStringLiteral("vista/contrasteAlto");
     static inline const QString DyslexiaKey = QStringLiteral("vista/letraDislexia");
     static inline const QString StillKey = QStringLiteral("vista/sinAnimaciones");
+    static inline const QString PenaltyKey = QStringLiteral("examen/penalizacion");
     static inline const QString SoundKey = QStringLiteral("sonido/activo");
 
     SettingsStorage storage;

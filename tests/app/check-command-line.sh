@@ -35,6 +35,17 @@ fi
 "${no_display[@]}" "$binary" --help >"$work/help" || fail "--help exits with $?"
 grep -q -- '--version' "$work/help" || fail "--help does not list --version"
 [ "$("${no_display[@]}" "$binary" -v)" = "teclora 0.1" ] || fail "-v prints $("$binary" -v)"
+grep -q -- '--examen MINUTOS' "$work/help" || fail "--help does not list --examen"
+
+# A test of a length not on offer is refused before any window, with status 2 and the lengths.
+# Unquoted, the empty one gives --examen no minutes at all.
+for minutes in 0 2 7 15 -5 cinco 5x ''; do
+    status=0
+    # shellcheck disable=SC2086
+    "${no_display[@]}" "$binary" --examen $minutes >/dev/null 2>"$work/stderr" || status=$?
+    [ "$status" -eq 2 ] || fail "--examen '$minutes' exits with $status"
+    grep -q '1, 3, 5 o 10 minutos' "$work/stderr" || fail "--examen '$minutes' says: $(cat "$work/stderr")"
+done
 
 mkdir -p "$work/prefix/bin" "$work/home"
 cp "$binary" "$work/prefix/bin/teclora"
@@ -45,12 +56,13 @@ grep -qF "$work/prefix/bin" "$work/stderr" || fail "the message does not name $w
 grep -qF "$work/prefix/share/teclora" "$work/stderr" || fail "the message does not name $work/prefix/share/teclora"
 [ -z "$(ls "$work/home")" ] || fail "a binary without data wrote into the home"
 
-# Installed: the data is read only, and the learners' folder appears in the home at start-up.
+# Installed: the data is read only, and the learners' folder appears in the home at start-up. A
+# test of a length on offer waits for the sign-in.
 mkdir -p "$work/prefix/share" "$work/prefix/lib/teclora/modules"
 cp -r "$data" "$work/prefix/share/teclora"
 cp "$module" "$work/prefix/lib/teclora/modules/"
 chmod -R a-w "$work/prefix"
-HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" 2>"$work/stderr" &
+HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" --examen 5 2>"$work/stderr" &
 program=$!
 for _ in $(seq 100); do
     [ -d "$work/home/.local/share/Teclora/Usuarios" ] && break

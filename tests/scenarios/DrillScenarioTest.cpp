@@ -249,7 +249,8 @@ TEST_F(DrillScenario, TheSmallestWindowDrawsTheKeyboardSmallerAndShowsTwoWholeLi
     const QRect fullSpaceBar = keyboard.keyRect(KeyboardLayout::SpaceBar);
 
     resize(window.minimumWidth(), window.minimumHeight());
-    EXPECT_LE(window.minimumWidth(), 944);
+    // The tool bar as drawn, the exam button last, still fits a screen 1024 pixels wide.
+    EXPECT_LE(window.minimumWidth(), 1000);
     EXPECT_LE(window.minimumHeight(), 472);
     expectEveryControlInside(window);
     // Smaller, in its proportions, with its keys and their hit areas.

@@ -45,6 +45,49 @@ TEST(StatsStore, ADatabaseOfThePreviousVersionIsMigratedWithItsDrills)
     EXPECT_EQ(check.value(QStringLiteral("PRAGMA user_version")).toInt(), StatsSchema::CurrentVersion);
 }
 
+TEST(StatsStore, AVersion2DatabaseGainsTheTestsKeepsItsDrillsAndRecordsTestsApart)
+{
+    AppFolder folder;
+    const QString path = folder.path() + QStringLiteral("/v2.sqlite");
+    {
+        StatsStore earlier(path);
+        DrillRecord drill;
+        drill.exercise = QStringLiteral("Castellano\\A\\1");
+        drill.speed = 120;
+        drill.keys = {{u'a', 5, 1}};
+        ASSERT_TRUE(earlier.record(drill));
+    }
+    {
+        // Back to version 2 as it was written: without the tests' table.
+        RawConnection old(path);
+        ASSERT_TRUE(old.exec(QStringLiteral("DROP TABLE exams")));
+        ASSERT_TRUE(old.exec(QStringLiteral("PRAGMA user_version = 2")));
+    }
+    StatsStore store(path);
+    ASSERT_EQ(store.state(), StatsSchema::Outcome::Ready);
+    ASSERT_EQ(store.drills().size(), 1);
+    EXPECT_EQ(store.drills()[0].speed, 120);
+    EXPECT_EQ(store.keyTotals().size(), 1);
+    EXPECT_TRUE(store.exams().isEmpty());
+    ExamRecord exam {QStringLiteral("2026-12-06T10:31:20"), QStringLiteral("Castellano\\Examenes\\1 La feria"), 5, 300,
+        10, 1000, 4, 200, 192, 99, {{u'a', 3, 1}}, {{u'a', u's', 6, 1}}};
+    ASSERT_TRUE(store.recordExam(exam));
+    ASSERT_EQ(store.exams().size(), 1);
+    const ExamRecord back = store.exams()[0];
+    EXPECT_EQ((QList<qint64> {back.minutes, back.seconds, back.penalty, back.keystrokes, back.errors, back.gross,
+                  back.net, back.accuracy}),
+        (QList<qint64> {5, 300, 10, 1000, 4, 200, 192, 99}));
+    EXPECT_EQ(back.text, exam.text);
+    EXPECT_EQ(store.drills().size(), 1) << "a test is not a drill";
+    // Its keys go into the totals of the drills'.
+    ASSERT_EQ(store.keyTotals().size(), 1);
+    EXPECT_EQ(store.keyTotals()[0].right, 8);
+    EXPECT_EQ(store.keyTotals()[0].wrong, 2);
+    EXPECT_EQ(store.mistakeTotals().size(), 1);
+    RawConnection check(path);
+    EXPECT_EQ(check.value(QStringLiteral("PRAGMA user_version")).toInt(), 3);
+}
+
 // A corrupt or locked database is driven through the typing window in the scenario tests.
 TEST(StatsStore, ANewerDatabaseIsLeftAloneAndRecordsNothing)
 {

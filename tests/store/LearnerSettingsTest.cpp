@@ -108,6 +108,9 @@ TEST(LearnerSettings, ValuesOutOfRangeOrOfAnotherTypeReadAsDefaultsOrClamped)
     const Getter layout = [](const LearnerSettings &s) {
         return int(s.keyboardLayout());
     };
+    const Getter penalty = [](const LearnerSettings &s) {
+        return s.examPenalty();
+    };
     const struct {
         const char *file;
         Getter getter;
@@ -133,6 +136,12 @@ TEST(LearnerSettings, ValuesOutOfRangeOrOfAnotherTypeReadAsDefaultsOrClamped)
         {"[vista]\ndistribucion=Latinoamérica", layout, 0},
         {"[vista]\ndistribucion=1", layout, 0},
         {"[vista]\ndistribucion=", layout, 0},
+        {"[examen]\npenalizacion=5", penalty, 5},
+        {"[examen]\npenalizacion=0", penalty, 0},
+        {"[examen]\npenalizacion=-3", penalty, 0},
+        {"[examen]\npenalizacion=500", penalty, 50},
+        {"[examen]\npenalizacion=diez", penalty, 10},
+        {"", penalty, 10},
     };
     for (const auto &row : rows) {
         AppFolder home;

@@ -59,6 +59,7 @@ const Picture Pngs[] = {
     {u"imagenes/botones/minimizar.png", ToolIcons::minimise},
     {u"imagenes/botones/salir.png", ToolIcons::exit},
     {u"imagenes/botones/ajustes.png", ToolIcons::settings},
+    {u"imagenes/botones/examen.png", ToolIcons::exam},
 };
 
 const Animation Gifs[] = {

@@ -204,6 +204,22 @@ QImage settings()
         pupil.addEllipse(QPointF(48, 48), 12, 12);
         IconKit::outlined(painter, pupil, QColor(255, 255, 255));
         drawLetter(painter, QPointF(48, 48), 16, QColor(20, 20, 20));
+QImage exam()
+{
+    return IconKit::icon([](QPainter &painter) {
+        // A stopwatch, its crown on top, and the certificate's red seal at its foot.
+        const QColor steel(92, 106, 132);
+        IconKit::outlined(painter, IconKit::roundedRect(QRectF(44, 10, 8, 12), 2), steel);
+        IconKit::outlined(painter, IconKit::roundedRect(QRectF(36, 2, 24, 12), 4), steel);
+        drawClock(painter, QPointF(44, 54), 34);
+        QPainterPath ribbon;
+        ribbon.addPolygon(
+            QPolygonF({QPointF(66, 72), QPointF(60, 94), QPointF(70, 88), QPointF(78, 94), QPointF(78, 72)}));
+        ribbon.closeSubpath();
+        IconKit::outlined(painter, ribbon, Red.darker(120));
+        QPainterPath seal;
+        seal.addEllipse(QPointF(72, 70), 15, 15);
+        IconKit::outlined(painter, seal, Red);
     });
 }
 

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
-// minimise, exit and the settings for the learner's eyes.
+// minimise, exit, the timed test and the settings for the learner's eyes.
 namespace ToolIcons
 {
 
@@ -16,5 +16,6 @@ QImage keyboardHidden();
 QImage minimise();
 QImage exit();
 QImage settings();
+QImage exam();
 
 } // namespace ToolIcons
