@@ -58,6 +58,7 @@ const Picture Pngs[] = {
     {u"imagenes/botones/sinteclado.png", ToolIcons::keyboardHidden},
     {u"imagenes/botones/minimizar.png", ToolIcons::minimise},
     {u"imagenes/botones/salir.png", ToolIcons::exit},
+    {u"imagenes/botones/abrir.png", ToolIcons::openText},
 };
 
 const Animation Gifs[] = {

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
-// minimise and exit.
+// minimise, exit and opening a text of one's own.
 namespace ToolIcons
 {
 
@@ -15,5 +15,6 @@ QImage keyboardShown();
 QImage keyboardHidden();
 QImage minimise();
 QImage exit();
+QImage openText();
 
 } // namespace ToolIcons
