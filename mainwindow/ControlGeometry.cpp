@@ -37,8 +37,16 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
+    g.openTextButton = {14175, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
+}
+
+std::array<QRectF *, 17> ControlGeometry::toolBarRow()
+{
+    return {&flag, &firstToolButton, &exerciseNumber, &previousExerciseButton, &startButton, &progressButton,
+        &historyButton, &textSizeButton, &speedLabel, &timeLabel, &randomButton, &reportButton, &keyboardButton,
+        &minimiseButton, &exitButton, &reactionPicture, &openTextButton};
 }
 
 void ControlGeometry::placeCounterCaptions()

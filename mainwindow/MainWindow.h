@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class DrillFeedback;
 class DrillFiguresView;
 class ExercisePaneView;
@@ -22,6 +24,8 @@ struct ControlGeometry;
 class LanguageSwitcher;
 class StatsRecorder;
 class ToolbarActions;
+class OwnTextActions;
+class OwnTexts;
 
 // The typing window. It builds the controls, hands each part of the drill the controls and state
 // it works on, and wires the controls' events to them.
@@ -43,6 +47,9 @@ public:
     KeyboardWidget &keyboardWidget();
     ExerciseCatalogue &exerciseCatalogue();
     StatsRecorder &statistics();
+    OwnTextActions &ownTextActions();
+    // Adds the text file at path to "Mis textos" and shows it, as "Abrir texto" does.
+    void openOwnText(const QString &path);
 
 Q_SIGNALS:
     void exitRequested();
@@ -64,6 +71,7 @@ private:
     // in twips: the exercise pane never gets less.
     float exercisePaneLeastHeight() const;
     void connectControls();
+    void connectOwnTexts();
     // The random button stays pressed, and says so, while exercises come in random order.
     void showRandomOrder();
     void loadContents();
@@ -91,6 +99,8 @@ private:
     ToolbarActions *tools;
     KeyboardToggle *keyboardToggle;
     StatsRecorder *stats;
+    std::unique_ptr<OwnTexts> ownTexts;
+    OwnTextActions *ownTextTools;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;

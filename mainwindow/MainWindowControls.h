@@ -32,6 +32,7 @@ struct MainWindowControls {
     QPushButton *keyboardButton; // shows or hides the drawn keyboard
     QPushButton *minimiseButton; // minimises the window
     QPushButton *exitButton; // saves the history and leaves
+    QPushButton *openTextButton; // adds a text of the learner's own to "Mis textos"
     QLabel *exerciseLabel; // language\lesson\number of the exercise loaded
     QFrame *workArea; // frame around the exercise pane and the keyboard
     RichTextPane *exercisePane; // the text to type

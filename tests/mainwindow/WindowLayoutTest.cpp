@@ -15,8 +15,8 @@ QList<QRectF> everyControl(const ControlGeometry &g)
         g.bestSpeed, g.averageSpeed, g.languageList, g.lessonList, g.hintLine, g.nextCharLabel, g.accuracyLabel,
         g.lineAnimation, g.waveAnimation, g.flag, g.exerciseNumber, g.previousExerciseButton, g.startButton,
         g.historyButton, g.textSizeButton, g.speedLabel, g.timeLabel, g.randomButton, g.reportButton, g.keyboardButton,
-        g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.counterCaptions[0], g.counterCaptions[1],
-        g.counterCaptions[2], g.counterCaptions[3]};
+        g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.openTextButton, g.counterCaptions[0],
+        g.counterCaptions[1], g.counterCaptions[2], g.counterCaptions[3]};
 }
 
 // Pixels at 96 dpi in twips.
@@ -87,6 +87,7 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
             EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
         }
         EXPECT_FALSE(g.hintLine.intersects(g.accuracyLabel));
+        EXPECT_FALSE(g.openTextButton.intersects(g.reactionPicture));
         EXPECT_GE(g.exercisePane.height(), TwoLines - 0.01);
     }
 }
