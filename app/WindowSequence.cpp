@@ -62,6 +62,14 @@ void WindowSequence::openTypingWindow(const QString &user)
         start_->disconnect(this);
         start_->close();
     }
+    if (!textFile.isEmpty()) {
+        typing->openOwnText(textFile);
+    }
+}
+
+void WindowSequence::openTextAfterSignIn(const QString &path)
+{
+    textFile = path;
 }
 
 StartWindow *WindowSequence::startWindow() const

@@ -25,6 +25,8 @@ public:
 
     // Shows the start-up window.
     void start();
+    // The learner's own text to add to "Mis textos" once the typing window is open; empty for none.
+    void openTextAfterSignIn(const QString &path);
 
     StartWindow *startWindow() const;
     SignInWindow *signInWindow() const;
@@ -44,4 +46,5 @@ private:
     QPointer<StartWindow> start_;
     QPointer<SignInWindow> signIn;
     std::unique_ptr<MainWindow> typing;
+    QString textFile;
 };

@@ -27,11 +27,13 @@ namespace
 // The name of the desktop entry, the icon and the AppStream component.
 const QString AppId = QStringLiteral("io.github.teclora.Teclora");
 
-const char *const Usage = "Uso: teclora [OPCIÓN]\n"
+const char *const Usage = "Uso: teclora [OPCIÓN] [ARCHIVO]\n"
                           "Curso de mecanografía para el teclado español.\n"
                           "\n"
                           "  -h, --help     muestra esta ayuda y termina\n"
                           "  -v, --version  muestra la versión y termina\n"
+                          "  ARCHIVO        un texto propio (.txt) para practicar: tras entrar se añade a\n"
+                          "                 la lección «Mis textos», listo para empezar\n"
                           "\n"
                           "Los ejercicios, textos e imágenes se leen de la carpeta del programa si contiene\n"
                           "Ejercicios (una copia portátil) y si no de ../share/teclora junto a ella. El historial,\n"
@@ -90,6 +92,19 @@ void giveBackFreedMemory()
 
 } // namespace
 
+// The text file named on the command line ("Open with Teclora"): the first argument that is no
+// option, once Qt has taken its own.
+QString textFileArgument()
+{
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (const QString &argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            return argument;
+        }
+    }
+    return {};
+}
+
 int main(int argc, char *argv[])
 {
     if (const int status = answerInformationOptions(argc, argv); status >= 0) {
@@ -116,6 +131,7 @@ int main(int argc, char *argv[])
     const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher};
 
     WindowSequence windows(platform);
+    windows.openTextAfterSignIn(textFileArgument());
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
         dialogs.setParentWindow(window);
         QTimer::singleShot(0, qApp, giveBackFreedMemory);
