@@ -16,7 +16,7 @@ enum Kind { Quotes, Dashes, Ellipsis, Spaces, Tabs, KindCount };
 const std::array<const char *, KindCount> KindPhrases = {
     "las comillas tipográficas por \" y '",
     "las rayas y guiones largos por -",
-    "los puntos suspensivos por ...",
+    "los puntos suspensivos por tres puntos (...)",
     "los espacios especiales por espacios normales",
     "los tabuladores por espacios",
 };
@@ -138,21 +138,29 @@ Outcome make(const QString &input)
 
 QString notice(const Outcome &outcome)
 {
-    QStringList sentences;
+    QStringList lines;
     if (!outcome.replaced.isEmpty()) {
-        sentences.append(QStringLiteral("Para poder escribirlo con el teclado se cambiaron ")
-            + outcome.replaced.join(QStringLiteral(", ")) + QLatin1Char('.'));
+        lines.append(QStringLiteral("Para poder escribirlo con el teclado se cambiaron:"));
+        for (const QString &replacement : outcome.replaced) {
+            lines.append(QStringLiteral("  · ") + replacement);
+        }
     }
     if (!outcome.leftOut.isEmpty()) {
-        QString named = outcome.leftOut.mid(0, NamedLeftOutLimit).join(QLatin1Char(' '));
-        if (outcome.leftOut.size() > NamedLeftOutLimit) {
-            named += QStringLiteral(" y ") + QString::number(outcome.leftOut.size() - NamedLeftOutLimit)
-                + QStringLiteral(" más");
+        // The code beside each: the font at hand may have no picture for it.
+        QStringList named;
+        for (const QString &character : outcome.leftOut.mid(0, NamedLeftOutLimit)) {
+            named.append(character + QStringLiteral(" (U+")
+                + QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, QLatin1Char('0'))
+                + QLatin1Char(')'));
         }
-        sentences.append(QStringLiteral("Se dejaron fuera los caracteres que no tiene el teclado español: ") + named
-            + QLatin1Char('.'));
+        if (outcome.leftOut.size() > NamedLeftOutLimit) {
+            named.append(QStringLiteral("y ") + QString::number(outcome.leftOut.size() - NamedLeftOutLimit)
+                + QStringLiteral(" más"));
+        }
+        lines.append(QStringLiteral("Se dejaron fuera los caracteres que no tiene el teclado español: ")
+            + named.join(QStringLiteral(", ")));
     }
-    return sentences.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace TypableText

@@ -68,7 +68,7 @@ TEST_F(TextImportTest, eachKindOfFileGivesTheLearnerTypableExercisesOrSaysWhyNot
             QStringLiteral("espacios especiales")},
         {"tabs", "a\tb", QStringLiteral("a b"), QStringLiteral("tabuladores")},
         {"emoji and another script left out", QStringLiteral("Hola 😀 mundo 中").toUtf8(), QStringLiteral("Hola mundo"),
-            QStringLiteral("😀 中")},
+            QStringLiteral("español: 😀 (U+1F600), 中 (U+4E2D)")},
         {"a combining accent is one letter", QStringLiteral("cafe\u0301").toUtf8(), QStringLiteral("café"), {}},
         {"all emoji", QStringLiteral("😀🎉 👍").toUtf8(), {}, QStringLiteral("nada que se pueda escribir")},
         {"empty", "", {}, QStringLiteral("vacío")},
