@@ -28,9 +28,10 @@ void WindowSequence::start()
     Q_EMIT frontWindowChanged(start_);
 }
 
-void WindowSequence::setExamOnOpening(int minutes)
+void WindowSequence::openAfterSignIn(int minutes, const QString &file)
 {
     examMinutes = minutes;
+    textFile = file;
 }
 
 void WindowSequence::openSignIn()
@@ -70,7 +71,9 @@ void WindowSequence::openTypingWindow(const QString &user)
         start_->close();
     }
     if (examMinutes > 0) {
-        exam->prepare(examMinutes);
+        exam->prepare(examMinutes, textFile);
+    } else if (!textFile.isEmpty()) {
+        typing->openOwnText(textFile);
     }
 }
 

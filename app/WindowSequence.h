@@ -26,8 +26,9 @@ public:
 
     // Shows the start-up window.
     void start();
-    // The typing window opens with a timed test of minutes ready (0: none).
-    void setExamOnOpening(int minutes);
+    // What the typing window opens with: a timed test of examMinutes ready (0: none), on the
+    // text file at textFile where one is given; else that file added to "Mis textos".
+    void openAfterSignIn(int examMinutes, const QString &textFile);
 
     StartWindow *startWindow() const;
     SignInWindow *signInWindow() const;
@@ -50,4 +51,5 @@ private:
     std::unique_ptr<MainWindow> typing;
     QPointer<ExamSession> exam;
     int examMinutes = 0;
+    QString textFile;
 };

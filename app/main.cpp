@@ -28,13 +28,15 @@ namespace
 // The name of the desktop entry, the icon and the AppStream component.
 const QString AppId = QStringLiteral("io.github.teclora.Teclora");
 
-const char *const Usage = "Uso: teclora [OPCIÓN]\n"
+const char *const Usage = "Uso: teclora [OPCIÓN] [ARCHIVO]\n"
                           "Curso de mecanografía para el teclado español.\n"
                           "\n"
                           "  -h, --help        muestra esta ayuda y termina\n"
                           "  -v, --version     muestra la versión y termina\n"
                           "  --examen MINUTOS  tras entrar, abre la ventana de escritura con un examen de\n"
-                          "                    1, 3, 5 o 10 minutos preparado\n"
+                          "                    1, 3, 5 o 10 minutos preparado, sobre ARCHIVO si se da\n"
+                          "  ARCHIVO           un texto propio (.txt) para practicar: tras entrar se añade\n"
+                          "                    a la lección «Mis textos», listo para empezar\n"
                           "\n"
                           "Los ejercicios, textos e imágenes se leen de la carpeta del programa si contiene\n"
                           "Ejercicios (una copia portátil) y si no de ../share/teclora junto a ella. El historial,\n"
@@ -116,6 +118,21 @@ void giveBackFreedMemory()
 
 } // namespace
 
+// The text file named on the command line ("Open with Teclora"): the first argument that is
+// neither an option nor the minutes of --examen, once Qt has taken its own.
+QString textFileArgument()
+{
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--examen")) {
+            ++i;
+        } else if (!arguments.at(i).startsWith(QLatin1Char('-'))) {
+            return arguments.at(i);
+        }
+    }
+    return {};
+}
+
 int main(int argc, char *argv[])
 {
     if (const int status = answerInformationOptions(argc, argv); status >= 0) {
@@ -146,7 +163,7 @@ int main(int argc, char *argv[])
     const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher};
 
     WindowSequence windows(platform);
-    windows.setExamOnOpening(exam);
+    windows.openAfterSignIn(exam, textFileArgument());
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
         dialogs.setParentWindow(window);
         QTimer::singleShot(0, qApp, giveBackFreedMemory);

@@ -13,6 +13,7 @@
 #include "MainWindow.h"
 #include "RichTextPane.h"
 #include "StatsRecorder.h"
+#include "TextImport.h"
 
 #include <QDir>
 #include <QLabel>
@@ -75,8 +76,21 @@ void ExamSession::chooseExam()
     chooser->open();
 }
 
-bool ExamSession::prepare(int minutes)
+bool ExamSession::prepare(int minutes, const QString &textFile)
 {
+    if (!textFile.isEmpty()) {
+        const TextImport::Result file = TextImport::fromFile(textFile);
+        if (!file.refusal.isEmpty()) {
+            platform.dialogs.inform(file.refusal);
+            return false;
+        }
+        if (!file.notice.isEmpty()) {
+            platform.dialogs.inform(file.notice);
+        }
+        // The whole text, not cut into exercises: a test runs as long as the time allows.
+        const QString text = file.exercises.join(QLatin1String("\r\n"));
+        return prepareText(minutes, window.learnerSettings().examPenalty(), {file.title, file.title, text, QString()});
+    }
     const QList<Choice> offered = choices();
     const auto testText = std::find_if(offered.begin(), offered.end(), [](const Choice &choice) {
         return !choice.path.isEmpty();

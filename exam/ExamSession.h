@@ -22,10 +22,10 @@ public:
 
     // Opens the dialog over the window; the test is made ready once the learner accepts it.
     void chooseExam();
-    // A test of minutes at the learner's penalty, on the course's first test text of the current
-    // language, or on the current exercise where the language has none. False, after telling
-    // the learner, when there is nothing to type.
-    bool prepare(int minutes);
+    // A test of minutes at the learner's penalty, on the text file at textFile where one is given,
+    // else on the course's first test text of the current language, or on the current exercise
+    // where the language has none. False, after telling the learner, when there is nothing to type.
+    bool prepare(int minutes, const QString &textFile = {});
 
     ExamModel &exam();
     // The dialog while it is open, for the tests.

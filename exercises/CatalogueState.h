@@ -15,6 +15,10 @@ struct CatalogueState {
     static constexpr int StartFontSize = 36;
 
     QString exerciseRoot;
+    // The learner's own texts: a lesson of every language, after the course's, while it has any.
+    static inline const QString OwnTextsLesson = QStringLiteral("Mis textos");
+    QString ownTextsFolder;
+    bool ownTextsListed = false;
     // The languages and the current language's lessons, as the lists show them.
     QStringList languages;
     QStringList lessons;
@@ -36,6 +40,11 @@ struct CatalogueState {
     QString lesson() const
     {
         return lessons.value(lessonIndex);
+    }
+
+    bool showsOwnTexts() const
+    {
+        return ownTextsListed && lessonIndex == lessons.size() - 1;
     }
 
     int &currentNumber()

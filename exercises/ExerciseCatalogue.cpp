@@ -75,6 +75,10 @@ void ExerciseCatalogue::refreshLessonList()
             lesson->setToolTip(lesson->text());
         }
     }
+    catalogue.ownTextsListed = false;
+    if (QFileInfo(catalogue.ownTextsFolder + QStringLiteral("/1.txt")).isFile()) {
+        listOwnTexts();
+    }
     catalogue.lessonIndex = 0;
     for (QWidget *control : std::as_const(widgets.exerciseControls)) {
         control->setEnabled(hasLessons());
@@ -100,11 +104,53 @@ void ExerciseCatalogue::selectLesson(int row)
         return;
     }
     catalogue.lessonIndex = row;
-    catalogue.lessonFolder
-        = catalogue.exerciseRoot + QLatin1Char('/') + catalogue.language() + QLatin1Char('/') + catalogue.lesson();
+    catalogue.lessonFolder = catalogue.showsOwnTexts()
+        ? catalogue.ownTextsFolder
+        : catalogue.exerciseRoot + QLatin1Char('/') + catalogue.language() + QLatin1Char('/') + catalogue.lesson();
     showNumber(catalogue.currentNumber());
     lockAndEmptyPane();
     loadExercise();
+}
+
+void ExerciseCatalogue::listOwnTexts()
+{
+    if (catalogue.ownTextsListed || catalogue.lessons.size() >= CatalogueState::MaxLessons) {
+        return;
+    }
+    const QSignalBlocker blocker(widgets.lessonList);
+    catalogue.lessons.append(CatalogueState::OwnTextsLesson);
+    catalogue.ownTextsListed = true;
+    auto *lesson = new QListWidgetItem(CatalogueState::OwnTextsLesson, widgets.lessonList);
+    lesson->setToolTip(QStringLiteral("Tus propios textos: Abrir texto (Ctrl+O) o pegar uno (Ctrl+Mayús+V); "
+                                      "para quitar el que se ve, Ctrl+Supr o clic derecho aquí"));
+    for (QWidget *control : std::as_const(widgets.exerciseControls)) {
+        control->setEnabled(true);
+    }
+}
+
+void ExerciseCatalogue::showOwnText(int number)
+{
+    listOwnTexts();
+    if (!catalogue.ownTextsListed) {
+        return;
+    }
+    const int row = int(catalogue.lessons.size()) - 1;
+    catalogue.exerciseNumbers[catalogue.languageIndex][row] = number;
+    if (widgets.lessonList->currentRow() == row) {
+        selectLesson(row);
+    } else {
+        widgets.lessonList->setCurrentRow(row);
+    }
+}
+
+void ExerciseCatalogue::ownTextsChanged()
+{
+    const int texts = static_cast<int>(QDir(catalogue.ownTextsFolder).entryList(QDir::Files).size());
+    if (texts == 0) {
+        refreshLessonList();
+    } else if (catalogue.showsOwnTexts()) {
+        showOwnText(std::min(catalogue.currentNumber(), texts));
+    }
 }
 
 void ExerciseCatalogue::showNumber(int number)

@@ -48,6 +48,12 @@ public:
     // Puts text into the locked exercise pane as the exercise to type next, named label.
     void presentExercise(const QString &label, const QString &text);
 
+    // Shows exercise number of the learner's own texts, listing them first if they were not.
+    void showOwnText(int number);
+    // The own texts were added to or taken from outside: the lesson list and the exercise shown
+    // follow, back at the course's first lesson once none is left.
+    void ownTextsChanged();
+
     // The place the learner left in every lesson, the text size and the order of exercises, as
     // kept in their settings; the language and lesson are chosen by the window.
     void restorePlaces(const LearnerSettings &settings);
@@ -63,6 +69,7 @@ public:
 
 private:
     void lockAndEmptyPane();
+    void listOwnTexts();
     // Calls visit(languageIndex, lessonIndex, language, lesson) for every lesson of every language.
     template <typename Visit>
     void forEachLesson(Visit visit) const;

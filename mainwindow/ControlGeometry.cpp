@@ -37,10 +37,19 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
-    g.examButton = {14175, 120, 735, 735};
-    g.settingsButton = {14910, 120, 735, 735};
+    // The buttons added after the reaction picture, side by side as the exit button's group.
+    g.openTextButton = {14175, 120, 735, 735};
+    g.examButton = {14910, 120, 735, 735};
+    g.settingsButton = {15645, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
+}
+
+std::array<QRectF *, 19> ControlGeometry::toolBarRow()
+{
+    return {&flag, &firstToolButton, &exerciseNumber, &previousExerciseButton, &startButton, &progressButton,
+        &historyButton, &textSizeButton, &speedLabel, &timeLabel, &randomButton, &reportButton, &keyboardButton,
+        &minimiseButton, &exitButton, &reactionPicture, &openTextButton, &examButton, &settingsButton};
 }
 
 void ControlGeometry::placeCounterCaptions()

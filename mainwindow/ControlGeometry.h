@@ -46,10 +46,13 @@ struct ControlGeometry {
     QRectF exitButton; // saves the history and leaves (Command4(2))
     QRectF exerciseLabel; // language\lesson\number of the current exercise (Label3); the layout moves it
     QRectF reactionPicture; // the reaction to the last key, at the end of the tool bar (Gif89a1)
-    QRectF settingsButton; // opens "Ajustes", after the reaction picture
-    QRectF examButton; // the timed test, after the reaction picture
+    QRectF openTextButton; // adds a text of the learner's own, after the reaction picture
+    QRectF examButton; // the timed test
+    QRectF settingsButton; // opens "Ajustes", the last of the tool bar
 
     static ControlGeometry design();
+    // The tool bar's row from left to right, which closes up in a window narrower than drawn.
+    std::array<QRectF *, 19> toolBarRow();
     // The captions go in the strip under the counters, where they are, as wide as they are.
     void placeCounterCaptions();
 };

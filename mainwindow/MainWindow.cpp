@@ -19,6 +19,8 @@
 #include "LanguageSwitcher.h"
 #include "LearnerLook.h"
 #include "MachineSettings.h"
+#include "OwnTextActions.h"
+#include "OwnTexts.h"
 #include "RichTextPane.h"
 #include "StatsRecorder.h"
 #include "StatsTexts.h"
@@ -31,6 +33,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
@@ -38,6 +41,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QWindow>
 
@@ -82,7 +86,15 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
         this);
     announcer = new TypingAnnouncer(model, this, this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
+    // A signed-in learner's texts are kept beside their statistics, under their name as stored.
+    const QString historyFile = UserFiles::historyFile(platform.userDir, learner);
+    ownTexts = std::make_unique<OwnTexts>(historyFile.isEmpty()
+            ? QString()
+            : platform.userPath(QStringLiteral("Textos/") + QFileInfo(historyFile).fileName()));
+    catalogue.ownTextsFolder = ownTexts->folder();
+    ownTextTools = new OwnTextActions(catalogue, *exercises, *ownTexts, platform.dialogs, this, this);
     connectControls();
+    connectOwnTexts();
     const QList<QWidget *> focusOrder = c.focusOrder();
     for (qsizetype i = 1; i < focusOrder.size(); ++i) {
         setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
@@ -148,6 +160,31 @@ void MainWindow::connectControls()
     connect(look, &LearnerLook::typeChanged, this, &MainWindow::layOutWindow);
 }
 
+void MainWindow::connectOwnTexts()
+{
+    connect(c.openTextButton, &QPushButton::clicked, ownTextTools, &OwnTextActions::chooseFile);
+    auto *paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
+    connect(paste, &QShortcut::activated, ownTextTools, &OwnTextActions::pasteClipboard);
+    connect(ownTextTools, &OwnTextActions::added, this, [this](const QString &message) {
+        summary->showNotice(message);
+        // Space or Enter starts the text's first drill.
+        c.startButton->setFocus();
+    });
+    // Removing is offered on the lesson list too, where "Mis textos" is; whether it applies is
+    // known once the list's own handlers have loaded the lesson.
+    c.lessonList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    c.lessonList->addAction(ownTextTools->removeAction());
+    connect(c.lessonList, &QListWidget::currentRowChanged, ownTextTools, &OwnTextActions::followLesson,
+        Qt::QueuedConnection);
+    connect(c.languageList, &QComboBox::currentIndexChanged, ownTextTools, &OwnTextActions::followLesson,
+        Qt::QueuedConnection);
+}
+
+void MainWindow::openOwnText(const QString &path)
+{
+    ownTextTools->addFile(path);
+}
+
 void MainWindow::showRandomOrder()
 {
     c.randomButton->setChecked(catalogue.randomOrder);
@@ -203,6 +240,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.reactionPicture, g.reactionPicture);
     place(c.settingsButton, g.settingsButton);
     place(c.examButton, g.examButton);
+    place(c.openTextButton, g.openTextButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -373,6 +411,8 @@ LearnerLook &MainWindow::learnerLook()
 TypingAnnouncer &MainWindow::typingAnnouncer()
 {
     return *announcer;
+}
+
 LearnerSettings &MainWindow::learnerSettings()
 {
     return settings;
@@ -381,4 +421,9 @@ LearnerSettings &MainWindow::learnerSettings()
 const InterfaceTexts &MainWindow::interfaceTexts() const
 {
     return texts;
+}
+
+OwnTextActions &MainWindow::ownTextActions()
+{
+    return *ownTextTools;
 }

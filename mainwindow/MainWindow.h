@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class DrillFeedback;
 class DrillFiguresView;
 class ExercisePaneView;
@@ -23,6 +25,8 @@ class LanguageSwitcher;
 class LearnerLook;
 class StatsRecorder;
 class ToolbarActions;
+class OwnTextActions;
+class OwnTexts;
 class TypingAnnouncer;
 
 // The typing window. It builds the controls, hands each part of the drill the controls and state
@@ -49,6 +53,9 @@ public:
     TypingAnnouncer &typingAnnouncer();
     LearnerSettings &learnerSettings();
     const InterfaceTexts &interfaceTexts() const;
+    OwnTextActions &ownTextActions();
+    // Adds the text file at path to "Mis textos" and shows it, as "Abrir texto" does.
+    void openOwnText(const QString &path);
 
 Q_SIGNALS:
     void exitRequested();
@@ -70,6 +77,7 @@ private:
     // in twips: the exercise pane never gets less.
     float exercisePaneLeastHeight() const;
     void connectControls();
+    void connectOwnTexts();
     // The random button stays pressed, and says so, while exercises come in random order.
     void showRandomOrder();
     void loadContents();
@@ -99,6 +107,8 @@ private:
     StatsRecorder *stats;
     LearnerLook *look;
     TypingAnnouncer *announcer;
+    std::unique_ptr<OwnTexts> ownTexts;
+    OwnTextActions *ownTextTools;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;

@@ -128,6 +128,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         QKeySequence(Qt::CTRL | Qt::Key_Comma));
     c.examButton = toolButton(
         window, appDir, QStringLiteral("examen"), QStringLiteral("Examen"), white, QKeySequence(Qt::CTRL | Qt::Key_E));
+    c.openTextButton = toolButton(window, appDir, QStringLiteral("abrir"), QStringLiteral("Abrir texto"), white,
+        QKeySequence(Qt::CTRL | Qt::Key_O));
     c.exerciseLabel = liveLabel(new QLabel(window), QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
@@ -191,7 +193,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
 QList<QWidget *> MainWindowControls::toolBar() const
 {
     return {nextButton, numberField, previousButton, startButton, progressButton, historyButton, textSizeButton,
-        randomButton, reportButton, keyboardButton, minimiseButton, exitButton, examButton, settingsButton};
+        randomButton, reportButton, keyboardButton, minimiseButton, exitButton, openTextButton, examButton,
+        settingsButton};
 }
 
 QList<QWidget *> MainWindowControls::focusOrder() const

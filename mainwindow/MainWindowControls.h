@@ -34,6 +34,7 @@ struct MainWindowControls {
     QPushButton *exitButton; // saves the history and leaves
     QPushButton *settingsButton; // contrast, type, text size, animations and sound
     QPushButton *examButton; // chooses and starts a timed test
+    QPushButton *openTextButton; // adds a text of the learner's own to "Mis textos"
     QLabel *exerciseLabel; // language\lesson\number of the exercise loaded
     QFrame *workArea; // frame around the exercise pane and the keyboard
     RichTextPane *exercisePane; // the text to type

@@ -38,11 +38,21 @@ float height(const QRectF &r)
     return static_cast<float>(r.height());
 }
 
+void fitToolBar(ControlGeometry &g, float W)
+{
+    const QRectF &last = *g.toolBarRow().back();
+    const float scale = std::clamp((W - RightMargin) / (left(last) + width(last)), SmallestToolBarScale, 1.0f);
+    for (QRectF *control : g.toolBarRow()) {
+        *control = QRectF(control->left() * scale, control->top(), control->width() * scale, control->height());
+    }
+}
+
 // The steps in their order: steps 2 and 5 read the exercise pane's design place before steps 9
 // and 10 move it, and the work area is complete before anything is placed against it.
 Placement place(float W, float H, const ControlGeometry &design)
 {
     ControlGeometry g = design;
+    fitToolBar(g, W);
     QRectF &work = g.workArea;
     QRectF &pane = g.exercisePane;
     const QRectF &tool = g.firstToolButton;
@@ -99,15 +109,7 @@ Placement place(float W, float H, const ControlGeometry &design)
     // the rest of the row for a long lesson name. A window too narrow for it there (a 1080p screen
     // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
     // in smaller type, rather than cutting it to its first letters.
-    // The settings button ends the tool bar where the window has room for it. A window narrower
-    // than that (a 1080p screen at 200 %) shows it smaller before the flag, so that the tool bar
-    // asks no more room of the screen than it did without it.
-    QRectF &settings = g.settingsButton;
-    const bool settingsOnRow = left(settings) + width(settings) + RightMargin <= W;
-    if (!settingsOnRow) {
-        settings = QRectF(Gap, top(g.flag), left(g.flag) - 2 * Gap, left(g.flag) - 2 * Gap);
-    }
-    const QRectF &lastOnRow = settingsOnRow ? settings : g.examButton;
+    const QRectF &lastOnRow = *g.toolBarRow().back();
     QRectF &exercise = g.exerciseLabel;
     exercise.moveTopLeft({left(lastOnRow) + width(lastOnRow) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
@@ -159,11 +161,10 @@ Placement layOutWindow(const QSizeF &inner, const ControlGeometry &design, float
 
 QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
 {
-    // The tool bar as drawn, ending with the exam button, and the smallest keyboard with the
-    // work area's margins must fit across; down, the steps' fixed heights plus the smallest
-    // keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = design.examButton;
-    const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
+    // The tool bar at its closest, and the smallest keyboard with the work area's margins must fit
+    // across; down, the steps' fixed heights plus the smallest keyboard, its gap and the pane.
+    const QRectF &lastOnToolBar = *ControlGeometry(design).toolBarRow().back();
+    const float toolBar = (left(lastOnToolBar) + width(lastOnToolBar)) * SmallestToolBarScale + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
     const float workHeight = height(design.keyboard) * SmallestKeyboardScale + PaneMargins + paneHeight;

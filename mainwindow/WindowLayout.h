@@ -15,6 +15,10 @@ namespace WindowLayout
 // is drawn smaller, down to this part of its size, before the pane loses a line.
 constexpr float SmallestKeyboardScale = 0.6f;
 
+// A window narrower than the tool bar as drawn (1080p at 200 %) gets the row closer together and
+// its buttons narrower, down to this part of its width, rather than losing its last buttons.
+constexpr float SmallestToolBarScale = 0.94f;
+
 struct Placement {
     ControlGeometry geometry;
     // The exercise pane's height in whole twips, which both panes get back when the hidden

@@ -15,7 +15,8 @@ QList<QRectF> everyControl(const ControlGeometry &g)
         g.bestSpeed, g.averageSpeed, g.languageList, g.lessonList, g.hintLine, g.nextCharLabel, g.accuracyLabel,
         g.lineAnimation, g.waveAnimation, g.flag, g.exerciseNumber, g.previousExerciseButton, g.startButton,
         g.historyButton, g.textSizeButton, g.speedLabel, g.timeLabel, g.randomButton, g.reportButton, g.keyboardButton,
-        g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.settingsButton, g.counterCaptions[0],
+        g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.openTextButton, g.examButton,
+        g.settingsButton, g.counterCaptions[0],
         g.counterCaptions[1], g.counterCaptions[2], g.counterCaptions[3]};
 }
 
@@ -87,6 +88,11 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
             EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
         }
         EXPECT_FALSE(g.hintLine.intersects(g.accuracyLabel));
+        // The tool bar may close up, but no two of its controls overlap.
+        const auto toolBar = ControlGeometry(g).toolBarRow();
+        for (std::size_t i = 1; i < toolBar.size(); ++i) {
+            EXPECT_FALSE(toolBar[i - 1]->intersects(*toolBar[i])) << i;
+        }
         EXPECT_GE(g.exercisePane.height(), TwoLines - 0.01);
     }
 }

@@ -60,6 +60,7 @@ const Picture Pngs[] = {
     {u"imagenes/botones/salir.png", ToolIcons::exit},
     {u"imagenes/botones/ajustes.png", ToolIcons::settings},
     {u"imagenes/botones/examen.png", ToolIcons::exam},
+    {u"imagenes/botones/abrir.png", ToolIcons::openText},
 };
 
 const Animation Gifs[] = {

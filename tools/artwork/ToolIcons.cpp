@@ -204,6 +204,9 @@ QImage settings()
         pupil.addEllipse(QPointF(48, 48), 12, 12);
         IconKit::outlined(painter, pupil, QColor(255, 255, 255));
         drawLetter(painter, QPointF(48, 48), 16, QColor(20, 20, 20));
+    });
+}
+
 QImage exam()
 {
     return IconKit::icon([](QPainter &painter) {
@@ -220,6 +223,28 @@ QImage exam()
         QPainterPath seal;
         seal.addEllipse(QPointF(72, 70), 15, 15);
         IconKit::outlined(painter, seal, Red);
+    });
+}
+
+QImage openText()
+{
+    return IconKit::icon([](QPainter &painter) {
+        // An open folder with a written sheet coming out of it.
+        QPainterPath back;
+        back.addPolygon(QPolygonF(
+            {QPointF(8, 30), QPointF(30, 30), QPointF(36, 38), QPointF(84, 38), QPointF(84, 84), QPointF(8, 84)}));
+        back.closeSubpath();
+        IconKit::outlined(painter, back, QColor(214, 150, 30));
+        IconKit::outlined(painter, IconKit::paperSheet(QRectF(26, 8, 48, 58)), Paper);
+        painter.setPen(QPen(QColor(120, 140, 170), 4, Qt::SolidLine, Qt::RoundCap));
+        for (int line = 0; line < 3; ++line) {
+            const qreal y = 28 + line * 10;
+            painter.drawLine(QPointF(34, y), QPointF(line == 2 ? 52 : 62, y));
+        }
+        QPainterPath front;
+        front.addPolygon(QPolygonF({QPointF(4, 50), QPointF(80, 50), QPointF(90, 84), QPointF(12, 84)}));
+        front.closeSubpath();
+        IconKit::outlined(painter, front, Amber);
     });
 }
 

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
-// minimise, exit, the timed test and the settings for the learner's eyes.
+// minimise, exit, opening a text of one's own, the timed test and the settings for the learner's eyes.
 namespace ToolIcons
 {
 
@@ -17,5 +17,6 @@ QImage minimise();
 QImage exit();
 QImage settings();
 QImage exam();
+QImage openText();
 
 } // namespace ToolIcons
