@@ -1,5 +1,6 @@
 // Reading a learner's own text of a megabyte from its file and cutting it into exercises: the
 // window waits for it after "Abrir texto", so it must take no time a learner notices.
+#include "OwnTexts.h"
 #include "TextImport.h"
 
 #include <QFile>
@@ -41,5 +42,17 @@ void readAndCutOneMegabyte(benchmark::State &state)
     state.counters["exercises"] = double(exercises);
 }
 BENCHMARK(readAndCutOneMegabyte)->Unit(benchmark::kMillisecond);
+
+// Keeping those exercises in "Mis textos", each file written whole or not at all.
+void storeOneMegabyte(benchmark::State &state)
+{
+    const QStringList exercises = TextImport::fromPastedText(QString::fromUtf8(bookText(1024 * 1024))).exercises;
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        OwnTexts texts(dir.filePath(QStringLiteral("Textos/Ana")));
+        benchmark::DoNotOptimize(texts.add(exercises));
+    }
+}
+BENCHMARK(storeOneMegabyte)->Unit(benchmark::kMillisecond);
 
 } // namespace

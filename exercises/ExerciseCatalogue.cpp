@@ -190,6 +190,10 @@ void ExerciseCatalogue::forEachLesson(Visit visit) const
         for (int lesson = 0; lesson < lessons.size(); ++lesson) {
             visit(language, lesson, name, lessons.at(lesson));
         }
+        // The row "Mis textos" takes once listed, whether or not it is yet.
+        if (lessons.size() < CatalogueState::MaxLessons) {
+            visit(language, int(lessons.size()), name, CatalogueState::OwnTextsLesson);
+        }
     }
 }
 

@@ -62,7 +62,10 @@ void OwnTextActions::add(const TextImport::Result &text)
         dialogs.inform(text.refusal);
         return;
     }
+    // A book of a megabyte is some 1,500 files, each written whole: a second or two.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const int first = texts.add(text.exercises);
+    QGuiApplication::restoreOverrideCursor();
     if (first == 0) {
         dialogs.inform(QStringLiteral("No se pudo guardar el texto en ") + QDir::toNativeSeparators(texts.folder())
             + QStringLiteral(": no se ha añadido."));

@@ -203,10 +203,9 @@ TEST_F(ExamScenario, ALongTextStaysInViewAndEndsTheTestWhenDoneAndWithoutAViewer
     EXPECT_EQ(pdf.count(QLatin1Char('\f')), 1);
 }
 
-TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTextWithThePaneFocused)
+// Opens the start-up window of windows, goes on unregistered and returns the test made ready.
+const ExamModel &signInUnregistered(WindowSequence &windows)
 {
-    WindowSequence windows(recording.platform);
-    windows.setExamOnOpening(3);
     windows.start();
     const auto picture = [&windows] {
         return windows.startWindow()->findChild<QWidget *>(QStringLiteral("picture"));
@@ -216,8 +215,15 @@ TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTex
     }));
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     windows.signInWindow()->controls().modeButtons[SignInWindow::UnregisteredMode]->click();
-    ASSERT_NE(windows.typingWindow(), nullptr);
-    const ExamModel &exam = windows.examSession()->exam();
+    EXPECT_NE(windows.typingWindow(), nullptr);
+    return windows.examSession()->exam();
+}
+
+TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTextWithThePaneFocused)
+{
+    WindowSequence windows(recording.platform);
+    windows.openAfterSignIn(3, QString());
+    const ExamModel &exam = signInUnregistered(windows);
     EXPECT_EQ(exam.state(), ExamModel::State::Ready);
     EXPECT_EQ(exam.minutes(), 3);
     const MainWindowControls &c = windows.typingWindow()->controls();
@@ -229,4 +235,21 @@ TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTex
     c.startButton->click();
     EXPECT_EQ(exam.state(), ExamModel::State::Idle);
     EXPECT_FALSE(windows.typingWindow()->drill().isTimed());
+}
+
+TEST_F(ExamScenario, ATestAskedForOnAFileRunsOnTheWholeTextOfThatFile)
+{
+    folder.writeBytes(QStringLiteral("Carta.txt"),
+        "\xEF\xBB\xBFQuerida Ana:\r\n\r\nTe escribo \xE2\x80\x9C" "desde casa\xE2\x80\x9D.\r\n");
+    const QString file = folder.path() + QStringLiteral("/Carta.txt");
+    WindowSequence windows(recording.platform);
+    windows.openAfterSignIn(5, file);
+    const ExamModel &exam = signInUnregistered(windows);
+    EXPECT_EQ(exam.state(), ExamModel::State::Ready);
+    EXPECT_EQ(exam.minutes(), 5);
+    const DrillModel &drill = windows.typingWindow()->drill();
+    EXPECT_EQ(drill.title(), QStringLiteral("Carta"));
+    EXPECT_EQ(drill.text(), QStringLiteral("Querida Ana:\r\nTe escribo \"desde casa\"."));
+    // The typographic quotes were made typable, and the learner is told.
+    EXPECT_EQ(recording.dialogs.messages.size(), 1);
 }
