@@ -7,13 +7,14 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace
 {
 
 const QColor FrameWhite(255, 255, 255);
 const QColor FrameBlue(0, 0, 255);
 const QColor FrameGreen(0, 255, 0);
-constexpr int ShiftFrame = 36;
 
 } // namespace
 
@@ -25,12 +26,21 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
     , widgets(widgets)
     , sound(sound)
     , appDir(appDir)
+    , keyboard(&KeyboardMap::builtInSpain())
 {
     connect(&model, &DrillModel::started, this, &DrillFeedback::onStarted);
     connect(&model, &DrillModel::keyJudged, this, &DrillFeedback::onKeyJudged);
     connect(&model, &DrillModel::finished, this, [this] {
         play(QStringLiteral("fin.wav"));
     });
+}
+
+void DrillFeedback::setKeyboard(const KeyboardMap &map)
+{
+    keyboard = &map;
+    if (model.isRunning()) {
+        guide(model.expected());
+    }
 }
 
 void DrillFeedback::setShiftHeld(bool held)
@@ -96,11 +106,23 @@ void DrillFeedback::guide(QChar character)
     if (character.isNull() || !widgets.keyFrames) {
         return;
     }
-    const int frame = DrillRules::guideFrameFor(character);
-    widgets.keyFrames->setFrameColour(litFrame, FrameWhite);
-    widgets.keyFrames->setFrameColour(ShiftFrame, DrillRules::needsShift(character) ? FrameGreen : FrameWhite);
-    widgets.keyFrames->setFrameColour(frame, FrameBlue);
-    litFrame = frame;
+    const KeyboardMap::Guide keys = keyboard->guideFor(character);
+    const std::array<int, 2> frames = {keys.deadKey.isKey() ? KeyboardKeys::frameOf(keys.deadKey.key) : -1,
+        keys.key.isKey() ? KeyboardKeys::frameOf(keys.key.key) : KeyboardKeys::NoKeyFrame};
+    for (const int frame : litFrames) {
+        if (std::find(frames.begin(), frames.end(), frame) == frames.end()) {
+            widgets.keyFrames->setFrameColour(frame, FrameWhite);
+        }
+    }
+    // The modifiers first: the key lit last is the one the keyboard describes, with them.
+    const bool shift = keys.deadKey.needsShift() || keys.key.needsShift();
+    const bool altGr = keys.deadKey.needsAltGr() || keys.key.needsAltGr();
+    widgets.keyFrames->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::ShiftKey), shift ? FrameGreen : FrameWhite);
+    widgets.keyFrames->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::AltGrKey), altGr ? FrameGreen : FrameWhite);
+    for (const int frame : frames) {
+        widgets.keyFrames->setFrameColour(frame, FrameBlue);
+    }
+    litFrames = frames;
 }
 
 void DrillFeedback::clearHint()

@@ -2,8 +2,11 @@
 
 #include "DrillModel.h"
 #include "InterfaceTexts.h"
+#include "KeyboardMap.h"
 
 #include <QObject>
+
+#include <array>
 
 class AnimatedPicture;
 class KeyFrames;
@@ -29,6 +32,9 @@ public:
     DrillFeedback(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, SoundPlayer &sound,
         const QString &appDir, QObject *parent = nullptr);
 
+    // The keyboard the guide frames keys on; the Spain keyboard until told. map must outlive
+    // this object or the next call.
+    void setKeyboard(const KeyboardMap &map);
     // The learner may keep the drill silent.
     void setSoundOn(bool on);
     // Whether Shift was held with the last key: with the character typed, it tells Caps Lock apart.
@@ -38,7 +44,8 @@ private:
     void onStarted();
     void onKeyJudged(const DrillModel::Judgement &judgement);
     void showNextCharacter();
-    // Frames the key of the next character, and Shift when it needs it.
+    // Frames the keys of the next character: its dead key and its key in blue, Shift and AltGr in
+    // green when either needs them.
     void guide(QChar character);
     void clearHint();
     void play(const QString &relativePath);
@@ -49,7 +56,8 @@ private:
     SoundPlayer &sound;
     QString appDir;
     bool soundOn = true;
-    // The frame lit last, to be put out when another is lit.
-    int litFrame = 0;
+    const KeyboardMap *keyboard;
+    // The frames lit last (-1 for none), to be put out when others are lit.
+    std::array<int, 2> litFrames = {-1, KeyboardKeys::NoKeyFrame};
     bool shiftHeld = false;
 };

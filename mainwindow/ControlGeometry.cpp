@@ -1,10 +1,13 @@
 #include "ControlGeometry.h"
 
+#include "KeyboardLayout.h"
+
 ControlGeometry ControlGeometry::design()
 {
     ControlGeometry g;
     g.workArea = {120, 4800, 855, 255};
-    g.keyboard = {1920, 3600, 9495, 3495};
+    // The keyboard with its number row and AltGr, larger than the letters-only drawing it grew from.
+    g.keyboard = QRectF(QPointF(1920, 3600), QSizeF(KeyboardLayout::Size));
     g.exercisePane = {2280, 960, 4695, 2415};
     g.echoPane = {7200, 1320, 1935, 1335};
     g.firstToolButton = {2280, 120, 735, 735};

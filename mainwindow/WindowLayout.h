@@ -13,7 +13,7 @@ namespace WindowLayout
 
 // In a window too low for the keyboard as drawn and the exercise pane's least height, the keyboard
 // is drawn smaller, down to this part of its size, before the pane loses a line.
-constexpr float SmallestKeyboardScale = 0.6f;
+constexpr float SmallestKeyboardScale = 0.55f;
 
 struct Placement {
     ControlGeometry geometry;

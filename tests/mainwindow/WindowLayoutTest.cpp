@@ -38,7 +38,7 @@ TEST(WindowLayout, BelowTheDesignSizeTheKeyboardShrinksBeforeThePaneLosesItsTwoL
         QSizeF inner;
         float scale; // of the keyboard, to 1/1000
     } rows[] = {
-        {"just under the design size", pixels(960, 540), 0.983f},
+        {"just under the design size", pixels(960, 540), 0.792f},
         {"the smallest window", WindowLayout::minimumInnerSize(design, TwoLines), WindowLayout::SmallestKeyboardScale},
         {"a screen smaller than that", pixels(640, 400), WindowLayout::SmallestKeyboardScale},
     };
