@@ -40,6 +40,7 @@ ControlGeometry ControlGeometry::design()
     g.exitButton = {12480, 120, 735, 735};
     g.exerciseLabel = {120, 4320, 5055, 495};
     g.reactionPicture = {13320, 120, 735, 735};
+    g.layoutButton = {14160, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
 }

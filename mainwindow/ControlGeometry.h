@@ -46,6 +46,7 @@ struct ControlGeometry {
     QRectF exitButton; // saves the history and leaves (Command4(2))
     QRectF exerciseLabel; // language\lesson\number of the current exercise (Label3); the layout moves it
     QRectF reactionPicture; // the reaction to the last key, at the end of the tool bar (Gif89a1)
+    QRectF layoutButton; // switches the keyboard layout, after the reaction picture
 
     static ControlGeometry design();
     // The captions go in the strip under the counters, where they are, as wide as they are.

@@ -13,6 +13,7 @@
 #include "ExerciseCatalogue.h"
 #include "ExercisePaneView.h"
 #include "GeneralItems.h"
+#include "KeyboardChoice.h"
 #include "KeyboardToggle.h"
 #include "KeyboardWidget.h"
 #include "LanguageFiles.h"
@@ -72,6 +73,8 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
         platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
+    keyboardChoice = new KeyboardChoice(model, settings, platform.dialogs, platform.activeLayout,
+        KeyboardMap::systemSymbolsFolder(), {keyboard, feedback, c.layoutButton}, this);
     stats
         = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
@@ -190,6 +193,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
         * std::min(1.0, g.exerciseLabel.height() / design.exerciseLabel.height()));
     c.exerciseLabel->setFont(exerciseFont);
     place(c.reactionPicture, g.reactionPicture);
+    place(c.layoutButton, g.layoutButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -238,6 +242,11 @@ void MainWindow::showEvent(QShowEvent *event)
         screenWatched = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::layOutWindow);
     }
+    // Asked once the window is up, so the question has a window to stand over.
+    if (!layoutOffered) {
+        layoutOffered = true;
+        QMetaObject::invokeMethod(keyboardChoice, &KeyboardChoice::offerDetected, Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::loadContents()
@@ -283,6 +292,7 @@ void MainWindow::restoreSettings()
         keyboardToggle->toggleKeyboard();
     }
     feedback->setSoundOn(settings.soundOn());
+    keyboardChoice->restore();
     if (!restoreGeometry(MachineSettings().windowGeometry())) {
         placeRestoredWindow();
     }

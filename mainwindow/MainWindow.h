@@ -16,6 +16,7 @@ class DrillHistory;
 class DrillSequencer;
 class DrillSummary;
 class ExerciseCatalogue;
+class KeyboardChoice;
 class KeyboardToggle;
 class KeyboardWidget;
 struct ControlGeometry;
@@ -90,8 +91,10 @@ private:
     LanguageSwitcher *languages;
     ToolbarActions *tools;
     KeyboardToggle *keyboardToggle;
+    KeyboardChoice *keyboardChoice;
     StatsRecorder *stats;
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;
+    bool layoutOffered = false;
 };

@@ -124,6 +124,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         QKeySequence(Qt::CTRL | Qt::Key_M));
     c.exitButton = toolButton(window, appDir, QStringLiteral("salir"), QStringLiteral("Guardar y salir"), white,
         QKeySequence(Qt::CTRL | Qt::Key_Q));
+    c.layoutButton = toolButton(window, appDir, QStringLiteral("distribucion"),
+        QStringLiteral("Distribución del teclado"), white, QKeySequence(Qt::CTRL | Qt::Key_K));
     c.exerciseLabel = liveLabel(new QLabel(window), QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
@@ -187,7 +189,7 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
 QList<QWidget *> MainWindowControls::toolBar() const
 {
     return {nextButton, numberField, previousButton, startButton, progressButton, historyButton, textSizeButton,
-        randomButton, reportButton, keyboardButton, minimiseButton, exitButton};
+        randomButton, reportButton, keyboardButton, minimiseButton, exitButton, layoutButton};
 }
 
 QList<QWidget *> MainWindowControls::focusOrder() const

@@ -32,6 +32,7 @@ struct MainWindowControls {
     QPushButton *keyboardButton; // shows or hides the drawn keyboard
     QPushButton *minimiseButton; // minimises the window
     QPushButton *exitButton; // saves the history and leaves
+    QPushButton *layoutButton; // switches between Spain's and Latin America's keyboard
     QLabel *exerciseLabel; // language\lesson\number of the exercise loaded
     QFrame *workArea; // frame around the exercise pane and the keyboard
     RichTextPane *exercisePane; // the text to type

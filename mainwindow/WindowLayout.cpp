@@ -100,7 +100,7 @@ Placement place(float W, float H, const ControlGeometry &design)
     // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
     // in smaller type, rather than cutting it to its first letters.
     QRectF &exercise = g.exerciseLabel;
-    exercise.moveTopLeft({left(g.reactionPicture) + width(g.reactionPicture) + 120, 240});
+    exercise.moveTopLeft({left(g.layoutButton) + width(g.layoutButton) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
     if (restOfToolBar >= width(design.exerciseLabel)) {
         exercise.setWidth(restOfToolBar);
@@ -153,7 +153,7 @@ QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
     // The tool bar as drawn, ending with the reaction picture, and the smallest keyboard with the
     // work area's margins must fit across; down, the steps' fixed heights plus the smallest
     // keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = design.reactionPicture;
+    const QRectF &lastOnToolBar = design.layoutButton;
     const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
