@@ -5,6 +5,7 @@
 #include "KeyFrames.h"
 #include "SoundPlayer.h"
 
+#include <QHash>
 #include <QLabel>
 
 #include <algorithm>
@@ -35,9 +36,10 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
     });
 }
 
-void DrillFeedback::setKeyboard(const KeyboardMap &map)
+void DrillFeedback::setKeyboard(const KeyboardMap &map, KeyboardMap::Layout newLayout)
 {
     keyboard = &map;
+    layout = newLayout;
     if (model.isRunning()) {
         guide(model.expected());
     }
@@ -72,7 +74,7 @@ void DrillFeedback::onKeyJudged(const DrillModel::Judgement &judgement)
         // learner's: say so rather than explain the case.
         widgets.hintLine->setText(DrillRules::capsLockOn(judgement.expected, judgement.typed, shiftHeld)
                 ? QStringLiteral("Tienes activado Bloq Mayús")
-                : texts.HintTexts.value(DrillRules::hintFor(judgement.expected, judgement.typed)));
+                : hintText(DrillRules::hintFor(judgement.expected, judgement.typed)));
         break;
     case DrillModel::Verdict::LineBreakExpected:
         play(QStringLiteral("fallo.wav"));
@@ -123,6 +125,24 @@ void DrillFeedback::guide(QChar character)
         widgets.keyFrames->setFrameColour(frame, FrameBlue);
     }
     litFrames = frames;
+}
+
+QString DrillFeedback::hintText(int hint) const
+{
+    // The language files place the keys of Spain's keyboard; these are the Latin American places.
+    static const QHash<int, QString> latinAmerican = {
+        {1, QStringLiteral("Lleva tilde: pulsa la tecla ´ (a la derecha de la P), suéltala y pulsa la vocal.")},
+        {2,
+            QStringLiteral("Acento grave: pulsa Alt Gr y la tecla } (a la izquierda de Intro), suelta y pulsa la "
+                           "vocal.")},
+        {4,
+            QStringLiteral("Lleva diéresis: pulsa Mayús y la tecla ´ (a la derecha de la P; sale ¨), suelta y pulsa "
+                           "la vocal.")},
+    };
+    if (layout == KeyboardMap::Layout::LatinAmerica && latinAmerican.contains(hint)) {
+        return latinAmerican.value(hint);
+    }
+    return texts.HintTexts.value(hint);
 }
 
 void DrillFeedback::clearHint()

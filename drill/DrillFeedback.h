@@ -34,7 +34,8 @@ public:
 
     // The keyboard the guide frames keys on; the Spain keyboard until told. map must outlive
     // this object or the next call.
-    void setKeyboard(const KeyboardMap &map);
+    // The hints that name a key's place are worded for layout.
+    void setKeyboard(const KeyboardMap &map, KeyboardMap::Layout layout);
     // The learner may keep the drill silent.
     void setSoundOn(bool on);
     // Whether Shift was held with the last key: with the character typed, it tells Caps Lock apart.
@@ -48,6 +49,9 @@ private:
     // green when either needs them.
     void guide(QChar character);
     void clearHint();
+    // The language file's hint, or on the Latin American keyboard its own wording of a hint
+    // that names where a key is.
+    QString hintText(int hint) const;
     void play(const QString &relativePath);
 
     const DrillModel &model;
@@ -57,6 +61,7 @@ private:
     QString appDir;
     bool soundOn = true;
     const KeyboardMap *keyboard;
+    KeyboardMap::Layout layout = KeyboardMap::Layout::Spain;
     // The frames lit last (-1 for none), to be put out when others are lit.
     std::array<int, 2> litFrames = {-1, KeyboardKeys::NoKeyFrame};
     bool shiftHeld = false;

@@ -98,7 +98,7 @@ void KeyboardChoice::show(Layout layout)
     current = layout;
     otherKeyboardKeys = 0;
     widgets.keyboard->setKeyboard(map(layout), layout);
-    widgets.feedback->setKeyboard(map(layout));
+    widgets.feedback->setKeyboard(map(layout), layout);
     MainWindowControls::nameToolButton(
         widgets.button, QStringLiteral("Teclado %1: cambiar a %2").arg(nameOf(layout), nameOf(other(layout))));
 }

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
-// minimise and exit.
+// keyboard layout, minimise and exit.
 namespace ToolIcons
 {
 
@@ -13,6 +13,7 @@ QImage textSize();
 QImage report();
 QImage keyboardShown();
 QImage keyboardHidden();
+QImage keyboardLayout();
 QImage minimise();
 QImage exit();
 
