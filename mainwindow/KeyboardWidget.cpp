@@ -45,11 +45,17 @@ QChar shownCharacter(const KeyboardMap &map, int key, KeyboardMap::Level level)
 }
 
 // Whether the guide teaches the character at this key and level: a key shows only what it is
-// pressed for, not the generic symbols the layout also leaves there.
+// pressed for, not the generic symbols the layout also leaves there. Of what AltGr gives, only
+// the signs of a Spanish text and the dead keys are shown: letters of other languages (æ ß ø)
+// and typographer's signs would crowd the keys.
 bool taughtHere(const KeyboardMap &map, int key, KeyboardMap::Level level)
 {
     const QChar shown = shownCharacter(map, key, level);
     if (shown.isNull()) {
+        return false;
+    }
+    const bool dead = map.symbol(key, level).deadAccent != 0;
+    if (level >= KeyboardMap::AltGr && !dead && shown.unicode() >= 0x80 && shown != u'€' && shown != u'¬') {
         return false;
     }
     const KeyboardMap::Guide guide = map.guideFor(shown);
