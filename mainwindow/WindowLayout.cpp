@@ -13,6 +13,8 @@ namespace
 constexpr float RightMargin = 100;
 // Between two controls that would otherwise touch.
 constexpr float Gap = 15;
+// Between the layout button and the lesson list above it and the next character below it.
+constexpr float LayoutButtonGap = 50;
 // What the work area keeps free around the exercise pane and the keyboard, top to bottom.
 constexpr float PaneMargins = 600;
 
@@ -94,13 +96,23 @@ Placement place(float W, float H, const ControlGeometry &design)
     // would be written over the accuracy; it wraps before it instead.
     g.hintLine.setWidth(std::min(width(g.hintLine), left(g.accuracyLabel) - Gap - left(g.hintLine)));
 
+    // The layout button ends the tool bar; a window too narrow for it there (a 1080p screen at
+    // 200 %) has it under the lesson list, which gives it the room.
+    QRectF &layoutButton = g.layoutButton;
+    const bool layoutOnToolBar = left(layoutButton) + width(layoutButton) + RightMargin <= W;
+    if (!layoutOnToolBar) {
+        g.lessonList.setHeight(height(g.lessonList) - height(layoutButton) - 2 * LayoutButtonGap);
+        layoutButton.moveTopLeft({left(g.lessonList), top(g.lessonList) + height(g.lessonList) + LayoutButtonGap});
+    }
+
     // Where it was drawn, the current exercise would end up under the lesson list and the exercise
-    // pane of a window-sized workspace; it goes to the tool bar, after the reaction picture, with
+    // pane of a window-sized workspace; it goes to the tool bar, after the layout button, with
     // the rest of the row for a long lesson name. A window too narrow for it there (a 1080p screen
     // at 200 %) shows it in the strip under the hint line, between the counters and the accuracy,
     // in smaller type, rather than cutting it to its first letters.
     QRectF &exercise = g.exerciseLabel;
-    exercise.moveTopLeft({left(g.layoutButton) + width(g.layoutButton) + 120, 240});
+    const QRectF &lastOnToolBar = layoutOnToolBar ? layoutButton : g.reactionPicture;
+    exercise.moveTopLeft({left(lastOnToolBar) + width(lastOnToolBar) + 120, 240});
     const float restOfToolBar = W - RightMargin - left(exercise);
     if (restOfToolBar >= width(design.exerciseLabel)) {
         exercise.setWidth(restOfToolBar);
@@ -153,7 +165,7 @@ QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
     // The tool bar as drawn, ending with the reaction picture, and the smallest keyboard with the
     // work area's margins must fit across; down, the steps' fixed heights plus the smallest
     // keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = design.layoutButton;
+    const QRectF &lastOnToolBar = design.reactionPicture;
     const float toolBar = left(lastOnToolBar) + width(lastOnToolBar) + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;

@@ -16,7 +16,7 @@ QList<QRectF> everyControl(const ControlGeometry &g)
         g.lineAnimation, g.waveAnimation, g.flag, g.exerciseNumber, g.previousExerciseButton, g.startButton,
         g.historyButton, g.textSizeButton, g.speedLabel, g.timeLabel, g.randomButton, g.reportButton, g.keyboardButton,
         g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.counterCaptions[0], g.counterCaptions[1],
-        g.counterCaptions[2], g.counterCaptions[3]};
+        g.counterCaptions[2], g.counterCaptions[3], g.layoutButton};
 }
 
 // Pixels at 96 dpi in twips.
@@ -87,6 +87,12 @@ TEST(WindowLayout, EveryControlLiesWholeInsideTheWindowItIsLaidOutFor)
             EXPECT_TRUE(control == g.exerciseLabel || !control.intersects(g.exerciseLabel));
         }
         EXPECT_FALSE(g.hintLine.intersects(g.accuracyLabel));
+        // The layout button ends the tool bar, or in a narrow window sits between the lesson list
+        // and the next character.
+        EXPECT_EQ(g.layoutButton.top() == design.layoutButton.top(), row.exerciseOnToolBar);
+        for (const QRectF &control : {g.lessonList, g.nextCharLabel, g.languageList, g.workArea, g.reactionPicture}) {
+            EXPECT_FALSE(control.intersects(g.layoutButton));
+        }
         EXPECT_GE(g.exercisePane.height(), TwoLines - 0.01);
     }
 }

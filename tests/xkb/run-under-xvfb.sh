@@ -11,7 +11,8 @@ done
 display=:$((90 + $$ % 100))
 Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$openbox" "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+openbox=
+trap 'kill $openbox "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
 export DISPLAY=$display
 for _ in $(seq 100); do
     xdotool getmouselocation >/dev/null 2>&1 && break
