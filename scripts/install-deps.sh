@@ -20,7 +20,7 @@ all_packages=(
     "${package_packages[@]}"
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core
     qt6-svg-dev weston libgl1-mesa-dri xvfb
-    libxkbcommon-dev x11-xkb-utils openbox
+    libxkbcommon-dev x11-xkb-utils openbox xdotool
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;
