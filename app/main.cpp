@@ -6,6 +6,7 @@
 #include "ModuleSoundPlayer.h"
 #include "Platform.h"
 #include "SpanishQtTexts.h"
+#include "SystemActiveLayout.h"
 #include "SystemClock.h"
 #include "WindowSequence.h"
 
@@ -160,7 +161,8 @@ int main(int argc, char *argv[])
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;
-    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher};
+    const SystemActiveLayout activeLayout = SystemActiveLayout::forThisProgram();
+    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher, &activeLayout};
 
     WindowSequence windows(platform);
     windows.openAfterSignIn(exam, textFileArgument());

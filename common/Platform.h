@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class ActiveLayout;
 class Clock;
 class Dialogs;
 class Launcher;
@@ -19,6 +20,8 @@ struct Platform {
     Dialogs &dialogs;
     Clock &clock;
     Launcher &launcher;
+    // Which keyboard layout the system types with; null where nothing is to be detected.
+    const ActiveLayout *activeLayout = nullptr;
 
     // appDir joined with a path relative to it ("gifs/si.gif").
     QString path(const QString &relative) const

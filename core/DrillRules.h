@@ -3,19 +3,12 @@
 #include <QChar>
 #include <QString>
 
-// The pure rules of the drill: which hint a wrong key earns, which key frame the guide lights,
-// and the figures shown to the learner.
+// The pure rules of the drill: which hint a wrong key earns and the figures shown to the learner.
 namespace DrillRules
 {
 
 // The hint (0 to 6, as in the language file) after typed was pressed where expected was due.
 int hintFor(QChar expected, QChar typed);
-
-// The frame of the on-screen keyboard that holds expected's key: 0 for a character the drawing
-// has no key for.
-int guideFrameFor(QChar character);
-// Only the capitals A to Z, Ñ and Ç light the Shift frame.
-bool needsShift(QChar character);
 
 // A letter typed in the other case than expected, with Shift saying the opposite: a capital
 // without Shift, or a small letter with it, can only come from Caps Lock being on.

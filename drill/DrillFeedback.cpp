@@ -5,7 +5,10 @@
 #include "KeyFrames.h"
 #include "SoundPlayer.h"
 
+#include <QHash>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace
 {
@@ -13,7 +16,6 @@ namespace
 const QColor FrameWhite(255, 255, 255);
 const QColor FrameBlue(0, 0, 255);
 const QColor FrameGreen(0, 255, 0);
-constexpr int ShiftFrame = 36;
 
 } // namespace
 
@@ -25,12 +27,22 @@ DrillFeedback::DrillFeedback(const DrillModel &model, const InterfaceTexts &text
     , widgets(widgets)
     , sound(sound)
     , appDir(appDir)
+    , keyboard(&KeyboardMap::builtInSpain())
 {
     connect(&model, &DrillModel::started, this, &DrillFeedback::onStarted);
     connect(&model, &DrillModel::keyJudged, this, &DrillFeedback::onKeyJudged);
     connect(&model, &DrillModel::finished, this, [this] {
         play(QStringLiteral("fin.wav"));
     });
+}
+
+void DrillFeedback::setKeyboard(const KeyboardMap &map, KeyboardMap::Layout newLayout)
+{
+    keyboard = &map;
+    layout = newLayout;
+    if (model.isRunning()) {
+        guide(model.expected());
+    }
 }
 
 void DrillFeedback::setShiftHeld(bool held)
@@ -62,7 +74,7 @@ void DrillFeedback::onKeyJudged(const DrillModel::Judgement &judgement)
         // learner's: say so rather than explain the case.
         widgets.hintLine->setText(DrillRules::capsLockOn(judgement.expected, judgement.typed, shiftHeld)
                 ? QStringLiteral("Tienes activado Bloq Mayús")
-                : texts.HintTexts.value(DrillRules::hintFor(judgement.expected, judgement.typed)));
+                : hintText(DrillRules::hintFor(judgement.expected, judgement.typed)));
         break;
     case DrillModel::Verdict::LineBreakExpected:
         play(QStringLiteral("fallo.wav"));
@@ -96,11 +108,41 @@ void DrillFeedback::guide(QChar character)
     if (character.isNull() || !widgets.keyFrames) {
         return;
     }
-    const int frame = DrillRules::guideFrameFor(character);
-    widgets.keyFrames->setFrameColour(litFrame, FrameWhite);
-    widgets.keyFrames->setFrameColour(ShiftFrame, DrillRules::needsShift(character) ? FrameGreen : FrameWhite);
-    widgets.keyFrames->setFrameColour(frame, FrameBlue);
-    litFrame = frame;
+    const KeyboardMap::Guide keys = keyboard->guideFor(character);
+    const std::array<int, 2> frames = {keys.deadKey.isKey() ? KeyboardKeys::frameOf(keys.deadKey.key) : -1,
+        keys.key.isKey() ? KeyboardKeys::frameOf(keys.key.key) : KeyboardKeys::NoKeyFrame};
+    for (const int frame : litFrames) {
+        if (std::find(frames.begin(), frames.end(), frame) == frames.end()) {
+            widgets.keyFrames->setFrameColour(frame, FrameWhite);
+        }
+    }
+    // The modifiers first: the key lit last is the one the keyboard describes, with them.
+    const bool shift = keys.deadKey.needsShift() || keys.key.needsShift();
+    const bool altGr = keys.deadKey.needsAltGr() || keys.key.needsAltGr();
+    widgets.keyFrames->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::ShiftKey), shift ? FrameGreen : FrameWhite);
+    widgets.keyFrames->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::AltGrKey), altGr ? FrameGreen : FrameWhite);
+    for (const int frame : frames) {
+        widgets.keyFrames->setFrameColour(frame, FrameBlue);
+    }
+    litFrames = frames;
+}
+
+QString DrillFeedback::hintText(int hint) const
+{
+    // The language files place the keys of Spain's keyboard; these are the Latin American places.
+    static const QHash<int, QString> latinAmerican = {
+        {1, QStringLiteral("Lleva tilde: pulsa la tecla ´ (a la derecha de la P), suéltala y pulsa la vocal.")},
+        {2,
+            QStringLiteral("Acento grave: pulsa Alt Gr y la tecla } (a la izquierda de Intro), suelta y pulsa la "
+                           "vocal.")},
+        {4,
+            QStringLiteral("Lleva diéresis: pulsa Mayús y la tecla ´ (a la derecha de la P; sale ¨), suelta y pulsa "
+                           "la vocal.")},
+    };
+    if (layout == KeyboardMap::Layout::LatinAmerica && latinAmerican.contains(hint)) {
+        return latinAmerican.value(hint);
+    }
+    return texts.HintTexts.value(hint);
 }
 
 void DrillFeedback::clearHint()

@@ -3,7 +3,7 @@
 #include <QColor>
 
 // The frames drawn around the keys of the on-screen keyboard, addressed by frame index
-// (0 to 37), as the keyboard guide sees them.
+// (0 to 52, KeyboardKeys::frameOf), as the keyboard guide sees them.
 class KeyFrames
 {
 public:

@@ -1,10 +1,13 @@
 #include "ControlGeometry.h"
 
+#include "KeyboardLayout.h"
+
 ControlGeometry ControlGeometry::design()
 {
     ControlGeometry g;
     g.workArea = {120, 4800, 855, 255};
-    g.keyboard = {1920, 3600, 9495, 3495};
+    // The keyboard with its number row and AltGr, larger than the letters-only drawing it grew from.
+    g.keyboard = QRectF(QPointF(1920, 3600), QSizeF(KeyboardLayout::Size));
     g.exercisePane = {2280, 960, 4695, 2415};
     g.echoPane = {7200, 1320, 1935, 1335};
     g.firstToolButton = {2280, 120, 735, 735};
@@ -40,16 +43,17 @@ ControlGeometry ControlGeometry::design()
     // The buttons added after the reaction picture, side by side as the exit button's group.
     g.openTextButton = {14175, 120, 735, 735};
     g.examButton = {14910, 120, 735, 735};
-    g.settingsButton = {15645, 120, 735, 735};
+    g.layoutButton = {15645, 120, 735, 735};
+    g.settingsButton = {16380, 120, 735, 735};
     g.placeCounterCaptions();
     return g;
 }
 
-std::array<QRectF *, 19> ControlGeometry::toolBarRow()
+std::array<QRectF *, 20> ControlGeometry::toolBarRow()
 {
     return {&flag, &firstToolButton, &exerciseNumber, &previousExerciseButton, &startButton, &progressButton,
         &historyButton, &textSizeButton, &speedLabel, &timeLabel, &randomButton, &reportButton, &keyboardButton,
-        &minimiseButton, &exitButton, &reactionPicture, &openTextButton, &examButton, &settingsButton};
+        &minimiseButton, &exitButton, &reactionPicture, &openTextButton, &examButton, &layoutButton, &settingsButton};
 }
 
 void ControlGeometry::placeCounterCaptions()

@@ -48,11 +48,12 @@ struct ControlGeometry {
     QRectF reactionPicture; // the reaction to the last key, at the end of the tool bar (Gif89a1)
     QRectF openTextButton; // adds a text of the learner's own, after the reaction picture
     QRectF examButton; // the timed test
+    QRectF layoutButton; // switches the keyboard layout
     QRectF settingsButton; // opens "Ajustes", the last of the tool bar
 
     static ControlGeometry design();
     // The tool bar's row from left to right, which closes up in a window narrower than drawn.
-    std::array<QRectF *, 19> toolBarRow();
+    std::array<QRectF *, 20> toolBarRow();
     // The captions go in the strip under the counters, where they are, as wide as they are.
     void placeCounterCaptions();
 };

@@ -1,6 +1,7 @@
 #include "KeyboardWidget.h"
 
 #include "Clock.h"
+#include "Keysyms.h"
 #include "PointerPictures.h"
 #include "Twips.h"
 
@@ -32,31 +33,48 @@ const char16_t *const FingerNames[]
     = {u"meñique derecho", u"anular derecho", u"corazón derecho", u"índice derecho", u"pulgar derecho",
         u"meñique izquierdo", u"anular izquierdo", u"corazón izquierdo", u"índice izquierdo", u"pulgar izquierdo"};
 
-QString keyName(const KeyboardLayout::Key &key)
+constexpr double LegendShare = 0.6;
+
+// What a key types at a level, as its face shows it: a dead key shows its accent.
+QChar shownCharacter(const KeyboardMap &map, int key, KeyboardMap::Level level)
 {
-    switch (key.index) {
+    const KeyboardMap::Symbol symbol = map.symbol(key, level);
+    return QChar(symbol.character ? symbol.character : Keysyms::spacingAccent(symbol.deadAccent));
+}
+
+// Whether the guide teaches the character at this key and level: a key shows only what it is
+// pressed for, not the generic symbols the layout also leaves there. Of what AltGr gives, only
+// the signs of a Spanish text and the dead keys are shown: letters of other languages (æ ß ø)
+// and typographer's signs would crowd the keys.
+bool taughtHere(const KeyboardMap &map, int key, KeyboardMap::Level level)
+{
+    const QChar shown = shownCharacter(map, key, level);
+    if (shown.isNull()) {
+        return false;
+    }
+    const bool dead = map.symbol(key, level).deadAccent != 0;
+    if (level >= KeyboardMap::AltGr && !dead && shown.unicode() >= 0x80 && shown != u'€' && shown != u'¬') {
+        return false;
+    }
+    const KeyboardMap::Guide guide = map.guideFor(shown);
+    const KeyboardMap::Stroke here {key, level};
+    return guide.key == here || guide.deadKey == here;
+}
+
+QString keyName(const KeyboardMap &map, int key)
+{
+    switch (key) {
     case KeyboardLayout::SpaceBar:
         return QStringLiteral("espacio");
     case KeyboardLayout::EnterKey:
         return QStringLiteral("Intro");
     case KeyboardLayout::ShiftKey:
         return QStringLiteral("Mayúsculas");
+    case KeyboardLayout::AltGrKey:
+        return QStringLiteral("Alt Gr");
     default:
-        return QString(QChar(key.caption));
+        return QString(shownCharacter(map, key, KeyboardMap::Plain).toUpper());
     }
-}
-
-// The key to press next and the finger that presses it, as the lit frames show them.
-QString guideDescription(int frame, bool withShift)
-{
-    if (frame == 0) {
-        return QStringLiteral("Siguiente tecla: no está en el teclado dibujado");
-    }
-    const KeyboardLayout::Key &key = KeyboardLayout::keys()[frame == KeyboardLayout::FrameCount - 1 ? 0 : frame];
-    const QString finger = key.finger == KeyboardLayout::EitherThumb ? QStringLiteral("un pulgar")
-                                                                     : QString::fromUtf16(FingerNames[key.finger]);
-    return QStringLiteral("Siguiente tecla: ") + (withShift ? QStringLiteral("Mayúsculas y ") : QString())
-        + keyName(key) + QStringLiteral(", dedo ") + finger;
 }
 
 } // namespace
@@ -64,16 +82,18 @@ QString guideDescription(int frame, bool withShift)
 KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double logicalDpi, QWidget *parent)
     : QWidget(parent)
     , clock(clock)
+    , map(&KeyboardMap::builtInSpain())
     , captionFont(QStringLiteral("Arial"))
     , logicalDpi(logicalDpi)
 {
-    setAccessibleName(QStringLiteral("teclado"));
+    setAccessibleName(QStringLiteral("teclado España"));
     setMouseTracking(true);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QColor(KeyboardGround));
     setPalette(ground);
     setAutoFillBackground(true);
     captionFont.setBold(true);
+    legendFont = captionFont;
 
     const QDir data(dataFolder);
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
@@ -88,6 +108,15 @@ KeyboardWidget::KeyboardWidget(const QString &dataFolder, Clock &clock, double l
         const QString name = QStringLiteral("imagenes/dedo%1.png").arg(finger);
         fingerPictures[finger] = QImage(data.filePath(name)).convertToFormat(QImage::Format_ARGB32);
     }
+}
+
+void KeyboardWidget::setKeyboard(const KeyboardMap &newMap, KeyboardMap::Layout layout)
+{
+    map = &newMap;
+    setAccessibleName(layout == KeyboardMap::Layout::Spain ? QStringLiteral("teclado España")
+                                                           : QStringLiteral("teclado Latinoamérica"));
+    applyScale();
+    update();
 }
 
 void KeyboardWidget::setScale(double newScale)
@@ -116,6 +145,7 @@ void KeyboardWidget::applyScale()
     frameBorder = std::max(1, Twips::toPixels(frameBorderTwips, dpi));
     keyBevel = std::max(1, Twips::toPixels(KeyBevelTwips, dpi));
     captionFont.setPixelSize(std::max(1, Twips::toPixels(CaptionPoints * Twips::PerPoint, dpi)));
+    legendFont.setPixelSize(std::max(1, Twips::toPixels(LegendShare * CaptionPoints * Twips::PerPoint, dpi)));
     for (const KeyboardLayout::Key &key : KeyboardLayout::keys()) {
         keyRects[key.index] = Twips::toPixels(QRectF(key.twips), dpi);
         keyFaces[key.index] = keyFace(key.index);
@@ -136,9 +166,10 @@ void KeyboardWidget::setFrameColour(int frame, const QColor &colour)
     // Only the border shows the colour; the key inside stays as it is.
     const QRect &r = frameRects[frame];
     update(QRegion(r) - QRegion(r.adjusted(frameBorder, frameBorder, -frameBorder, -frameBorder)));
-    // The guide lights the key to press last, after Shift; that is when its description is whole.
-    if (frame != ShiftFrame && colour != Unlit) {
-        setAccessibleDescription(guideDescription(frame, frameColours[ShiftFrame] != Unlit));
+    // The guide lights the key to press last, after the modifiers; that is when its description is
+    // whole.
+    if (frame != ShiftFrame && frame != AltGrFrame && colour != Unlit) {
+        setAccessibleDescription(guideDescription(frame));
     }
 }
 
@@ -178,6 +209,26 @@ void KeyboardWidget::mouseMoveEvent(QMouseEvent *event)
     } else {
         ShowFingerCursor(key);
     }
+}
+
+QString KeyboardWidget::guideDescription(int frame) const
+{
+    const int key = KeyboardKeys::keyOf(frame);
+    if (key < 0) {
+        return QStringLiteral("Siguiente tecla: no está en el teclado dibujado");
+    }
+    const int finger = KeyboardLayout::keys()[key].finger;
+    const QString fingerName
+        = finger == KeyboardLayout::EitherThumb ? QStringLiteral("un pulgar") : QString::fromUtf16(FingerNames[finger]);
+    QString modifiers;
+    if (frameColours[AltGrFrame] != Unlit) {
+        modifiers += QStringLiteral("Alt Gr y ");
+    }
+    if (frameColours[ShiftFrame] != Unlit) {
+        modifiers += QStringLiteral("Mayúsculas y ");
+    }
+    return QStringLiteral("Siguiente tecla: ") + modifiers + keyName(*map, key) + QStringLiteral(", dedo ")
+        + fingerName;
 }
 
 int KeyboardWidget::fingerOf(int key)
@@ -258,17 +309,50 @@ QPixmap KeyboardWidget::keyFace(int key) const
     qDrawShadePanel(&painter, inside, colours, false, keyBevel, &colours.brush(QPalette::Button));
     const QImage &picture = keyPictures[key];
     const QSize pictureArea = r.size() - QSize(2 * keyBevel, 2 * keyBevel);
-    const char16_t caption = KeyboardLayout::keys()[key].caption;
     if (!picture.isNull() && !pictureArea.isEmpty()) {
         QImage scaled = picture.scaled(pictureArea * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         scaled.setDevicePixelRatio(pixelRatio);
         QRect place(QPoint(), scaled.deviceIndependentSize().toSize());
         place.moveCenter(inside.center());
         painter.drawImage(place, scaled);
-    } else if (caption) {
-        painter.setFont(captionFont);
-        painter.setPen(Qt::black);
-        painter.drawText(inside, Qt::AlignCenter, QString(QChar(caption)));
+    } else {
+        drawCaptions(painter, inside.adjusted(keyBevel, 0, -keyBevel, 0), key);
     }
     return face;
+}
+
+void KeyboardWidget::drawCaptions(QPainter &painter, const QRect &inside, int key) const
+{
+    painter.setPen(Qt::black);
+    if (key == KeyboardLayout::AltGrKey) {
+        painter.setFont(legendFont);
+        painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Alt Gr"));
+        return;
+    }
+    const QChar plain = shownCharacter(*map, key, KeyboardMap::Plain);
+    const QChar shifted = shownCharacter(*map, key, KeyboardMap::Shift);
+    const bool altGr = taughtHere(*map, key, KeyboardMap::AltGr);
+    // A letter shows its capital; a sign shows its Shift character above the plain one.
+    const bool letter = plain.isLetter() && shifted == plain.toUpper();
+    const bool twoSigns = !letter && taughtHere(*map, key, KeyboardMap::Shift);
+    if (!plain.isNull() && !twoSigns && !altGr) {
+        painter.setFont(captionFont);
+        painter.drawText(inside, Qt::AlignCenter, QString(letter ? shifted : plain));
+        return;
+    }
+    painter.setFont(letter ? captionFont : legendFont);
+    if (letter) {
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, QString(shifted));
+    } else {
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, QString(plain));
+        if (twoSigns) {
+            painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString(shifted));
+        }
+    }
+    if (altGr) {
+        painter.setFont(legendFont);
+        painter.setPen(QColor(0, 0, 160));
+        painter.drawText(
+            inside, Qt::AlignRight | Qt::AlignBottom, QString(shownCharacter(*map, key, KeyboardMap::AltGr)));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "KeyFrames.h"
 #include "KeyboardLayout.h"
+#include "KeyboardMap.h"
 
 #include <QFont>
 #include <QImage>
@@ -12,9 +13,9 @@
 
 class Clock;
 
-// The drawn Spanish keyboard under the exercise pane. It only shows: the keys cannot be
-// clicked, the keyboard guide colours the frame of the key to press next, and the mouse pointer
-// over a key becomes the picture of the finger that types it.
+// The drawn keyboard under the exercise pane, Spain's or Latin America's. It only shows: the keys
+// cannot be clicked, the keyboard guide colours the frames of the keys to press next, and the
+// mouse pointer over a key becomes the picture of the finger that types it.
 class KeyboardWidget : public QWidget, public KeyFrames
 {
     Q_OBJECT
@@ -26,7 +27,11 @@ public:
     // window, rather than a ready-made scale with a rounding of its own.
     KeyboardWidget(const QString &dataFolder, Clock &clock, double logicalDpi, QWidget *parent = nullptr);
 
-    // frame: 0 to 37; others are ignored. Lighting a key also tells assistive technology which key
+    // The layout whose characters the keys show; the Spain keyboard until told. map must outlive
+    // this widget or the next call.
+    void setKeyboard(const KeyboardMap &map, KeyboardMap::Layout layout);
+
+    // frame: 0 to 52; others are ignored. Lighting a key also tells assistive technology which key
     // comes next and with which finger, as the keyboard's accessible description.
     void setFrameColour(int frame, const QColor &colour) override;
     QColor frameColour(int frame) const;
@@ -56,11 +61,16 @@ private:
     void paintFrame(QPainter &painter, int frame) const;
     // The key as it always looks: its bevelled face with the caption or the picture.
     QPixmap keyFace(int key) const;
+    void drawCaptions(QPainter &painter, const QRect &inside, int key) const;
+    // The frame of a key, not a modifier, lit last: the one the accessible description names.
+    QString guideDescription(int frame) const;
 
     static constexpr int FingerCount = 10;
     static constexpr int ShiftFrame = KeyboardLayout::ShiftKey;
+    static constexpr int AltGrFrame = KeyboardLayout::AltGrKey + 1;
 
     Clock &clock;
+    const KeyboardMap *map;
     std::array<QRect, KeyboardLayout::KeyCount> keyRects;
     std::array<QRect, KeyboardLayout::FrameCount> frameRects;
     std::array<QColor, KeyboardLayout::FrameCount> frameColours;
@@ -71,6 +81,7 @@ private:
     std::array<QImage, KeyboardLayout::KeyCount> keyPictures; // as read; most keys have none
     std::array<QImage, FingerCount> fingerPictures; // read once, made into a pointer on every move
     QFont captionFont;
+    QFont legendFont; // the Shift and AltGr characters in the corners of a sign's key
     const double logicalDpi;
     double scale = 1;
     double frameBorderTwips = FrameBorderTwips;

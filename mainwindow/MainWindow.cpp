@@ -13,6 +13,7 @@
 #include "ExerciseCatalogue.h"
 #include "ExercisePaneView.h"
 #include "GeneralItems.h"
+#include "KeyboardChoice.h"
 #include "KeyboardToggle.h"
 #include "KeyboardWidget.h"
 #include "LanguageFiles.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
         platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
+    keyboardChoice = new KeyboardChoice(model, settings, platform.dialogs, platform.activeLayout,
+        KeyboardMap::systemSymbolsFolder(), {keyboard, feedback, c.layoutButton}, this);
     stats
         = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
     look = new LearnerLook(settings, catalogue,
@@ -241,6 +244,7 @@ void MainWindow::placeControls(const ControlGeometry &g)
     place(c.settingsButton, g.settingsButton);
     place(c.examButton, g.examButton);
     place(c.openTextButton, g.openTextButton);
+    place(c.layoutButton, g.layoutButton);
     // Drawn smaller where the layout gave it less than its own size.
     keyboard->setScale(g.keyboard.width() / design.keyboard.width());
     keyboard->move(Twips::toPixels(g.keyboard.topLeft(), dpi));
@@ -289,6 +293,11 @@ void MainWindow::showEvent(QShowEvent *event)
         screenWatched = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::layOutWindow);
     }
+    // Asked once the window is up, so the question has a window to stand over.
+    if (!layoutOffered) {
+        layoutOffered = true;
+        QMetaObject::invokeMethod(keyboardChoice, &KeyboardChoice::offerDetected, Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::loadContents()
@@ -334,6 +343,7 @@ void MainWindow::restoreSettings()
         keyboardToggle->toggleKeyboard();
     }
     look->restore();
+    keyboardChoice->restore();
     if (!restoreGeometry(MachineSettings().windowGeometry())) {
         placeRestoredWindow();
     }

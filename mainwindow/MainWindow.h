@@ -18,6 +18,7 @@ class DrillHistory;
 class DrillSequencer;
 class DrillSummary;
 class ExerciseCatalogue;
+class KeyboardChoice;
 class KeyboardToggle;
 class KeyboardWidget;
 struct ControlGeometry;
@@ -104,6 +105,7 @@ private:
     LanguageSwitcher *languages;
     ToolbarActions *tools;
     KeyboardToggle *keyboardToggle;
+    KeyboardChoice *keyboardChoice;
     StatsRecorder *stats;
     LearnerLook *look;
     TypingAnnouncer *announcer;
@@ -112,4 +114,5 @@ private:
     // The learner confirmed leaving through the exit button: the history is saved already.
     bool leaving = false;
     bool screenWatched = false;
+    bool layoutOffered = false;
 };

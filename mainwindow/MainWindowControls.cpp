@@ -130,6 +130,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         window, appDir, QStringLiteral("examen"), QStringLiteral("Examen"), white, QKeySequence(Qt::CTRL | Qt::Key_E));
     c.openTextButton = toolButton(window, appDir, QStringLiteral("abrir"), QStringLiteral("Abrir texto"), white,
         QKeySequence(Qt::CTRL | Qt::Key_O));
+    c.layoutButton = toolButton(window, appDir, QStringLiteral("distribucion"),
+        QStringLiteral("Distribución del teclado"), white, QKeySequence(Qt::CTRL | Qt::Key_K));
     c.exerciseLabel = liveLabel(new QLabel(window), QStringLiteral("ejercicio actual"), Blue, ExerciseLabelPoints);
     c.exerciseLabel->setText(QStringLiteral("Castellano"));
 
@@ -194,7 +196,7 @@ QList<QWidget *> MainWindowControls::toolBar() const
 {
     return {nextButton, numberField, previousButton, startButton, progressButton, historyButton, textSizeButton,
         randomButton, reportButton, keyboardButton, minimiseButton, exitButton, openTextButton, examButton,
-        settingsButton};
+        layoutButton, settingsButton};
 }
 
 QList<QWidget *> MainWindowControls::focusOrder() const

@@ -35,6 +35,7 @@ struct MainWindowControls {
     QPushButton *settingsButton; // contrast, type, text size, animations and sound
     QPushButton *examButton; // chooses and starts a timed test
     QPushButton *openTextButton; // adds a text of the learner's own to "Mis textos"
+    QPushButton *layoutButton; // switches between Spain's and Latin America's keyboard
     QLabel *exerciseLabel; // language\lesson\number of the exercise loaded
     QFrame *workArea; // frame around the exercise pane and the keyboard
     RichTextPane *exercisePane; // the text to type

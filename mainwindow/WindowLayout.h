@@ -13,11 +13,11 @@ namespace WindowLayout
 
 // In a window too low for the keyboard as drawn and the exercise pane's least height, the keyboard
 // is drawn smaller, down to this part of its size, before the pane loses a line.
-constexpr float SmallestKeyboardScale = 0.6f;
+constexpr float SmallestKeyboardScale = 0.55f;
 
 // A window narrower than the tool bar as drawn (1080p at 200 %) gets the row closer together and
 // its buttons narrower, down to this part of its width, rather than losing its last buttons.
-constexpr float SmallestToolBarScale = 0.94f;
+constexpr float SmallestToolBarScale = 0.82f;
 
 struct Placement {
     ControlGeometry geometry;

@@ -10,6 +10,7 @@ run_packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
     libqt6sql6-sqlite
     fonts-liberation fonts-opendyslexic qt6-translations-l10n xdg-utils
+    xkb-data libxcb-xkb-dev
 )
 package_packages=(
     "${run_packages[@]}"
@@ -19,6 +20,7 @@ all_packages=(
     "${package_packages[@]}"
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core poppler-utils
     qt6-svg-dev weston libgl1-mesa-dri xvfb dbus at-spi2-core
+    libxkbcommon-dev x11-xkb-utils openbox xdotool
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;

@@ -13,12 +13,6 @@
 namespace
 {
 
-// Frame k surrounds key k, except Q (key 0), whose frame is the last.
-int frameOfKey(int key)
-{
-    return key == 0 ? KeyboardLayout::FrameCount - 1 : key;
-}
-
 QString percent(double rate)
 {
     return QString::number(std::lround(rate * 100)) + QStringLiteral(" %");
@@ -50,7 +44,8 @@ void ErrorMap::showRates(const KeyErrorRates::Rates &rates)
         const bool typed = rate.typed > 0;
         drawnKeyboard->setKeyColour(key, typed ? KeyErrorRates::tint(rate.rate()) : KeyErrorRates::noDataColour());
         // The frame carries the tint too: Shift and Enter show pictures on their faces.
-        drawnKeyboard->setFrameColour(frameOfKey(key), typed ? KeyErrorRates::tint(rate.rate()) : QColor(Qt::white));
+        drawnKeyboard->setFrameColour(
+            KeyboardKeys::frameOf(key), typed ? KeyErrorRates::tint(rate.rate()) : QColor(Qt::white));
     }
     update();
 }

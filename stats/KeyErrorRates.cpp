@@ -1,6 +1,6 @@
 #include "KeyErrorRates.h"
 
-#include "DrillRules.h"
+#include "KeyboardMap.h"
 
 #include <algorithm>
 
@@ -9,20 +9,6 @@ namespace KeyErrorRates
 
 namespace
 {
-
-constexpr int AcuteKey = 23;
-constexpr int GraveKey = 10;
-
-// The key whose guide frame lights for character; -1 for none.
-int guideKey(QChar character)
-{
-    const int frame = DrillRules::guideFrameFor(character);
-    if (frame == 0) {
-        return -1;
-    }
-    // Frame 37 surrounds Q, key 0; every other frame surrounds the key of its own number.
-    return frame == KeyboardLayout::FrameCount - 1 ? 0 : frame;
-}
 
 QColor blend(const QColor &from, const QColor &to, double t)
 {
@@ -36,40 +22,18 @@ QColor blend(const QColor &from, const QColor &to, double t)
 
 QList<int> keysFor(QChar character)
 {
+    const KeyboardMap::Guide guide = KeyboardMap::builtInSpain().guideFor(character);
     QList<int> keys;
-    const QString decomposed = QString(character).normalized(QString::NormalizationForm_D);
-    // Ñ and Ç have keys of their own; other letters with a mark are a dead key and a letter.
-    const bool ownKey = QStringView(u"ñÑçÇ").contains(character);
-    bool shift = character.isUpper() || QStringView(u";:_").contains(character);
-    if (decomposed.size() == 2 && !ownKey) {
-        keys.append(guideKey(decomposed.at(0)));
-        switch (decomposed.at(1).unicode()) {
-        case 0x0301: // acute
-            keys.append(AcuteKey);
-            break;
-        case 0x0308: // diaeresis, Shift and the acute key
-            keys.append(AcuteKey);
-            shift = true;
-            break;
-        case 0x0300: // grave
-            keys.append(GraveKey);
-            break;
-        case 0x0302: // circumflex, Shift and the grave key
-            keys.append(GraveKey);
-            shift = true;
-            break;
-        default:
-            break;
+    for (const KeyboardMap::Stroke &stroke : {guide.key, guide.deadKey}) {
+        if (stroke.isKey()) {
+            keys.append(stroke.key);
         }
-    } else {
-        keys.append(guideKey(character));
     }
-    keys.removeAll(-1);
-    if (keys.isEmpty()) {
-        return keys;
+    if (guide.key.needsShift() || guide.deadKey.needsShift()) {
+        keys.append(KeyboardKeys::ShiftKey);
     }
-    if (shift) {
-        keys.append(KeyboardLayout::ShiftKey);
+    if (guide.key.needsAltGr() || guide.deadKey.needsAltGr()) {
+        keys.append(KeyboardKeys::AltGrKey);
     }
     return keys;
 }

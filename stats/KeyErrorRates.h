@@ -23,9 +23,9 @@ struct KeyRate {
 
 using Rates = std::array<KeyRate, KeyboardLayout::KeyCount>;
 
-// The keys of the drawing a character is typed with: its own key, the dead key ´ or ` of an
-// accented vowel (¨ and ^ are those keys with Shift), and Shift for capitals and the upper
-// signs of , . -. Empty for a character the drawing has no key for (digits, ¿, ¡ ...).
+// The keys of the drawn Spain keyboard a character is typed with: its own key, the dead key of an
+// accented letter that has no key of its own, then Shift and AltGr where either is needed. Empty
+// for a character no key types.
 QList<int> keysFor(QChar character);
 
 // Every keystroke of a character counts for each of its keys.

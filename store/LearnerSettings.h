@@ -105,6 +105,11 @@ public:
     {
         return storage.load(LayoutKey, KeyboardLayout::Espana);
     }
+    // Whether the learner ever chose a keyboard: a learner who never did is asked once.
+    bool keyboardLayoutChosen() const
+    {
+        return !storage.load(LayoutKey, QString()).isEmpty();
+    }
     void setKeyboardLayout(KeyboardLayout layout)
     {
         storage.store(LayoutKey, layout);

@@ -23,24 +23,6 @@ TEST(DrillRules, HintsFollowTheKindOfCharacterExpected)
     }
 }
 
-TEST(DrillRules, TheGuideFramesTheKeyAndShiftOnlyForPlainCapitals)
-{
-    struct Case {
-        char16_t character;
-        int frame;
-        bool shift;
-    };
-    const Case cases[] = {{u'a', 13, false}, {u'A', 13, true}, {u'Ñ', 22, true}, {u'Ç', 24, true}, {u'É', 23, false},
-        {u'´', 23, false}, {u'q', 37, false}, {u'Q', 37, true}, {u'5', 0, false}, {u'ü', 0, false}, {u'ó', 0, false},
-        {u' ', 12, false}, {u'\r', 35, false}, {u';', 32, false}, {u':', 33, false}, {u'_', 34, false},
-        {u'`', 10, false}, {u'À', 10, false}, {u'+', 11, false}, {u'€', 0, false}};
-    for (const Case &c : cases) {
-        const QChar character(c.character);
-        EXPECT_EQ(guideFrameFor(character), c.frame) << QString(character).toStdString();
-        EXPECT_EQ(needsShift(character), c.shift) << QString(character).toStdString();
-    }
-}
-
 TEST(DrillRules, FiguresAreWholeNumbersRoundedDown)
 {
     EXPECT_EQ(keystrokesPerMinute(150, 60), 150);

@@ -98,7 +98,7 @@ TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColo
     EXPECT_GT(paints.pixels.value(&*keyboard), 0);
     EXPECT_LT(paints.pixels.value(&*keyboard), qint64(frameRect.width()) * frameRect.height() / 2);
     keyboard->setFrameColour(36, QColor(Qt::green));
-    keyboard->setFrameColour(38, QColor(Qt::red)); // no such frame
+    keyboard->setFrameColour(KeyboardLayout::FrameCount, QColor(Qt::red)); // no such frame
     QApplication::processEvents();
     // What the window shows now, not a fresh painting of it.
     const QImage shown = keyboard->screen()->grabWindow(keyboard->winId()).toImage();
@@ -113,6 +113,24 @@ TEST_F(KeyboardWidgetTest, ShowsTheKeyPicturesThereAreAndRedrawsAFrameGivenAColo
     // And what is shown is what a whole repaint would show.
     EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32)
         == keyboard->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(KeyboardWidgetTest, SaysWhichKeyboardItIsShowsItsCharactersAndNamesTheModifiersOfTheNextKey)
+{
+    EXPECT_EQ(keyboard->accessibleName(), QStringLiteral("teclado España"));
+    const int questionKey = KeyboardKeys::keyNamed(QStringLiteral("AE12"));
+    const QImage spainFace = keyboard->grab(keyboard->keyRect(questionKey)).toImage();
+    const KeyboardMap latinAmerica
+        = KeyboardMap::load(KeyboardMap::Layout::LatinAmerica, KeyboardMap::systemSymbolsFolder());
+    keyboard->setKeyboard(latinAmerica, KeyboardMap::Layout::LatinAmerica);
+    EXPECT_EQ(keyboard->accessibleName(), QStringLiteral("teclado Latinoamérica"));
+    // ¿ and ¡ swap their levels on that key: its face changes.
+    EXPECT_NE(keyboard->grab(keyboard->keyRect(questionKey)).toImage(), spainFace);
+
+    // @ on this keyboard: AltGr green, then the 2 blue.
+    keyboard->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::AltGrKey), QColor(Qt::green));
+    keyboard->setFrameColour(KeyboardKeys::frameOf(KeyboardKeys::keyNamed(QStringLiteral("AE02"))), QColor(Qt::blue));
+    EXPECT_EQ(keyboard->accessibleDescription(), QStringLiteral("Siguiente tecla: Alt Gr y 2, dedo anular izquierdo"));
 }
 
 TEST(FitTextLabel, AWordTooWideForTheNextCharacterIsWrittenSmallerNotCut)

@@ -16,7 +16,7 @@ QList<QRectF> everyControl(const ControlGeometry &g)
         g.lineAnimation, g.waveAnimation, g.flag, g.exerciseNumber, g.previousExerciseButton, g.startButton,
         g.historyButton, g.textSizeButton, g.speedLabel, g.timeLabel, g.randomButton, g.reportButton, g.keyboardButton,
         g.minimiseButton, g.exitButton, g.exerciseLabel, g.reactionPicture, g.openTextButton, g.examButton,
-        g.settingsButton, g.counterCaptions[0],
+        g.layoutButton, g.settingsButton, g.counterCaptions[0],
         g.counterCaptions[1], g.counterCaptions[2], g.counterCaptions[3]};
 }
 
@@ -39,7 +39,7 @@ TEST(WindowLayout, BelowTheDesignSizeTheKeyboardShrinksBeforeThePaneLosesItsTwoL
         QSizeF inner;
         float scale; // of the keyboard, to 1/1000
     } rows[] = {
-        {"just under the design size", pixels(960, 540), 0.983f},
+        {"just under the design size", pixels(960, 540), 0.792f},
         {"the smallest window", WindowLayout::minimumInnerSize(design, TwoLines), WindowLayout::SmallestKeyboardScale},
         {"a screen smaller than that", pixels(640, 400), WindowLayout::SmallestKeyboardScale},
     };

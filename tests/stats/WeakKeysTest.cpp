@@ -125,7 +125,9 @@ TEST(KeyErrorRates, CountAccentsOnTheDeadKeysAndCapitalsOnShift)
     } rows[] = {{u'a', {13}}, {u'q', {0}}, {u'A', {13, KeyboardLayout::ShiftKey}}, {u'á', {13, 23}},
         {u'É', {2, 23, KeyboardLayout::ShiftKey}}, {u'è', {2, 10}}, {u'ü', {6, 23, KeyboardLayout::ShiftKey}},
         {u'ñ', {22}}, {u'Ç', {24, KeyboardLayout::ShiftKey}}, {u';', {32, KeyboardLayout::ShiftKey}},
-        {u' ', {KeyboardLayout::SpaceBar}}, {u'\r', {KeyboardLayout::EnterKey}}, {u'7', {}}, {u'¿', {}}};
+        {u' ', {KeyboardLayout::SpaceBar}}, {u'\r', {KeyboardLayout::EnterKey}}, {u'7', {44}},
+        {u'@', {39, KeyboardKeys::AltGrKey}}, {u'¿', {49, KeyboardLayout::ShiftKey}},
+        {u'€', {2, KeyboardKeys::AltGrKey}}};
     for (const auto &row : rows) {
         // Compared as vectors: Qt 6.4 compares two empty lists with a null pointer.
         const QList<int> keys = KeyErrorRates::keysFor(row.character);

@@ -56,6 +56,7 @@ const Picture Pngs[] = {
     {u"imagenes/botones/informe.png", ToolIcons::report},
     {u"imagenes/botones/teclado.png", ToolIcons::keyboardShown},
     {u"imagenes/botones/sinteclado.png", ToolIcons::keyboardHidden},
+    {u"imagenes/botones/distribucion.png", ToolIcons::keyboardLayout},
     {u"imagenes/botones/minimizar.png", ToolIcons::minimise},
     {u"imagenes/botones/salir.png", ToolIcons::exit},
     {u"imagenes/botones/ajustes.png", ToolIcons::settings},

@@ -130,6 +130,33 @@ QImage keyboardShown()
     return IconKit::icon(drawKeyboard);
 }
 
+QImage keyboardLayout()
+{
+    return IconKit::icon([](QPainter &painter) {
+        drawKeyboard(painter);
+        // "The other keyboard": two arrows, one each way, above and below it.
+        const struct {
+            qreal y;
+            qreal from;
+            qreal to;
+            QColor colour;
+        } arrows[] = {{13, 22, 74, Blue}, {85, 74, 22, Green}};
+        for (const auto &arrow : arrows) {
+            const qreal head = arrow.to > arrow.from ? -12 : 12;
+            const QPolygonF shaft({QPointF(arrow.from, arrow.y), QPointF(arrow.to, arrow.y)});
+            const QPolygonF tip({QPointF(arrow.to + head, arrow.y - 9), QPointF(arrow.to, arrow.y),
+                QPointF(arrow.to + head, arrow.y + 9)});
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(IconKit::inkPen(12));
+            painter.drawPolyline(shaft);
+            painter.drawPolyline(tip);
+            painter.setPen(QPen(arrow.colour, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPolyline(shaft);
+            painter.drawPolyline(tip);
+        }
+    });
+}
+
 QImage keyboardHidden()
 {
     return IconKit::icon([](QPainter &painter) {

@@ -3,7 +3,8 @@
 #include <QImage>
 
 // Tool-bar pictures of the window's tools: progress, history pane, text size, report, keyboard,
-// minimise, exit, opening a text of one's own, the timed test and the settings for the learner's eyes.
+// minimise, exit, opening a text of one's own, the timed test, the keyboard
+// layout and the settings for the learner's eyes.
 namespace ToolIcons
 {
 
@@ -13,6 +14,7 @@ QImage textSize();
 QImage report();
 QImage keyboardShown();
 QImage keyboardHidden();
+QImage keyboardLayout();
 QImage minimise();
 QImage exit();
 QImage settings();
