@@ -5,6 +5,7 @@
 #include "DrillFeedback.h"
 #include "KeyboardWidget.h"
 #include "MainWindowControls.h"
+#include "TypingAnnouncer.h"
 
 #include <QPushButton>
 
@@ -99,6 +100,7 @@ void KeyboardChoice::show(Layout layout)
     otherKeyboardKeys = 0;
     widgets.keyboard->setKeyboard(map(layout), layout);
     widgets.feedback->setKeyboard(map(layout), layout);
+    widgets.announcer->setKeyboard(map(layout));
     MainWindowControls::nameToolButton(
         widgets.button, QStringLiteral("Teclado %1: cambiar a %2").arg(nameOf(layout), nameOf(other(layout))));
 }

@@ -13,6 +13,7 @@ class Dialogs;
 class DrillFeedback;
 class KeyboardWidget;
 class QPushButton;
+class TypingAnnouncer;
 
 // Which of the two Spanish keyboards the learner types on, Spain's or Latin America's: drawn,
 // guided and kept in the learner's settings. A learner who never chose is asked once whether the
@@ -26,6 +27,7 @@ public:
     struct Widgets {
         KeyboardWidget *keyboard;
         DrillFeedback *feedback;
+        TypingAnnouncer *announcer;
         QPushButton *button; // switches to the other keyboard
     };
 

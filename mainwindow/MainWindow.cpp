@@ -79,15 +79,15 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
         platform.userPath(QStringLiteral("actual.rtf")), this);
     keyboardToggle
         = new KeyboardToggle(keyboard, c.keyboardButton, c.workArea, c.exercisePane, c.echoPane, platform.appDir, this);
+    announcer = new TypingAnnouncer(model, this, this);
     keyboardChoice = new KeyboardChoice(model, settings, platform.dialogs, platform.activeLayout,
-        KeyboardMap::systemSymbolsFolder(), {keyboard, feedback, c.layoutButton}, this);
+        KeyboardMap::systemSymbolsFolder(), {keyboard, feedback, announcer, c.layoutButton}, this);
     stats
         = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
     look = new LearnerLook(settings, catalogue,
         {c.exercisePane, c.echoPane, keyboard, {c.reactionPicture, c.lineAnimation, c.waveAnimation}, paneView, history,
             feedback, tools},
         this);
-    announcer = new TypingAnnouncer(model, this, this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
     // A signed-in learner's texts are kept beside their statistics, under their name as stored.
     const QString historyFile = UserFiles::historyFile(platform.userDir, learner);

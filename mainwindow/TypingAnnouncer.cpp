@@ -1,29 +1,11 @@
 #include "TypingAnnouncer.h"
 
-#include "DrillRules.h"
-#include "KeyboardLayout.h"
+#include "KeyboardKeys.h"
 #include "SpokenKeys.h"
 #include "WindowAccessibility.h"
 
 #include <QAccessible>
 #include <QLabel>
-
-namespace
-{
-
-// The finger of the key the guide frames for character.
-int fingerFor(QChar character)
-{
-    const int frame = DrillRules::guideFrameFor(character);
-    if (frame == 0) {
-        return SpokenKeys::NoFinger;
-    }
-    // Frame 37 is the frame of key 0; every other frame has its key's number.
-    const int key = frame == KeyboardLayout::FrameCount - 1 ? 0 : frame;
-    return KeyboardLayout::keys()[key].finger;
-}
-
-} // namespace
 
 TypingAnnouncer::TypingAnnouncer(const DrillModel &model, QWidget *window, QObject *parent)
     : QObject(parent)
@@ -38,6 +20,17 @@ TypingAnnouncer::TypingAnnouncer(const DrillModel &model, QWidget *window, QObje
         announceNext(false);
     });
     connect(&model, &DrillModel::keyJudged, this, &TypingAnnouncer::onKeyJudged);
+}
+
+void TypingAnnouncer::setKeyboard(const KeyboardMap &map)
+{
+    keyboard = &map;
+}
+
+int TypingAnnouncer::fingerFor(QChar character) const
+{
+    const KeyboardMap::Stroke stroke = keyboard->guideFor(character).key;
+    return stroke.isKey() ? KeyboardKeys::fingerOf(stroke.key) : SpokenKeys::NoFinger;
 }
 
 QString TypingAnnouncer::lastAnnouncement() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrillModel.h"
+#include "KeyboardMap.h"
 
 #include <QObject>
 
@@ -22,6 +23,10 @@ class TypingAnnouncer : public QObject
 public:
     TypingAnnouncer(const DrillModel &model, QWidget *window, QObject *parent = nullptr);
 
+    // The keyboard whose fingers are named; the Spain keyboard until told. map must outlive this
+    // object or the next call.
+    void setKeyboard(const KeyboardMap &map);
+
     // What was said last.
     QString lastAnnouncement() const;
 
@@ -30,6 +35,10 @@ private:
     void announceNext(bool afterWrongKey);
     void announce(const QString &words);
 
+    // The finger of the key that types character on the keyboard, or SpokenKeys::NoFinger.
+    int fingerFor(QChar character) const;
+
     const DrillModel &model;
+    const KeyboardMap *keyboard = &KeyboardMap::builtInSpain();
     QLabel *notice;
 };

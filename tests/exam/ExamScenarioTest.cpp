@@ -203,8 +203,8 @@ TEST_F(ExamScenario, ALongTextStaysInViewAndEndsTheTestWhenDoneAndWithoutAViewer
     EXPECT_EQ(pdf.count(QLatin1Char('\f')), 1);
 }
 
-// Opens the start-up window of windows, goes on unregistered and returns the test made ready.
-const ExamModel &signInUnregistered(WindowSequence &windows)
+// Opens the start-up window of windows and goes on unregistered.
+void signInUnregistered(WindowSequence &windows)
 {
     windows.start();
     const auto picture = [&windows] {
@@ -215,15 +215,15 @@ const ExamModel &signInUnregistered(WindowSequence &windows)
     }));
     QTest::mouseClick(picture(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     windows.signInWindow()->controls().modeButtons[SignInWindow::UnregisteredMode]->click();
-    EXPECT_NE(windows.typingWindow(), nullptr);
-    return windows.examSession()->exam();
+    ASSERT_NE(windows.typingWindow(), nullptr);
 }
 
 TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTextWithThePaneFocused)
 {
     WindowSequence windows(recording.platform);
     windows.openAfterSignIn(3, QString());
-    const ExamModel &exam = signInUnregistered(windows);
+    ASSERT_NO_FATAL_FAILURE(signInUnregistered(windows));
+    const ExamModel &exam = windows.examSession()->exam();
     EXPECT_EQ(exam.state(), ExamModel::State::Ready);
     EXPECT_EQ(exam.minutes(), 3);
     const MainWindowControls &c = windows.typingWindow()->controls();
@@ -240,11 +240,13 @@ TEST_F(ExamScenario, TheTestAskedForAtStartUpIsReadyAfterSignInOnTheFirstTestTex
 TEST_F(ExamScenario, ATestAskedForOnAFileRunsOnTheWholeTextOfThatFile)
 {
     folder.writeBytes(QStringLiteral("Carta.txt"),
-        "\xEF\xBB\xBFQuerida Ana:\r\n\r\nTe escribo \xE2\x80\x9C" "desde casa\xE2\x80\x9D.\r\n");
+        "\xEF\xBB\xBFQuerida Ana:\r\n\r\nTe escribo \xE2\x80\x9C"
+        "desde casa\xE2\x80\x9D.\r\n");
     const QString file = folder.path() + QStringLiteral("/Carta.txt");
     WindowSequence windows(recording.platform);
     windows.openAfterSignIn(5, file);
-    const ExamModel &exam = signInUnregistered(windows);
+    ASSERT_NO_FATAL_FAILURE(signInUnregistered(windows));
+    const ExamModel &exam = windows.examSession()->exam();
     EXPECT_EQ(exam.state(), ExamModel::State::Ready);
     EXPECT_EQ(exam.minutes(), 5);
     const DrillModel &drill = windows.typingWindow()->drill();

@@ -100,6 +100,10 @@ TEST_F(KeyboardOnly, TabWalksEveryControlADrillRunsWithoutTheMouseOnShortcutsAnd
         }));
         // A shortcut is never judged as a key of the exercise.
         EXPECT_EQ(c.wrongCount->text(), QStringLiteral("0"));
+        // What a button opened (the file dialog of "Abrir texto") is put away before the next.
+        while (QWidget *dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
         window->showNormal();
         QApplication::setActiveWindow(window.get());
     }

@@ -33,7 +33,7 @@ QList<Expected> shippedPictures()
         pictures.append({QStringLiteral("banderas/%1.jpg").arg(QString::fromUtf8(language)), {162, 114}});
     }
     for (const char *button : {"siguiente", "anterior", "empezar", "historial", "letra", "azar", "informe", "teclado",
-             "sinteclado", "minimizar", "salir", "progreso", "examen"}) {
+             "sinteclado", "minimizar", "salir", "progreso", "abrir", "examen", "distribucion", "ajustes"}) {
         pictures.append({QStringLiteral("imagenes/botones/%1.png").arg(QLatin1String(button)), {96, 96}});
     }
     for (int finger = 0; finger < 10; ++finger) {
