@@ -112,8 +112,8 @@ MainWindowControls MainWindowControls::create(QWidget *window, const QString &ap
         {128, 255, 128}, QKeySequence(Qt::CTRL | Qt::Key_H));
     c.textSizeButton = toolButton(window, appDir, QStringLiteral("letra"), QStringLiteral("Tamaño de la letra"),
         {255, 255, 0}, QKeySequence(Qt::CTRL | Qt::Key_T));
-    c.speedLabel = liveLabel(new QLabel(window), QStringLiteral("pulsaciones por minuto"), Blue, 12);
-    c.timeLabel = liveLabel(new QLabel(window), QStringLiteral("tiempo"), Blue, 12);
+    c.speedLabel = liveLabel(new FitTextLabel(window), QStringLiteral("pulsaciones por minuto"), Blue, 12);
+    c.timeLabel = liveLabel(new FitTextLabel(window), QStringLiteral("tiempo"), Blue, 12);
     c.randomButton = toolButton(window, appDir, QStringLiteral("azar"), QStringLiteral("Ejercicio al azar"), white,
         QKeySequence(Qt::CTRL | Qt::Key_R));
     c.reportButton = toolButton(window, appDir, QStringLiteral("informe"), QStringLiteral("Informe"), white,

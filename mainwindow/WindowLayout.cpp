@@ -45,6 +45,13 @@ void fitToolBar(ControlGeometry &g, float W)
     for (QRectF *control : g.toolBarRow()) {
         *control = QRectF(control->left() * scale, control->top(), control->width() * scale, control->height());
     }
+    if (scale < 1.0f) {
+        // As drawn the ticker reaches under the random button, where its figures never go; closed
+        // up, they are fitted to the room before it.
+        for (QRectF *ticker : {&g.speedLabel, &g.timeLabel}) {
+            ticker->setRight(std::min(ticker->right(), g.randomButton.left()));
+        }
+    }
 }
 
 // The steps in their order: steps 2 and 5 read the exercise pane's design place before steps 9

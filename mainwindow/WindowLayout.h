@@ -16,7 +16,8 @@ namespace WindowLayout
 constexpr float SmallestKeyboardScale = 0.55f;
 
 // A window narrower than the tool bar as drawn (1080p at 200 %) gets the row closer together and
-// its buttons narrower, down to this part of its width, rather than losing its last buttons.
+// its buttons narrower, down to this part of its width, rather than losing its last buttons; the
+// ticker beside them writes its figures in smaller type where they no longer fit.
 constexpr float SmallestToolBarScale = 0.82f;
 
 struct Placement {
