@@ -65,7 +65,8 @@ chmod -R a-w "$work/prefix"
 HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$work/prefix/bin/teclora" --examen 5 2>"$work/stderr" &
 program=$!
 for _ in $(seq 100); do
-    [ -d "$work/home/.local/share/Teclora/Usuarios" ] && break
+    # Both folders are made one after the other: wait for the second as well.
+    [ -d "$work/home/.local/share/Teclora/Usuarios" ] && [ -d "$work/home/.local/share/Teclora/Claves" ] && break
     kill -0 "$program" 2>/dev/null || break
     sleep 0.1
 done
