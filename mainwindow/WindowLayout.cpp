@@ -170,7 +170,8 @@ QSizeF minimumInnerSize(const ControlGeometry &design, float paneHeight)
 {
     // The tool bar at its closest, and the smallest keyboard with the work area's margins must fit
     // across; down, the steps' fixed heights plus the smallest keyboard, its gap and the pane.
-    const QRectF &lastOnToolBar = *ControlGeometry(design).toolBarRow().back();
+    ControlGeometry geometry = design;
+    const QRectF lastOnToolBar = *geometry.toolBarRow().back();
     const float toolBar = (left(lastOnToolBar) + width(lastOnToolBar)) * SmallestToolBarScale + RightMargin;
     const float keyboard = left(design.exercisePane) + width(design.keyboard) * SmallestKeyboardScale + RightMargin;
     const float fixedHeights = top(design.exercisePane) + height(design.rightCount) + 450;
