@@ -2,6 +2,7 @@
 #include "CaretRest.h"
 #include "DesktopLauncher.h"
 #include "ExamRules.h"
+#include "FolderLearnerStore.h"
 #include "MessageBoxDialogs.h"
 #include "ModuleSoundPlayer.h"
 #include "Platform.h"
@@ -162,7 +163,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     DesktopLauncher launcher;
     const SystemActiveLayout activeLayout = SystemActiveLayout::forThisProgram();
-    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher, &activeLayout};
+    FolderLearnerStore folders(homes.userDir());
+    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher, folders, &activeLayout};
 
     WindowSequence windows(platform);
     windows.openAfterSignIn(exam, textFileArgument());

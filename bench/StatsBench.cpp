@@ -69,7 +69,7 @@ void BM_TallyOneKey(benchmark::State &state)
     folder.writeLanguageFiles(QStringLiteral("Castellano"));
     RecordingPlatform recording(folder.path());
     DrillModel drill;
-    const StatsRecorder stats(drill, folder.path(), folder.path(), QString(), recording.dialogs, recording.clock);
+    const StatsRecorder stats(drill, folder.path(), recording.folders, QString(), recording.dialogs, recording.clock);
     drill.setText(QStringLiteral("sal"), QString());
     drill.start();
     // Wrong keys, so that the drill never ends.

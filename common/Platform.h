@@ -6,6 +6,7 @@ class ActiveLayout;
 class Clock;
 class Dialogs;
 class Launcher;
+class LearnerStore;
 class SoundPlayer;
 
 // What the windows need from outside the program: the two homes of its files and the platform
@@ -20,6 +21,8 @@ struct Platform {
     Dialogs &dialogs;
     Clock &clock;
     Launcher &launcher;
+    // Where the learners and all they own are kept: the folders of userDir or a class's server.
+    LearnerStore &learners;
     // Which keyboard layout the system types with; null where nothing is to be detected.
     const ActiveLayout *activeLayout = nullptr;
 

@@ -340,16 +340,32 @@ bool RichTextPane::loadFile(const QString &path)
         return false;
     }
     Rtf::read(content, *document());
+    contentReplaced();
+    return true;
+}
+
+void RichTextPane::appendRtf(const QByteArray &rtf)
+{
+    Rtf::append(rtf, *document());
+    contentReplaced();
+}
+
+void RichTextPane::contentReplaced()
+{
     keepShapedText();
     work = QTextCursor(document());
     showSelection();
     pendingFormatAt = -1;
-    return true;
+}
+
+QByteArray RichTextPane::rtf(int from) const
+{
+    return Rtf::write(*document(), toDocument(from));
 }
 
 bool RichTextPane::saveFile(const QString &path) const
 {
-    return SafeFile::write(path, Rtf::write(*document()));
+    return SafeFile::write(path, rtf());
 }
 
 void RichTextPane::setShapedTextKept(bool kept)

@@ -63,6 +63,10 @@ public:
     bool loadFile(const QString &path);
     // Writes the whole content as one RTF document; false when it could not be saved whole.
     bool saveFile(const QString &path) const;
+    // The RTF (or plain text) after the content, as a history kept in pieces comes back.
+    void appendRtf(const QByteArray &rtf);
+    // The content from pane position from on, as one RTF document.
+    QByteArray rtf(int from = 0) const;
 
     // Groups the changes made while it lives into one: the pane lays its text out and scrolls
     // once, at the end, instead of after every step. The changes of one key go into one batch.
@@ -103,6 +107,8 @@ protected:
 
 private:
     int toDocument(int panePosition) const;
+    // After a load: the caret at the start, nothing pending.
+    void contentReplaced();
     int toPane(int documentPosition) const;
     void moveCaret(int documentAnchor, int documentPosition);
     void applySelectionFormat();

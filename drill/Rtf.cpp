@@ -23,26 +23,30 @@ RtfStyle styleOf(const QTextCharFormat &format, qreal defaultPoints)
 namespace Rtf
 {
 
-QByteArray write(const QTextDocument &document)
+QByteArray write(const QTextDocument &document, int from)
 {
     const qreal fontPoints = document.defaultFont().pointSizeF();
     const qreal defaultPoints = fontPoints > 0 ? fontPoints : 12;
     RtfWriter writer(document.characterCount());
     // Reading a format's properties costs far more than looking up the few formats of a history.
     QHash<int, RtfStyle> styles;
-    const QTextBlock first = document.begin();
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        if (block != first) {
+    for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
+        // The line break that ends the block before, when it lies in the part written.
+        if (block.position() > from) {
             writer.addLineBreak();
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
+            const int skipped = from - fragment.position();
+            if (skipped >= fragment.length()) {
+                continue;
+            }
             auto style = styles.constFind(fragment.charFormatIndex());
             if (style == styles.cend()) {
                 style = styles.insert(fragment.charFormatIndex(), styleOf(fragment.charFormat(), defaultPoints));
             }
             writer.setStyle(style.value());
-            writer.addText(fragment.text());
+            writer.addText(QStringView(fragment.text()).mid(std::max(0, skipped)));
         }
     }
     return writer.document();
@@ -50,12 +54,18 @@ QByteArray write(const QTextDocument &document)
 
 void read(const QByteArray &rtf, QTextDocument &document)
 {
+    document.clear();
+    append(rtf, document);
+}
+
+void append(const QByteArray &rtf, QTextDocument &document)
+{
     // A loaded file is where editing starts, not a step to undo; keeping the undo record of a
     // large history would also double its memory.
     const bool undoEnabled = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
-    document.clear();
     QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     if (rtf.startsWith("{\\rtf")) {
         RtfReader::readRtf(rtf, cursor);

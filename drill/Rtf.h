@@ -18,7 +18,8 @@ constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 // One RTF document: a font table naming Arial, a colour table, and for every run of text its
 // \cf colour, \b emphasis and \fs size, \par for each line break and \'hh for bytes past ASCII
 // (a character outside Windows-1252 is written as \uN with a '?' fallback).
-QByteArray write(const QTextDocument &document);
+// From the document position from on: the part of a history added since.
+QByteArray write(const QTextDocument &document, int from = 0);
 
 // Replaces the document's content with the text of rtf. Accepts what classic Windows rich-edit
 // controls, LibreOffice and AbiWord write (destinations to skip, \uN with its fallback, \line,
@@ -26,5 +27,7 @@ QByteArray write(const QTextDocument &document);
 // CR or lone LF each a line break). On malformed input it keeps the readable text; it never
 // crashes, hangs or recurses without bound.
 void read(const QByteArray &rtf, QTextDocument &document);
+// The text of rtf, read as read() does, after the document's content.
+void append(const QByteArray &rtf, QTextDocument &document);
 
 } // namespace Rtf

@@ -5,23 +5,24 @@
 #include "InterfaceTexts.h"
 #include "ResultLine.h"
 #include "RichTextPane.h"
-#include "SafeFile.h"
 
 #include <QPushButton>
 
 DrillHistory::DrillHistory(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets,
-    Dialogs &dialogs, const QString &historyFile, QObject *parent)
+    Dialogs &dialogs, std::unique_ptr<LearnerHistory> history, QObject *parent)
     : QObject(parent)
     , model(model)
     , texts(texts)
     , widgets(widgets)
     , dialogs(dialogs)
-    , historyFile(historyFile)
+    , history(std::move(history))
 {
     connect(&model, &DrillModel::started, this, &DrillHistory::discardUnfinishedEcho);
     connect(&model, &DrillModel::keyJudged, this, &DrillHistory::echo);
     connect(&model, &DrillModel::finished, this, &DrillHistory::recordResult);
 }
+
+DrillHistory::~DrillHistory() = default;
 
 void DrillHistory::echo(const DrillModel::Judgement &judgement)
 {
@@ -62,22 +63,33 @@ void DrillHistory::recordResult()
     widgets.averageSpeed->setText(QString::number(averageSpeed()) + QStringLiteral(" M"));
 
     RichTextPane &pane = *widgets.echoPane;
+    const int start = pane.length() - echoLength;
     pane.setSelStart(pane.length());
     pane.setSelColor(DrillColours::Untyped);
     append(ResultLine::compose({speed, model.elapsedSeconds(), model.wrongCount(), model.rightCount(), model.title(),
                texts.UiTexts.value(InterfaceTexts::AccuracyWord), model.accuracy()})
         + QStringLiteral("\n"));
+    keepFrom(start);
 }
 
 void DrillHistory::recordExam(int minutes, const ExamRules::Figures &figures, const QString &title)
 {
     RichTextPane &pane = *widgets.echoPane;
+    const int start = pane.length() - echoLength;
     pane.setSelStart(pane.length());
     pane.setSelColor(DrillColours::Untyped);
     // On a line of its own below the echo of the test.
     append(QStringLiteral("\n")
         + ExamRules::resultLine(minutes, figures, texts.UiTexts.value(InterfaceTexts::AccuracyWord), title)
         + QStringLiteral("\n"));
+    keepFrom(start);
+}
+
+void DrillHistory::keepFrom(int start)
+{
+    if (history && !unreadHistoryKept && !history->append(widgets.echoPane->rtf(start))) {
+        dialogs.inform(texts.UiTexts.value(InterfaceTexts::SaveFailed));
+    }
 }
 
 void DrillHistory::append(const QString &text)
@@ -91,28 +103,31 @@ void DrillHistory::append(const QString &text)
 void DrillHistory::load(const QString &today)
 {
     RichTextPane &pane = *widgets.echoPane;
-    // A missing or unreadable history starts an empty one. One that is there but unreadable (too
-    // large, a folder, a FIFO, a link out of the folder) stays as it is, and the learner hears
-    // at once, not only at the exit, that today's results cannot go into it: as soon as the
-    // window is up, so that the message stands over it.
-    if (!pane.loadFile(historyFile)) {
-        pane.setText(QString());
-        unreadHistoryKept = SafeFile::isTaken(historyFile);
-        if (unreadHistoryKept) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    dialogs.inform(texts.notice(InterfaceTexts::HistoryNotLoaded));
-                },
-                Qt::QueuedConnection);
-        }
+    pane.setText(QString());
+    const LearnerHistory::Loaded loaded = history ? history->load() : LearnerHistory::Loaded {};
+    for (const QByteArray &document : loaded.documents) {
+        pane.appendRtf(document);
     }
+    // A history that is there but cannot be read stays as it is, and the learner hears at once,
+    // not only at the exit, that today's results cannot go into it: as soon as the window is up,
+    // so that the message stands over it.
+    unreadHistoryKept = loaded.unreadableKept;
+    if (unreadHistoryKept) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                dialogs.inform(texts.notice(InterfaceTexts::HistoryNotLoaded));
+            },
+            Qt::QueuedConnection);
+    }
+    const int start = pane.length();
     append(QStringLiteral("\n") + today + QStringLiteral("\n"));
+    keepFrom(start);
 }
 
 bool DrillHistory::save()
 {
-    if (historyFile.isEmpty() || (!unreadHistoryKept && widgets.echoPane->saveFile(historyFile))) {
+    if (!history || (!unreadHistoryKept && history->save(widgets.echoPane->rtf()))) {
         return true;
     }
     dialogs.inform(texts.UiTexts.value(InterfaceTexts::SaveFailed));

@@ -3,9 +3,12 @@
 #include "DrillModel.h"
 #include "DrillPalette.h"
 #include "ExamRules.h"
+#include "LearnerHistory.h"
 
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 class Dialogs;
 class QPushButton;
@@ -14,8 +17,9 @@ struct InterfaceTexts;
 
 // The learner's history in the echo pane: every character typed right is echoed there, each
 // finished drill leaves its result line, and the echo of a drill left unfinished is taken out
-// when the next one starts. Loaded at start with a date line, saved at the exit. It also keeps
-// the best and average speeds of this run.
+// when the next one starts. Loaded at start with a date line; the date line and every finished
+// drill go to the learner's store as they come, and the whole is saved at the exit. It also
+// keeps the best and average speeds of this run.
 class DrillHistory : public QObject
 {
     Q_OBJECT
@@ -27,9 +31,10 @@ public:
         QPushButton *averageSpeed;
     };
 
-    // historyFile is empty for a learner who works unregistered: nothing is loaded or saved.
+    // history is null for a learner who works unregistered: nothing is loaded or saved.
     DrillHistory(const DrillModel &model, const InterfaceTexts &texts, const Widgets &widgets, Dialogs &dialogs,
-        const QString &historyFile, QObject *parent = nullptr);
+        std::unique_ptr<LearnerHistory> history, QObject *parent = nullptr);
+    ~DrillHistory() override;
 
     // Loads the learner's history and opens today's part of it with a date line.
     void load(const QString &today);
@@ -56,12 +61,14 @@ private:
     void discardUnfinishedEcho();
     void recordResult();
     void append(const QString &text);
+    // Hands the store what the pane holds from position start on.
+    void keepFrom(int start);
 
     const DrillModel &model;
     const InterfaceTexts &texts;
     Widgets widgets;
     Dialogs &dialogs;
-    QString historyFile;
+    std::unique_ptr<LearnerHistory> history;
     DrillPalette palette = DrillPalette::standard();
     // How much of the pane's end is the echo of the drill under way (a line break counts two).
     int echoLength = 0;

@@ -19,6 +19,7 @@
 #include "LanguageFiles.h"
 #include "LanguageSwitcher.h"
 #include "LearnerLook.h"
+#include "LearnerStore.h"
 #include "MachineSettings.h"
 #include "OwnTextActions.h"
 #include "OwnTexts.h"
@@ -48,12 +49,25 @@
 
 #include <cmath>
 
+namespace
+{
+
+// Where this PC keeps a signed-in learner's settings and own texts: beside the history file the
+// folders would give them, under their name as the learners' store spells it. Empty unregistered.
+QString localHistoryFile(const Platform &platform, const QString &learner)
+{
+    return learner.isEmpty() ? QString()
+                             : UserFiles::historyFile(platform.userDir, platform.learners.storedName(learner));
+}
+
+} // namespace
+
 MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
     , learner(learner)
     , settings(learner.isEmpty() ? LearnerSettings::forSession()
-                                 : LearnerSettings::forLearner(UserFiles::historyFile(platform.userDir, learner)))
+                                 : LearnerSettings::forLearner(localHistoryFile(platform, learner)))
     , c(MainWindowControls::create(this, platform.appDir))
     , keyboard(new KeyboardWidget(platform.appDir, platform.clock, logicalDpiX(), this))
 {
@@ -69,7 +83,7 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
             c.echoPane, {c.nextButton, c.previousButton, c.numberField, c.startButton, c.randomButton, c.lessonList}},
         this);
     history = new DrillHistory(model, texts, {c.echoPane, c.bestSpeed, c.averageSpeed}, platform.dialogs,
-        UserFiles::historyFile(platform.userDir, learner), this);
+        learner.isEmpty() ? nullptr : platform.learners.history(learner), this);
     sequencer = new DrillSequencer(catalogue, model, texts,
         {c.exercisePane, c.reactionPicture, c.lineAnimation, c.waveAnimation, c.lessonList}, *exercises,
         platform.dialogs, platform.clock, this);
@@ -83,14 +97,14 @@ MainWindow::MainWindow(const Platform &platform, const QString &learner, QWidget
     keyboardChoice = new KeyboardChoice(model, settings, platform.dialogs, platform.activeLayout,
         KeyboardMap::systemSymbolsFolder(), {keyboard, feedback, announcer, c.layoutButton}, this);
     stats
-        = new StatsRecorder(model, platform.appDir, platform.userDir, learner, platform.dialogs, platform.clock, this);
+        = new StatsRecorder(model, platform.appDir, platform.learners, learner, platform.dialogs, platform.clock, this);
     look = new LearnerLook(settings, catalogue,
         {c.exercisePane, c.echoPane, keyboard, {c.reactionPicture, c.lineAnimation, c.waveAnimation}, paneView, history,
             feedback, tools},
         this);
     MainWindowControls::nameToolButton(c.progressButton, stats->texts().value(StatsTexts::ProgressButton));
     // A signed-in learner's texts are kept beside their statistics, under their name as stored.
-    const QString historyFile = UserFiles::historyFile(platform.userDir, learner);
+    const QString historyFile = localHistoryFile(platform, learner);
     ownTexts = std::make_unique<OwnTexts>(historyFile.isEmpty()
             ? QString()
             : platform.userPath(QStringLiteral("Textos/") + QFileInfo(historyFile).fileName()));
@@ -311,6 +325,12 @@ void MainWindow::loadContents()
     exercises->fillLanguageList();
     languages->applyLanguage();
     if (!learner.isEmpty()) {
+        platform.learners.setAwayNotice(
+            [&dialogs = platform.dialogs,
+                notice = GeneralItems::text(LanguageFiles::generalItems(platform.appDir, 0, GeneralItems::ItemCount),
+                    GeneralItems::ServerAwayDuringSession)] {
+                dialogs.inform(notice);
+            });
         history->load(platform.clock.shortDate());
         setWindowTitle(windowTitle() + QStringLiteral("    *** ") + learner + QStringLiteral(" ***"));
     }

@@ -1,7 +1,7 @@
 #include "StatsCsv.h"
 
+#include "LearnerStatistics.h"
 #include "SafeFile.h"
-#include "StatsStore.h"
 #include "StatsTexts.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ QString line(const QStringList &fields)
     return quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
 }
 
-bool exportTo(const StatsStore &store, const QStringList &texts, const QString &folder)
+bool exportTo(const LearnerStatistics &store, const QStringList &texts, const QString &folder)
 {
     if (!QDir().mkpath(folder)) {
         return false;

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-class StatsStore;
+class LearnerStatistics;
 
 // The statistics as CSV files for a teacher's spreadsheet: "ejercicios.csv" (one row per drill),
 // "teclas.csv" (one row per character) and "errores.csv" (one row per character typed instead
@@ -13,7 +13,7 @@ namespace StatsCsv
 {
 
 // Writes the three files into folder, creating it; false when one of them could not be written.
-bool exportTo(const StatsStore &store, const QStringList &texts, const QString &folder);
+bool exportTo(const LearnerStatistics &store, const QStringList &texts, const QString &folder);
 
 // One CSV line: fields holding a separator, a quote or a line break are quoted.
 QString line(const QStringList &fields);

@@ -2,12 +2,11 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
-#include "LearnerStatsFile.h"
+#include "LearnerStore.h"
+#include "StatsStore.h"
 #include "StatsTexts.h"
 
-#include <QFileInfo>
-
-StatsRecorder::StatsRecorder(const DrillModel &drill, const QString &dataDir, const QString &userDir,
+StatsRecorder::StatsRecorder(const DrillModel &drill, const QString &dataDir, LearnerStore &learners,
     const QString &user, Dialogs &dialogs, Clock &clock, QObject *parent)
     : QObject(parent)
     , drill(drill)
@@ -15,11 +14,12 @@ StatsRecorder::StatsRecorder(const DrillModel &drill, const QString &dataDir, co
     , clock(clock)
     , words(StatsTexts::load(dataDir))
 {
-    const QString file = user.isEmpty() ? QString() : LearnerStatsFile::path(userDir, user);
-    learnerName = QFileInfo(file).completeBaseName();
-    database = std::make_unique<StatsStore>(file);
-    fellBack = !user.isEmpty() && (file.isEmpty() || database->state() != StatsSchema::Outcome::Ready);
-    if (fellBack) {
+    if (!user.isEmpty()) {
+        learnerName = learners.storedName(user);
+        database = learners.statistics(user);
+        fellBack = !database || !database->usable();
+    }
+    if (!database || fellBack) {
         database = std::make_unique<StatsStore>(QString());
     }
     connect(&drill, &DrillModel::started, this, [this] {
@@ -78,7 +78,7 @@ void StatsRecorder::tellOnce()
     }
 }
 
-const StatsStore &StatsRecorder::store() const
+const LearnerStatistics &StatsRecorder::store() const
 {
     return *database;
 }

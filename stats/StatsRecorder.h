@@ -2,7 +2,7 @@
 
 #include "DrillModel.h"
 #include "KeyTally.h"
-#include "StatsStore.h"
+#include "LearnerStatistics.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,23 +11,24 @@
 
 class Clock;
 class Dialogs;
+class LearnerStore;
 
 // Keeps the statistics of the learner at the typing window: tallies every key the drill judges
-// and records the drill in the learner's database when it ends. A database
-// that cannot be used never stops a drill: the learner is told once per run, and the
-// statistics of this run are kept in memory instead.
+// and records the drill in the learner's store when it ends. Statistics that cannot be kept
+// never stop a drill: the learner is told once per run, and the statistics of this run are kept
+// in memory instead.
 class StatsRecorder : public QObject
 {
     Q_OBJECT
 
 public:
     // user is empty for a learner who works unregistered: the statistics last for the run.
-    // The texts come from dataDir, the learner's database lives in userDir.
-    StatsRecorder(const DrillModel &drill, const QString &dataDir, const QString &userDir, const QString &user,
+    // The texts come from dataDir, the learner's statistics from learners.
+    StatsRecorder(const DrillModel &drill, const QString &dataDir, LearnerStore &learners, const QString &user,
         Dialogs &dialogs, Clock &clock, QObject *parent = nullptr);
     ~StatsRecorder() override;
 
-    const StatsStore &store() const;
+    const LearnerStatistics &store() const;
     const QStringList &texts() const;
     // Records a finished timed test beside the drills, with the keys tallied since it started; a
     // database that cannot be used is said once, as for a drill.
@@ -49,7 +50,7 @@ private:
     Clock &clock;
     QStringList words;
     QString learnerName;
-    std::unique_ptr<StatsStore> database;
+    std::unique_ptr<LearnerStatistics> database;
     KeyTally keys;
     // The file could not be used; this run's drills are kept in memory.
     bool fellBack = false;

@@ -75,6 +75,11 @@ StatsSchema::Outcome StatsStore::state() const
     return outcome;
 }
 
+bool StatsStore::usable() const
+{
+    return outcome == StatsSchema::Outcome::Ready;
+}
+
 bool StatsStore::record(const DrillRecord &drill)
 {
     if (outcome != StatsSchema::Outcome::Ready || !database.transaction()) {

@@ -1,39 +1,32 @@
 #pragma once
 
-#include "DrillRecord.h"
-#include "ExamRecord.h"
+#include "LearnerStatistics.h"
 #include "StatsSchema.h"
 
 #include <QSqlDatabase>
 
 // One learner's statistics database. Every call answers, whatever the file is like: a database
 // that cannot be used reports it through state() and writes nothing.
-class StatsStore
+class StatsStore : public LearnerStatistics
 {
 public:
     // An empty path keeps the statistics in memory for this run only.
     explicit StatsStore(const QString &path);
-    ~StatsStore();
+    ~StatsStore() override;
     StatsStore(const StatsStore &) = delete;
     StatsStore &operator=(const StatsStore &) = delete;
 
     StatsSchema::Outcome state() const;
+    bool usable() const override;
 
-    // Writes the drill and adds it to the totals, all or nothing; false when the database is
-    // unusable, locked or full.
-    bool record(const DrillRecord &drill);
+    // False when the database is unusable, locked or full.
+    bool record(const DrillRecord &drill) override;
+    bool recordExam(const ExamRecord &exam) override;
 
-    // Writes a timed test and adds its keys to the totals, all or nothing; false when the database
-    // is unusable, locked or full.
-    bool recordExam(const ExamRecord &exam);
-
-    // Every drill in the order it was finished; keys and mistakes are left empty.
-    QList<DrillRecord> drills() const;
-    // The characters of every drill together, in character order.
-    QList<KeyCount> keyTotals() const;
-    QList<Mistake> mistakeTotals() const;
-    // Every timed test in the order it was finished.
-    QList<ExamRecord> exams() const;
+    QList<DrillRecord> drills() const override;
+    QList<KeyCount> keyTotals() const override;
+    QList<Mistake> mistakeTotals() const override;
+    QList<ExamRecord> exams() const override;
 
 private:
     bool writeDrill(const DrillRecord &drill);

@@ -41,6 +41,12 @@ enum Item {
     // Asked of a new learner who chose no digit: the clave the code buttons start with, "%1" in
     // the text, is kept only if they say so.
     DefaultClaveQuestion,
+    // The class's server cannot be reached at sign-in; asked whether to go on unregistered.
+    ServerAway,
+    // Too many wrong claves in a row; "%1" is the seconds the name still waits.
+    ClaveWait,
+    // Said once in a session when finished drills have to wait on this PC for the server.
+    ServerAwayDuringSession,
     ItemCount
 };
 

@@ -5,6 +5,7 @@
 #include "ScreenCentre.h"
 #include "SoundPlayer.h"
 #include "Twips.h"
+#include "UserRegistry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -79,7 +80,6 @@ void colourButton(QPushButton *button, const QColor &colour)
 SignInWindow::SignInWindow(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform(platform)
-    , registry(platform.userDir)
     , texts(LanguageFiles::generalItems(platform.appDir, 0, GeneralItems::ItemCount))
 {
     setWindowTitle(QStringLiteral("Teclora: usuario"));
@@ -96,7 +96,7 @@ SignInWindow::SignInWindow(const Platform &platform, QWidget *parent)
     }
     buildRegisteredFrame();
     buildNewUserFrame();
-    ui.userList->addItems(registry.users());
+    ui.userList->addItems(platform.learners.learners());
     applyTexts();
     showMode(RegisteredMode);
     centreOnScreen(*this);
@@ -225,14 +225,22 @@ void SignInWindow::acceptSignIn()
 {
     // Blanks around a name are a slip of the keyboard, not part of it.
     const QString name = ui.nameField->text().trimmed();
-    switch (registry.signIn(name, loginClave->clave().text())) {
-    case UserRegistry::SignIn::UnknownUser:
+    const LearnerStore::SignInAnswer answer = platform.learners.signIn(name, loginClave->clave().text());
+    switch (answer.outcome) {
+    case LearnerStore::SignIn::UnknownUser:
         refuse(GeneralItems::UnknownUser);
         return;
-    case UserRegistry::SignIn::WrongClave:
+    case LearnerStore::SignIn::WrongClave:
         refuse(GeneralItems::WrongClave);
         return;
-    case UserRegistry::SignIn::Accepted:
+    case LearnerStore::SignIn::Waiting:
+        platform.dialogs.inform(GeneralItems::text(texts, GeneralItems::ClaveWait)
+                                    .replace(QStringLiteral("%1"), QString::number(answer.waitSeconds)));
+        return;
+    case LearnerStore::SignIn::Unreachable:
+        offerUnregistered();
+        return;
+    case LearnerStore::SignIn::Accepted:
         Q_EMIT signedIn(name);
         return;
     }
@@ -241,7 +249,7 @@ void SignInWindow::acceptSignIn()
 void SignInWindow::registerLearner()
 {
     const QString name = ui.newNameField->text().trimmed();
-    if (const std::optional<UserRegistry::Registration> refusal = registry.refusalOf(name)) {
+    if (const std::optional<LearnerStore::Registration> refusal = platform.learners.refusalOf(name)) {
         answerRegistration(*refusal, name);
         return;
     }
@@ -250,7 +258,8 @@ void SignInWindow::registerLearner()
         return;
     }
     answerRegistration(
-        registry.registerUser(name, newUserClave->clave().text(), texts.value(GeneralItems::HistorySuffix)), name);
+        platform.learners.registerLearner(name, newUserClave->clave().text(), texts.value(GeneralItems::HistorySuffix)),
+        name);
 }
 
 bool SignInWindow::keepsDefaultClave()
@@ -263,25 +272,35 @@ bool SignInWindow::keepsDefaultClave()
     return platform.dialogs.askYesNo(question.replace(QStringLiteral("%1"), clave.text()));
 }
 
-void SignInWindow::answerRegistration(UserRegistry::Registration outcome, const QString &name)
+void SignInWindow::answerRegistration(LearnerStore::Registration outcome, const QString &name)
 {
     switch (outcome) {
-    case UserRegistry::Registration::NameMissing:
+    case LearnerStore::Registration::NameMissing:
         platform.sound.beep();
         refuse(GeneralItems::NameMissing);
         return;
-    case UserRegistry::Registration::NameUnsafe:
+    case LearnerStore::Registration::NameUnsafe:
         refuse(GeneralItems::UnsafeName);
         return;
-    case UserRegistry::Registration::NameTaken:
+    case LearnerStore::Registration::NameTaken:
         refuse(GeneralItems::NameTaken);
         return;
-    case UserRegistry::Registration::WriteFailed:
+    case LearnerStore::Registration::WriteFailed:
         platform.dialogs.inform(RegistrationFailed);
         return;
-    case UserRegistry::Registration::Registered:
+    case LearnerStore::Registration::Unreachable:
+        offerUnregistered();
+        return;
+    case LearnerStore::Registration::Registered:
         Q_EMIT signedIn(name);
         return;
+    }
+}
+
+void SignInWindow::offerUnregistered()
+{
+    if (platform.dialogs.askYesNo(GeneralItems::text(texts, GeneralItems::ServerAway))) {
+        Q_EMIT signedIn(QString());
     }
 }
 

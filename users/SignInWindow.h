@@ -2,8 +2,8 @@
 
 #include "ClaveButtons.h"
 #include "GeneralItems.h"
+#include "LearnerStore.h"
 #include "Platform.h"
-#include "UserRegistry.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -74,11 +74,12 @@ private:
     void registerLearner();
     // A new learner who touched no digit says whether the clave the buttons start with will do.
     bool keepsDefaultClave();
-    void answerRegistration(UserRegistry::Registration outcome, const QString &name);
+    void answerRegistration(LearnerStore::Registration outcome, const QString &name);
     void refuse(GeneralItems::Item message);
+    // The learners' server cannot be reached: say so and offer to go on unregistered.
+    void offerUnregistered();
 
     Platform platform;
-    UserRegistry registry;
     // Items of the general language file: the captions, the messages and the history's suffix.
     QStringList texts;
     Controls ui;

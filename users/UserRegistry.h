@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LearnerStore.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,11 +18,11 @@ public:
     // The names of the learners, as the folder lists them.
     QStringList users() const;
 
-    enum class SignIn { Accepted, UnknownUser, WrongClave };
+    using SignIn = LearnerStore::SignIn;
     // A learner without a readable clave file never gets in.
     SignIn signIn(const QString &name, const QString &clave) const;
 
-    enum class Registration { Registered, NameMissing, NameUnsafe, NameTaken, WriteFailed };
+    using Registration = LearnerStore::Registration;
     // Why name cannot be registered; none when it can, so the learner can be asked more first.
     std::optional<Registration> refusalOf(const QString &name) const;
     // Writes the clave file, then the first line of the history: the name followed by
@@ -37,6 +39,7 @@ public:
 private:
     // The name as stored of the learner called name in any letter case; empty when there is none.
     QString storedName(const QString &name) const;
+
     QString usersFolder() const;
     QString clavesFolder() const;
     // The clave file of the learner called name: the one stored in any letter case, or a new one.

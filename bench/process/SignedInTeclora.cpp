@@ -4,6 +4,7 @@
 // ("typing-region=X,Y,W,H"), for the latency bench to watch at any screen size.
 #include "CaretRest.h"
 #include "DesktopLauncher.h"
+#include "FolderLearnerStore.h"
 #include "MainWindow.h"
 #include "MessageBoxDialogs.h"
 #include "ModuleSoundPlayer.h"
@@ -25,7 +26,8 @@ int main(int argc, char *argv[])
     MessageBoxDialogs dialogs;
     SystemClock clock;
     DesktopLauncher launcher;
-    const Platform platform {appDir, appDir, sound, dialogs, clock, launcher};
+    FolderLearnerStore folders(appDir);
+    const Platform platform {appDir, appDir, sound, dialogs, clock, launcher, folders};
 
     MainWindow window(platform, arguments.value(1));
     dialogs.setParentWindow(&window);

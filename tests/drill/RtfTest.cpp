@@ -79,6 +79,34 @@ TEST(RtfTest, historyComesBackWithItsTextColoursEmphasisSizesAndLineBreaks)
     EXPECT_TRUE(rtf.contains("\\u937?") && rtf.contains("\\u-10179?\\u-8704?")) << rtf.toStdString();
 }
 
+// A history kept in pieces as it grows (the registration line, each session's date line, each
+// drill's echo with its result line, a piece ending inside a line) reads back as the whole.
+TEST(RtfTest, aHistoryWrittenInPiecesReadsBackAsTheWhole)
+{
+    QTextDocument history;
+    QTextCursor cursor(&history);
+    QList<QByteArray> pieces;
+    for (const TextRun &run :
+        std::vector<TextRun> {{QStringLiteral("Ana - historial\r\n")}, {QStringLiteral("\n07/12/2026\n")},
+            {QStringLiteral("Ma\u00F1a"), Qt::blue, true}, {QStringLiteral("na\n"), Qt::magenta, true},
+            {QStringLiteral("120 p/m\n"), Qt::black, false, 10}, {QStringLiteral("\n08/12/2026\n")}}) {
+        const int start = cursor.position();
+        QTextCharFormat format;
+        format.setForeground(run.colour);
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(run.points);
+        cursor.insertText(run.text, format);
+        pieces.append(Rtf::write(history, start));
+    }
+
+    QTextDocument again;
+    for (const QByteArray &piece : pieces) {
+        Rtf::append(piece, again);
+    }
+    EXPECT_EQ(describe(again), describe(history));
+    EXPECT_EQ(Rtf::write(again), Rtf::write(history));
+}
+
 TEST(RtfTest, readsWhatOtherEditorsWriteAndThePlainRegistrationLine)
 {
     const std::pair<QByteArray, std::string> samples[] = {

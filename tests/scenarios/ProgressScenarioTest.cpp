@@ -40,7 +40,7 @@ QColor faceColour(const ErrorMap &map, int key)
 
 // The key and mistake totals of a store, one "character right wrong" or "expected typed kind
 // times" a row.
-QStringList totalsOf(const StatsStore &store)
+QStringList totalsOf(const LearnerStatistics &store)
 {
     QStringList rows;
     for (const KeyCount &key : store.keyTotals()) {
@@ -274,7 +274,7 @@ TEST_F(Progress, TheExportsMessageIsOverTheProgressWindowAndGivesItBackTheKeys)
     boxes.setParentWindow(window.get());
     const Platform &recorded = recording.platform;
     const Platform withBoxes {
-        recorded.appDir, recorded.userDir, recorded.sound, boxes, recorded.clock, recorded.launcher};
+        recorded.appDir, recorded.userDir, recorded.sound, boxes, recorded.clock, recorded.launcher, recorded.learners};
     ProgressLink *link = ProgressLink::attach(*window, withBoxes);
     ProgressWindow &progress = link->progressWindow();
     controls().progressButton->click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "FolderLearnerStore.h"
 #include "Launcher.h"
 #include "Platform.h"
 #include "ScriptedClock.h"
@@ -59,16 +60,19 @@ public:
     bool starts = true;
 };
 
-// All four doubles and the Platform that hands them to the program. One folder serves as both
-// homes, as in a portable copy, unless the learners' files are given a folder of their own.
+// All four doubles and the Platform that hands them to the program, with the learners in the
+// folders of the learners' home. One folder serves as both homes, as in a portable copy, unless
+// the learners' files are given a folder of their own.
 struct RecordingPlatform {
     explicit RecordingPlatform(const QString &appDir, const QString &userDir = QString())
-        : platform {appDir, userDir.isEmpty() ? appDir : userDir, sound, dialogs, clock, launcher}
+        : folders(userDir.isEmpty() ? appDir : userDir)
+        , platform {appDir, userDir.isEmpty() ? appDir : userDir, sound, dialogs, clock, launcher, folders}
     {
     }
     RecordingSound sound;
     RecordingDialogs dialogs;
     ScriptedClock clock;
     RecordingLauncher launcher;
+    FolderLearnerStore folders;
     Platform platform;
 };
