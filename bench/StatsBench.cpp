@@ -96,7 +96,8 @@ void BM_OpenProgressWindowOver10000Drills(benchmark::State &state)
     RecordingPlatform recording(folder.path());
     MainWindow window(recording.platform, QStringLiteral("Ana"));
     for (auto _ : state) {
-        ProgressWindow progress(window.statistics(), folder.path(), recording.clock);
+        ProgressWindow progress(
+            window.statistics().store(), window.statistics().texts(), folder.path(), recording.clock);
         progress.resize(1200, 900);
         progress.show();
         // Everything painted once, as the screen would show it.

@@ -21,9 +21,15 @@ ProgressLink::ProgressLink(MainWindow &window, const Platform &platform)
     : QObject(&window)
     , window(window)
     , platform(platform)
-    , progress(new ProgressWindow(window.statistics(), platform.appDir, platform.clock, &window))
+    , progress(new ProgressWindow(
+          window.statistics().store(), window.statistics().texts(), platform.appDir, platform.clock, &window))
     , practice(new WeakKeyPractice(window.statistics(), window, platform.dialogs, this))
 {
+    connect(&window.statistics(), &StatsRecorder::drillRecorded, progress, [this] {
+        if (progress->isVisible()) {
+            progress->refresh();
+        }
+    });
     connect(window.controls().progressButton, &QPushButton::clicked, progress, [this] {
         progress->show();
         progress->raise();

@@ -2,9 +2,9 @@
 
 #include "ErrorMap.h"
 #include "KeyErrorRates.h"
+#include "LearnerStatistics.h"
 #include "ProgressChart.h"
 #include "ProgressFigures.h"
-#include "StatsRecorder.h"
 #include "StatsTexts.h"
 
 #include <QGridLayout>
@@ -69,11 +69,13 @@ void setRow(QTableWidget &table, int row, const QStringList &cells)
 
 } // namespace
 
-ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFolder, Clock &clock, QWidget *parent)
+ProgressWindow::ProgressWindow(
+    const LearnerStatistics &store, const QStringList &texts, const QString &dataFolder, Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , stats(stats)
+    , store(store)
+    , texts(texts)
 {
-    const QStringList &t = stats.texts();
+    const QStringList &t = texts;
     setWindowTitle(t.value(StatsTexts::WindowTitle));
     // Everything but the buttons scrolls when the screen is too small for it (a laptop's, or any
     // at a large scale); the buttons stay in view.
@@ -101,11 +103,6 @@ ProgressWindow::ProgressWindow(const StatsRecorder &stats, const QString &dataFo
     auto *close = new QPushButton(t.value(StatsTexts::CloseButton), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
-    connect(&stats, &StatsRecorder::drillRecorded, this, [this] {
-        if (isVisible()) {
-            refresh();
-        }
-    });
 
     auto *grid = new QGridLayout(content);
     grid->addWidget(heading(t.value(StatsTexts::ChartTitle), content), 0, 0, 1, 2);
@@ -171,8 +168,8 @@ void ProgressWindow::showEvent(QShowEvent *event)
 
 void ProgressWindow::refresh()
 {
-    const QStringList &t = stats.texts();
-    const QList<DrillRecord> drills = stats.store().drills();
+    const QStringList &t = texts;
+    const QList<DrillRecord> drills = store.drills();
     const ProgressFigures::Overall figures = ProgressFigures::overall(drills);
     summary->setText(t.value(StatsTexts::DrillsColumn) + QStringLiteral(": ") + QString::number(figures.drills)
         + QStringLiteral("    ") + t.value(StatsTexts::BestColumn) + QStringLiteral(": ")
@@ -188,7 +185,7 @@ void ProgressWindow::refresh()
 
 void ProgressWindow::fillExams()
 {
-    const QList<ExamRecord> tests = stats.store().exams();
+    const QList<ExamRecord> tests = store.exams();
     // The chart draws a speed a test: the net one, which is the figure a test is judged by.
     QList<DrillRecord> asDrills;
     qint64 best = 0;
@@ -228,10 +225,10 @@ void ProgressWindow::fillLessons(const QList<DrillRecord> &drills)
 
 void ProgressWindow::fillKeys()
 {
-    const QStringList &t = stats.texts();
-    const QList<KeyCount> totals = stats.store().keyTotals();
+    const QStringList &t = texts;
+    const QList<KeyCount> totals = store.keyTotals();
     const QList<ProgressFigures::WeakKey> rows
-        = ProgressFigures::keysWithMostErrors(totals, stats.store().mistakeTotals(), ShownKeys);
+        = ProgressFigures::keysWithMostErrors(totals, store.mistakeTotals(), ShownKeys);
     keys->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
         const ProgressFigures::WeakKey &weak = rows.at(row);

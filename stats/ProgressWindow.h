@@ -11,17 +11,18 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
-class StatsRecorder;
+class LearnerStatistics;
 
 // The learner's progress: speed and accuracy over time, the lessons practised, the keys with the
 // most errors and the error map. Read afresh from the statistics whenever it is shown and after
-// every drill while it is open.
+// every drill while it is open. texts are the statistics' texts of the general language file.
 class ProgressWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    ProgressWindow(const StatsRecorder &stats, const QString &dataFolder, Clock &clock, QWidget *parent = nullptr);
+    ProgressWindow(const LearnerStatistics &store, const QStringList &texts, const QString &dataFolder, Clock &clock,
+        QWidget *parent = nullptr);
 
     void refresh();
 
@@ -46,7 +47,8 @@ private:
     void fillKeys();
     void fillExams();
 
-    const StatsRecorder &stats;
+    const LearnerStatistics &store;
+    const QStringList texts;
     QScrollArea *scroller;
     bool shownBefore = false;
     QLabel *summary;
