@@ -34,13 +34,13 @@ struct Sums {
     }
 };
 
+} // namespace
+
 QString lessonOf(const QString &exercise)
 {
     const qsizetype cut = exercise.lastIndexOf(QLatin1Char('\\'));
     return cut < 0 ? exercise : exercise.left(cut);
 }
-
-} // namespace
 
 Overall overall(const QList<DrillRecord> &drills)
 {

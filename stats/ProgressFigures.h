@@ -27,6 +27,9 @@ struct WeakKey {
 
 Overall overall(const QList<DrillRecord> &drills);
 
+// The lesson an exercise belongs to: its name without its number.
+QString lessonOf(const QString &exercise);
+
 // The lessons in the order they were first practised. A lesson is the exercise's name without
 // its number ("Castellano\01 Fila central\4" belongs to "Castellano\01 Fila central").
 QList<Lesson> lessons(const QList<DrillRecord> &drills);

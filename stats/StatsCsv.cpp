@@ -12,15 +12,6 @@ namespace StatsCsv
 namespace
 {
 
-bool writeTable(const QString &path, const QStringList &header, const QList<QStringList> &rows)
-{
-    QString text = QChar(QChar::ByteOrderMark) + line(header);
-    for (const QStringList &row : rows) {
-        text += line(row);
-    }
-    return SafeFile::write(path, text.toUtf8());
-}
-
 QString number(qint64 value)
 {
     return QString::number(value);
@@ -51,6 +42,15 @@ QString line(const QStringList &fields)
         quoted.append(field);
     }
     return quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
+bool writeTable(const QString &path, const QStringList &header, const QList<QStringList> &rows)
+{
+    QString text = QChar(QChar::ByteOrderMark) + line(header);
+    for (const QStringList &row : rows) {
+        text += line(row);
+    }
+    return SafeFile::write(path, text.toUtf8());
 }
 
 bool exportTo(const LearnerStatistics &store, const QStringList &texts, const QString &folder)

@@ -15,6 +15,9 @@ namespace StatsCsv
 // Writes the three files into folder, creating it; false when one of them could not be written.
 bool exportTo(const LearnerStatistics &store, const QStringList &texts, const QString &folder);
 
+// One table as a CSV file at path; false when it could not be written whole.
+bool writeTable(const QString &path, const QStringList &header, const QList<QStringList> &rows);
+
 // One CSV line: fields holding a separator, a quote or a line break are quoted.
 QString line(const QStringList &fields);
 
