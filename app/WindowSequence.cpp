@@ -5,15 +5,18 @@
 #include "ProgressLink.h"
 #include "SignInWindow.h"
 #include "StartWindow.h"
+#include "TeacherWindow.h"
 
-WindowSequence::WindowSequence(const Platform &platform, QObject *parent)
+WindowSequence::WindowSequence(const Platform &platform, ClassRoster *roster, QObject *parent)
     : QObject(parent)
     , platform(platform)
+    , roster(roster)
 {
 }
 
 WindowSequence::~WindowSequence()
 {
+    delete teacher;
     delete signIn;
     delete start_;
 }
@@ -46,6 +49,10 @@ void WindowSequence::openSignIn()
     // Closed by its frame, it is gone; the next click makes a fresh one.
     signIn->setAttribute(Qt::WA_DeleteOnClose);
     connect(signIn, &SignInWindow::signedIn, this, &WindowSequence::openTypingWindow);
+    if (roster) {
+        signIn->offerTeacher();
+        connect(signIn, &SignInWindow::teacherRequested, this, &WindowSequence::openTeacher);
+    }
     connect(signIn, &QObject::destroyed, this, [this] {
         Q_EMIT frontWindowChanged(start_);
     });
@@ -75,6 +82,32 @@ void WindowSequence::openTypingWindow(const QString &user)
     } else if (!textFile.isEmpty()) {
         typing->openOwnText(textFile);
     }
+}
+
+void WindowSequence::startTeacher()
+{
+    openTeacher();
+    connect(teacher, &QObject::destroyed, this, &WindowSequence::finished);
+}
+
+void WindowSequence::openTeacher()
+{
+    if (!teacher) {
+        teacher = new TeacherWindow(*roster, platform);
+        teacher->setAttribute(Qt::WA_DeleteOnClose);
+        connect(teacher, &QObject::destroyed, this, [this] {
+            Q_EMIT frontWindowChanged(signIn ? static_cast<QWidget *>(signIn) : start_);
+        });
+    }
+    teacher->show();
+    teacher->raise();
+    teacher->activateWindow();
+    Q_EMIT frontWindowChanged(teacher);
+}
+
+TeacherWindow *WindowSequence::teacherWindow() const
+{
+    return teacher;
 }
 
 StartWindow *WindowSequence::startWindow() const

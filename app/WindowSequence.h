@@ -7,10 +7,12 @@
 
 #include <memory>
 
+class ClassRoster;
 class ExamSession;
 class MainWindow;
 class SignInWindow;
 class StartWindow;
+class TeacherWindow;
 class QWidget;
 
 // The order of the program's windows: the start-up window asks for the sign-in window, the
@@ -21,11 +23,15 @@ class WindowSequence : public QObject
     Q_OBJECT
 
 public:
-    explicit WindowSequence(const Platform &platform, QObject *parent = nullptr);
+    // roster is the class on its server, null where there is none: then nobody is offered the
+    // teacher's window.
+    explicit WindowSequence(const Platform &platform, ClassRoster *roster = nullptr, QObject *parent = nullptr);
     ~WindowSequence() override;
 
     // Shows the start-up window.
     void start();
+    // Shows the teacher's window alone, as "teclora --profesor" does; the program ends with it.
+    void startTeacher();
     // What the typing window opens with: a timed test of examMinutes ready (0: none), on the
     // text file at textFile where one is given; else that file added to "Mis textos".
     void openAfterSignIn(int examMinutes, const QString &textFile);
@@ -34,6 +40,7 @@ public:
     SignInWindow *signInWindow() const;
     MainWindow *typingWindow() const;
     ExamSession *examSession() const;
+    TeacherWindow *teacherWindow() const;
 
 Q_SIGNALS:
     // The window in front changed: message boxes belong to it.
@@ -44,12 +51,15 @@ Q_SIGNALS:
 private:
     void openSignIn();
     void openTypingWindow(const QString &user);
+    void openTeacher();
 
     Platform platform;
+    ClassRoster *roster;
     QPointer<StartWindow> start_;
     QPointer<SignInWindow> signIn;
     std::unique_ptr<MainWindow> typing;
     QPointer<ExamSession> exam;
+    QPointer<TeacherWindow> teacher;
     int examMinutes = 0;
     QString textFile;
 };

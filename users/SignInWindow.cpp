@@ -31,6 +31,8 @@ constexpr double FrameHeight = 3495;
 constexpr double CodeButtonWidth = 615;
 constexpr double CodeButtonHeight = 495;
 constexpr double CodeButtonStep = 600;
+// The row the teacher's button adds at the bottom.
+constexpr double TeacherRowHeight = 615;
 
 // The clave file could not be written: the folder beside the program is not writable.
 const QString RegistrationFailed
@@ -167,6 +169,19 @@ SignInWindow::CodeButtons SignInWindow::buildCodeButtons(QWidget *frame, double 
         buttons[index] = button;
     }
     return buttons;
+}
+
+void SignInWindow::offerTeacher()
+{
+    if (ui.teacherButton) {
+        return;
+    }
+    setFixedSize(Twips::toPixels(QSizeF(ClientWidth, ClientHeight + TeacherRowHeight), logicalDpiX()));
+    ui.teacherButton = new QPushButton(QStringLiteral("&Profesor"), this);
+    place(ui.teacherButton, 120, ClientHeight, 1575, TeacherRowHeight - 120);
+    ui.teacherButton->setToolTip(QStringLiteral("Ver la clase con la contraseña del profesor"));
+    connect(ui.teacherButton, &QPushButton::clicked, this, &SignInWindow::teacherRequested);
+    ui.teacherButton->show();
 }
 
 void SignInWindow::place(QWidget *widget, double left, double top, double width, double height)

@@ -46,6 +46,9 @@ public:
         QLabel *newClaveCaption;
         CodeButtons newUserButtons;
         QPushButton *registerButton;
+
+        // Below the mode buttons, where the learners are on a class's server: the teacher's way in.
+        QPushButton *teacherButton = nullptr;
     };
 
     // The window as it opens: the list of users, the captions from the general language file, the
@@ -53,10 +56,14 @@ public:
     explicit SignInWindow(const Platform &platform, QWidget *parent = nullptr);
 
     const Controls &controls() const;
+    // Adds the teacher's button below the mode buttons, the window growing to hold it.
+    void offerTeacher();
 
 Q_SIGNALS:
     // A learner signed in or registered as user, or goes on unregistered (user is empty).
     void signedIn(const QString &user);
+    // The teacher's button was pressed.
+    void teacherRequested();
 
 private:
     void buildRegisteredFrame();
