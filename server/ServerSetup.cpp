@@ -113,6 +113,8 @@ int runInitServer(const QString &adminUrl, QTextStream &in, QTextStream &out, QT
         return 1;
     }
     QSqlDatabase database = connection.database();
+    // The set-up's notices ("already exists, skipping") say nothing to whoever runs it again.
+    QSqlQuery(database).exec(QStringLiteral("SET client_min_messages = warning"));
     const bool teacherSet = valueOf(database,
         QStringLiteral("SELECT to_regclass('teclora.teacher') IS NOT NULL"
                        " AND EXISTS (SELECT 1 FROM teclora.teacher)"))
