@@ -81,6 +81,37 @@ const QStringList InternalFunctions = {
         LANGUAGE sql @internal@ AS $$
         INSERT INTO teacher (password_hash) VALUES (crypt(p_password, gen_salt('bf')))
         ON CONFLICT (only_row) DO UPDATE SET password_hash = excluded.password_hash $$)"),
+    // The import's: a learner of a PC's folders with the history as one piece, the drills (whose
+    // keys the folders do not keep), the totals and the tests; false when the name is taken.
+    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.import_learner(p_name text, p_clave text, p_history bytea,
+            p_history_finished timestamptz, p_drills jsonb, p_key_totals jsonb, p_mistake_totals jsonb, p_exams jsonb)
+        RETURNS boolean LANGUAGE plpgsql @internal@ AS $$
+        DECLARE
+            v_learner bigint;
+        BEGIN
+            INSERT INTO learners (name, clave_hash) VALUES (p_name, crypt(p_clave, gen_salt('bf')))
+                ON CONFLICT ((lower(name))) DO NOTHING RETURNING id INTO v_learner;
+            IF v_learner IS NULL THEN
+                RETURN false;
+            END IF;
+            IF length(p_history) > 0 THEN
+                INSERT INTO history_pieces (learner, piece_id, finished, body)
+                    VALUES (v_learner, gen_random_uuid(), p_history_finished, p_history);
+            END IF;
+            INSERT INTO drills (learner, drill_id, finished, exercise, seconds, speed, right_keys, wrong_keys, accuracy)
+                SELECT v_learner, gen_random_uuid(), d.finished, d.exercise, d.seconds, d.speed, d.right_keys,
+                    d.wrong_keys, d.accuracy
+                FROM jsonb_to_recordset(p_drills) AS d(finished text, exercise text, seconds integer, speed bigint,
+                    right_keys bigint, wrong_keys bigint, accuracy bigint);
+            INSERT INTO exams (learner, exam_id, finished, text, minutes, seconds, penalty, keystrokes, errors, gross,
+                    net, accuracy)
+                SELECT v_learner, gen_random_uuid(), e.finished, e.text, e.minutes, e.seconds, e.penalty, e.keystrokes,
+                    e.errors, e.gross, e.net, e.accuracy
+                FROM jsonb_to_recordset(p_exams) AS e(finished text, text text, minutes integer, seconds integer,
+                    penalty integer, keystrokes bigint, errors bigint, gross bigint, net bigint, accuracy bigint);
+            PERFORM add_to_totals(v_learner, p_key_totals, p_mistake_totals);
+            RETURN true;
+        END $$)"),
 };
 
 // The learner role's functions.

@@ -1,35 +1,9 @@
 #include "ServerStatistics.h"
 
 #include "ServerLink.h"
+#include "ServerRecords.h"
 
-#include <QJsonArray>
 #include <QVariant>
-
-namespace
-{
-
-QJsonArray keysOf(const QList<KeyCount> &keys)
-{
-    QJsonArray array;
-    for (const KeyCount &key : keys) {
-        array.append(QJsonObject {{QStringLiteral("c"), key.character.unicode()}, {QStringLiteral("r"), key.right},
-            {QStringLiteral("w"), key.wrong}});
-    }
-    return array;
-}
-
-QJsonArray mistakesOf(const QList<Mistake> &mistakes)
-{
-    QJsonArray array;
-    for (const Mistake &mistake : mistakes) {
-        array.append(QJsonObject {{QStringLiteral("e"), mistake.expected.unicode()},
-            {QStringLiteral("t"), mistake.typed.unicode()}, {QStringLiteral("k"), mistake.kind},
-            {QStringLiteral("n"), mistake.times}});
-    }
-    return array;
-}
-
-} // namespace
 
 ServerStatistics::ServerStatistics(std::shared_ptr<ServerLink> link, const QString &learner)
     : link(std::move(link))
@@ -44,23 +18,12 @@ bool ServerStatistics::usable() const
 
 bool ServerStatistics::record(const DrillRecord &drill)
 {
-    return link->deliver(learner, ServerQueue::Item::Kind::Drill,
-        {{QStringLiteral("finished"), drill.finished}, {QStringLiteral("exercise"), drill.exercise},
-            {QStringLiteral("seconds"), drill.seconds}, {QStringLiteral("speed"), drill.speed},
-            {QStringLiteral("right_keys"), drill.right}, {QStringLiteral("wrong_keys"), drill.wrong},
-            {QStringLiteral("accuracy"), drill.accuracy}, {QStringLiteral("keys"), keysOf(drill.keys)},
-            {QStringLiteral("mistakes"), mistakesOf(drill.mistakes)}});
+    return link->deliver(learner, ServerQueue::Item::Kind::Drill, ServerRecords::drillOf(drill));
 }
 
 bool ServerStatistics::recordExam(const ExamRecord &exam)
 {
-    return link->deliver(learner, ServerQueue::Item::Kind::Exam,
-        {{QStringLiteral("finished"), exam.finished}, {QStringLiteral("text"), exam.text},
-            {QStringLiteral("minutes"), exam.minutes}, {QStringLiteral("seconds"), exam.seconds},
-            {QStringLiteral("penalty"), exam.penalty}, {QStringLiteral("keystrokes"), exam.keystrokes},
-            {QStringLiteral("errors"), exam.errors}, {QStringLiteral("gross"), exam.gross},
-            {QStringLiteral("net"), exam.net}, {QStringLiteral("accuracy"), exam.accuracy},
-            {QStringLiteral("keys"), keysOf(exam.keys)}, {QStringLiteral("mistakes"), mistakesOf(exam.mistakes)}});
+    return link->deliver(learner, ServerQueue::Item::Kind::Exam, ServerRecords::examOf(exam));
 }
 
 bool ServerStatistics::read(const QString &function, QSqlQuery *query) const
