@@ -154,13 +154,19 @@ ServerAddress ServerAddress::parse(const QString &url)
 QString ServerAddress::connectOptions() const
 {
     QStringList options;
-    bool timeoutGiven = false;
+    QStringList given;
     for (const auto &[key, value] : parameters) {
         options.append(key + QLatin1Char('=') + quotedValue(value));
-        timeoutGiven = timeoutGiven || key == u"connect_timeout";
+        given.append(key);
     }
-    if (!timeoutGiven) {
-        options.append(QStringLiteral("connect_timeout=") + quotedValue(QString::number(DefaultConnectTimeout)));
+    // A window should not freeze for long on a server that is away: one that does not answer a
+    // connection, or stops acknowledging what is sent to it in the middle of a session.
+    const QPair<QString, int> defaults[] = {{QStringLiteral("connect_timeout"), DefaultConnectTimeout},
+        {QStringLiteral("tcp_user_timeout"), DefaultSendTimeoutMs}};
+    for (const auto &[key, value] : defaults) {
+        if (!given.contains(key)) {
+            options.append(key + QLatin1Char('=') + quotedValue(QString::number(value)));
+        }
     }
     return options.join(QLatin1Char(';'));
 }

@@ -46,7 +46,8 @@ public:
     {
         return databaseName;
     }
-    // The other parameters, as setConnectOptions takes them: "connect_timeout='5';sslmode='require'".
+    // The other parameters, as setConnectOptions takes them: "sslmode='require';connect_timeout='5'",
+    // with short time-outs when the URL sets none.
     QString connectOptions() const;
 
     // The same server and parameters as another user.
@@ -57,9 +58,10 @@ public:
     // Sets the host, port, user, password, database and options of database.
     void applyTo(QSqlDatabase &database) const;
 
-    // How long a connection waits for a server that does not answer, when the URL does not say:
-    // a window should not freeze for long on a server that is away.
+    // How long a connection waits for a server that does not answer, in seconds, and for what was
+    // sent to be acknowledged, in milliseconds, when the URL does not say.
     static constexpr int DefaultConnectTimeout = 5;
+    static constexpr int DefaultSendTimeoutMs = 10'000;
 
 private:
     QString problem;

@@ -13,10 +13,10 @@ ServerHistory::ServerHistory(std::shared_ptr<ServerLink> link, const QString &le
 
 LearnerHistory::Loaded ServerHistory::load()
 {
-    link->sendQueued();
+    link->sendQueuedUnlessAway();
     Loaded loaded;
     QSqlQuery query;
-    if (link->call(QStringLiteral("SELECT teclora.my_history(?)"), {link->session(learner)}, &query)
+    if (link->read(QStringLiteral("SELECT teclora.my_history(?)"), {link->session(learner)}, &query)
         != ServerLink::Answer::Done) {
         loaded.unreadableKept = true;
         return loaded;

@@ -14,9 +14,10 @@ ServerLink::ServerLink(const ServerAddress &address, const QString &queuePath)
 
 ServerLink::Answer ServerLink::call(const QString &statement, const QVariantList &values, QSqlQuery *query)
 {
+    away = false;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!connection.open()) {
-            return Answer::Unreachable;
+            break;
         }
         QSqlQuery running(connection.database());
         running.prepare(statement);
@@ -36,7 +37,13 @@ ServerLink::Answer ServerLink::call(const QString &statement, const QVariantList
             return Answer::Refused;
         }
     }
+    away = true;
     return Answer::Unreachable;
+}
+
+ServerLink::Answer ServerLink::read(const QString &statement, const QVariantList &values, QSqlQuery *query)
+{
+    return away ? Answer::Unreachable : call(statement, values, query);
 }
 
 QString ServerLink::session(const QString &name) const
@@ -57,6 +64,9 @@ QString ServerLink::storedName(const QString &name) const
 
 bool ServerLink::deliver(const QString &learner, ServerQueue::Item::Kind kind, const QJsonObject &body)
 {
+    if (session(learner).isEmpty()) {
+        return false;
+    }
     const ServerQueue::Item item {QUuid::createUuid().toString(QUuid::WithoutBraces), learner, kind, body};
     sendQueued();
     // A learner's items reach the server in the order they were finished.
@@ -102,6 +112,13 @@ void ServerLink::sendQueued()
         case Sent::Unreachable:
             return;
         }
+    }
+}
+
+void ServerLink::sendQueuedUnlessAway()
+{
+    if (!away) {
+        sendQueued();
     }
 }
 

@@ -29,8 +29,8 @@ bool ServerStatistics::recordExam(const ExamRecord &exam)
 bool ServerStatistics::read(const QString &function, QSqlQuery *query) const
 {
     // What waits in the queue is part of the figures as soon as the server is back.
-    link->sendQueued();
-    return link->call(QStringLiteral("SELECT * FROM teclora.%1(?)").arg(function), {link->session(learner)}, query)
+    link->sendQueuedUnlessAway();
+    return link->read(QStringLiteral("SELECT * FROM teclora.%1(?)").arg(function), {link->session(learner)}, query)
         == ServerLink::Answer::Done;
 }
 

@@ -61,6 +61,10 @@ TEST_F(ServerStoreTest, AnotherPcFindsTheHistoryDrillsTotalsAndTests)
     exam.keys = {{QLatin1Char('a'), 5, 1}};
     EXPECT_TRUE(statistics->recordExam(exam));
     EXPECT_TRUE(history->save("everything at once"));
+    // Nobody keeps what a learner who never signed in here finished.
+    EXPECT_FALSE(pcA->statistics(QStringLiteral("Otro"))->usable());
+    EXPECT_FALSE(pcA->statistics(QStringLiteral("Otro"))->record(drillAt(QStringLiteral("2026-12-08T09:06:00"), 1)));
+    EXPECT_FALSE(pcA->history(QStringLiteral("Otro"))->append("x"));
 
     const auto pcB = newPc(QStringLiteral("B"));
     EXPECT_EQ(pcB->learners(), QStringList {QStringLiteral("Nuria")});

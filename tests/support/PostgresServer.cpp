@@ -63,9 +63,14 @@ PostgresServer::PostgresServer()
         return;
     }
     passwordFile.close();
+    // The folder becomes the server's; every folder above it must let that user through.
+    const QStringList canWrite = {QStringLiteral("-u"), ServerUser, QStringLiteral("--"), QStringLiteral("test"),
+        QStringLiteral("-w"), folder.path()};
     if (asRoot()
-        && QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), ServerUser, folder.path()}) != 0) {
-        why = QStringLiteral("the folder could not be given to the user postgres");
+        && (QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), ServerUser, folder.path()}) != 0
+            || QProcess::execute(QStringLiteral("runuser"), canWrite) != 0)) {
+        why = QStringLiteral("the user postgres cannot write in ") + folder.path()
+            + QStringLiteral(" (set TMPDIR to a folder it can reach)");
         return;
     }
     const QString error = runTool(QStringLiteral("initdb"),
