@@ -24,7 +24,11 @@ std::optional<QStringList> ServerLearnerStore::names() const
     }
     QStringList names;
     while (query.next()) {
-        names.append(query.value(0).toString());
+        // Anyone with the lab's credentials may register a name; one the folders could not hold
+        // would reach the learner's settings file with it.
+        if (const QString name = query.value(0).toString(); UserRegistry::isSafeName(name)) {
+            names.append(name);
+        }
     }
     return names;
 }
@@ -44,6 +48,9 @@ LearnerStore::SignInAnswer ServerLearnerStore::signIn(const QString &name, const
         return {SignIn::Unreachable, 0};
     }
     const QString outcome = query.value(0).toString();
+    if (!UserRegistry::isSafeName(query.value(3).toString())) {
+        return {SignIn::UnknownUser, 0};
+    }
     if (outcome == u"accepted") {
         link->signedIn(query.value(3).toString(), query.value(1).toString());
         link->sendQueued();

@@ -61,6 +61,15 @@ TEST_F(ServerSecurityTest, TheLabsCredentialsReachNoLearnersRows)
         EXPECT_TRUE(error.contains(QStringLiteral("permission denied"))) << error.toStdString();
     }
 
+    // A name registered past the program, which no folder could hold, is no learner.
+    EXPECT_EQ(
+        asLearnerRole(QStringLiteral("SELECT length(teclora.register_learner('../Ajustes', '1', gen_random_uuid(),"
+                                     " 'x'))"))
+            .toInt(),
+        64);
+    EXPECT_EQ(pc->learners(), (QStringList {QStringLiteral("Ana"), QStringLiteral("Bruno")}));
+    EXPECT_EQ(pc->signIn(QStringLiteral("../Ajustes"), QStringLiteral("1")).outcome, LearnerStore::SignIn::UnknownUser);
+
     // A made-up session, and Bruno's, read and change nothing of Ana's.
     for (const QString &session : {QStringLiteral("00"), QString(64, QLatin1Char('a')), brunosSession}) {
         EXPECT_EQ(
@@ -72,9 +81,10 @@ TEST_F(ServerSecurityTest, TheLabsCredentialsReachNoLearnersRows)
     EXPECT_FALSE(
         asLearnerRole(QStringLiteral("SELECT teclora.append_history('00', gen_random_uuid(), now(), 'x')")).toBool());
     EXPECT_EQ(adminValue(QStringLiteral("SELECT count(*) FROM teclora.drills")).toInt(), 1);
-    EXPECT_EQ(adminValue(QStringLiteral("SELECT count(*) FROM teclora.history_pieces")).toInt(), 2);
+    EXPECT_EQ(adminValue(QStringLiteral("SELECT count(*) FROM teclora.history_pieces")).toInt(), 3);
 
     // Claves are slow salted hashes: the same clave gives two different ones.
+    adminRun(QStringLiteral("DELETE FROM teclora.learners WHERE name = '../Ajustes'"));
     adminRun(QStringLiteral("UPDATE teclora.learners SET clave_hash = teclora.crypt('2468', teclora.gen_salt('bf'))"
                             " WHERE name = 'Bruno'"));
     EXPECT_EQ(adminValue(QStringLiteral("SELECT count(*) FROM teclora.learners WHERE clave_hash LIKE '%2468%'"
