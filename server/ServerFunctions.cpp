@@ -14,8 +14,9 @@ namespace ServerFunctions
 namespace
 {
 
-// Every function carries this header, with @path@ replaced by the schemas it may name: its own
-// and pgcrypto's, then pg_temp last, so nobody's objects stand in for the ones it means.
+// What the placeholders of the statements below stand for. Every function carries @definer@ or
+// @internal@, whose @path@ becomes the schemas it may name: its own and pgcrypto's, then pg_temp
+// last, so nobody's objects stand in for the ones it means.
 const QList<QPair<QString, QString>> Expansions = {
     {QStringLiteral("@definer@"), QStringLiteral("SECURITY DEFINER SET search_path = @path@")},
     {QStringLiteral("@internal@"), QStringLiteral("SET search_path = @path@")},
@@ -315,16 +316,15 @@ const QStringList TeacherFunctions = {
         END $$)"),
 };
 
-// The name of each function, as GRANT wants it: up to the opening parenthesis.
+// The function a statement creates, by name and input arguments, as GRANT names it.
 QString signatureOf(const QString &statement)
 {
     static const QString prefix = QStringLiteral("CREATE OR REPLACE FUNCTION ");
     const qsizetype start = statement.indexOf(prefix) + prefix.size();
     const qsizetype paren = statement.indexOf(QLatin1Char('('), start);
     const qsizetype close = statement.indexOf(QLatin1Char(')'), paren);
-    QString arguments = statement.mid(paren + 1, close - paren - 1);
     // OUT parameters are no part of the signature.
-    QStringList inputs = arguments.split(QLatin1Char(','));
+    QStringList inputs = statement.mid(paren + 1, close - paren - 1).split(QLatin1Char(','));
     inputs.removeIf([](const QString &argument) {
         return argument.trimmed().startsWith(QLatin1String("OUT "));
     });

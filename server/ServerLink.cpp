@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QUuid>
 
+#include <algorithm>
+
 ServerLink::ServerLink(const ServerAddress &address, const QString &queuePath)
     : connection(address)
     , queue(queuePath)
@@ -70,8 +72,9 @@ bool ServerLink::deliver(const QString &learner, ServerQueue::Item::Kind kind, c
     const ServerQueue::Item item {QUuid::createUuid().toString(QUuid::WithoutBraces), learner, kind, body};
     sendQueued();
     // A learner's items reach the server in the order they were finished.
-    const bool earlierWaiting = std::any_of(queue.items().cbegin(), queue.items().cend(), [&learner](const auto &q) {
-        return q.learner.compare(learner, Qt::CaseInsensitive) == 0;
+    const QString folded = learner.toCaseFolded();
+    const bool earlierWaiting = std::any_of(queue.items().cbegin(), queue.items().cend(), [&folded](const auto &q) {
+        return q.learner.toCaseFolded() == folded;
     });
     if (earlierWaiting) {
         return enqueue(item);
