@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
-    libqt6sql6-sqlite
+    libqt6sql6-sqlite libqt6sql6-psql
     fonts-liberation fonts-opendyslexic qt6-translations-l10n xdg-utils
     xkb-data libxcb-xkb-dev
 )
@@ -21,6 +21,7 @@ all_packages=(
     libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core poppler-utils
     qt6-svg-dev weston libgl1-mesa-dri xvfb dbus at-spi2-core
     libxkbcommon-dev x11-xkb-utils openbox xdotool
+    postgresql postgresql-contrib
 )
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;
