@@ -266,26 +266,11 @@ const QStringList TeacherFunctions = {
             SELECT encode(gen_random_bytes(32), 'hex') FROM teacher
             WHERE password_hash = crypt(p_password, password_hash)
         RETURNING token $$)"),
-    // The class: per learner the last practice, drills, best and average p/m, average accuracy,
-    // the lesson of the last drill and the five keys most often missed.
-    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_table(p_token text)
-        RETURNS TABLE (learner text, last_practice text, drills bigint, best_speed bigint, average_speed bigint,
-            average_accuracy bigint, last_lesson text, weakest_keys text)
+    // The learners' names, for a teacher's session only.
+    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_learners(p_token text) RETURNS SETOF text
         LANGUAGE sql STABLE @definer@ AS $$
-        SELECT l.name, d.last_practice, d.count, d.best_speed, d.average_speed, d.average_accuracy,
-            regexp_replace(last.exercise, '\\[^\\]*$', ''), coalesce(weak.keys, '')
-        FROM learners l
-        CROSS JOIN LATERAL (SELECT max(x.finished) AS last_practice, count(*) AS count, max(x.speed) AS best_speed,
-                round(avg(x.speed))::bigint AS average_speed, round(avg(x.accuracy))::bigint AS average_accuracy
-            FROM drills x WHERE x.learner = l.id) d
-        LEFT JOIN LATERAL (SELECT x.exercise FROM drills x WHERE x.learner = l.id
-            ORDER BY x.finished DESC, x.id DESC LIMIT 1) last ON true
-        LEFT JOIN LATERAL (SELECT string_agg(chr(k.code), '' ORDER BY k.rate DESC, k.code) AS keys
-            FROM (SELECT t.code, t.wrong_count::float8 / (t.right_count + t.wrong_count) AS rate
-                FROM key_totals t WHERE t.learner = l.id AND t.wrong_count > 0
-                ORDER BY rate DESC, t.code LIMIT 5) k) weak ON true
-        WHERE EXISTS (SELECT 1 FROM teacher_sessions WHERE token = p_token)
-        ORDER BY lower(l.name) $$)"),
+        SELECT name FROM learners WHERE EXISTS (SELECT 1 FROM teacher_sessions WHERE token = p_token)
+        ORDER BY lower(name) $$)"),
     // One learner's drills, key totals, mistake totals and tests, for the progress window.
     QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_drills(p_token text, p_name text)
         RETURNS TABLE (@drill_row@) LANGUAGE sql STABLE @definer@ AS $$

@@ -11,26 +11,41 @@ ServerStatistics::ServerStatistics(std::shared_ptr<ServerLink> link, const QStri
 {
 }
 
+ServerStatistics::ServerStatistics(
+    std::shared_ptr<ServerLink> link, const QString &learner, const QString &teacherSession)
+    : link(std::move(link))
+    , learner(learner)
+    , teacherSession(teacherSession)
+{
+}
+
 bool ServerStatistics::usable() const
 {
-    return !link->session(learner).isEmpty();
+    return !teacherSession.isEmpty() || !link->session(learner).isEmpty();
 }
 
 bool ServerStatistics::record(const DrillRecord &drill)
 {
-    return link->deliver(learner, ServerQueue::Item::Kind::Drill, ServerRecords::drillOf(drill));
+    return teacherSession.isEmpty()
+        && link->deliver(learner, ServerQueue::Item::Kind::Drill, ServerRecords::drillOf(drill));
 }
 
 bool ServerStatistics::recordExam(const ExamRecord &exam)
 {
-    return link->deliver(learner, ServerQueue::Item::Kind::Exam, ServerRecords::examOf(exam));
+    return teacherSession.isEmpty()
+        && link->deliver(learner, ServerQueue::Item::Kind::Exam, ServerRecords::examOf(exam));
 }
 
-bool ServerStatistics::read(const QString &function, QSqlQuery *query) const
+bool ServerStatistics::read(const QString &what, QSqlQuery *query) const
 {
+    if (!teacherSession.isEmpty()) {
+        return link->read(
+                   QStringLiteral("SELECT * FROM teclora.class_%1(?, ?)").arg(what), {teacherSession, learner}, query)
+            == ServerLink::Answer::Done;
+    }
     // What waits in the queue is part of the figures as soon as the server is back.
     link->sendQueuedUnlessAway();
-    return link->read(QStringLiteral("SELECT * FROM teclora.%1(?)").arg(function), {link->session(learner)}, query)
+    return link->read(QStringLiteral("SELECT * FROM teclora.my_%1(?)").arg(what), {link->session(learner)}, query)
         == ServerLink::Answer::Done;
 }
 
@@ -38,7 +53,7 @@ QList<DrillRecord> ServerStatistics::drills() const
 {
     QList<DrillRecord> drills;
     QSqlQuery query;
-    if (read(QStringLiteral("my_drills"), &query)) {
+    if (read(QStringLiteral("drills"), &query)) {
         while (query.next()) {
             DrillRecord drill;
             drill.finished = query.value(0).toString();
@@ -58,7 +73,7 @@ QList<KeyCount> ServerStatistics::keyTotals() const
 {
     QList<KeyCount> keys;
     QSqlQuery query;
-    if (read(QStringLiteral("my_key_totals"), &query)) {
+    if (read(QStringLiteral("key_totals"), &query)) {
         while (query.next()) {
             keys.append({QChar(query.value(0).toInt()), query.value(1).toLongLong(), query.value(2).toLongLong()});
         }
@@ -70,7 +85,7 @@ QList<Mistake> ServerStatistics::mistakeTotals() const
 {
     QList<Mistake> mistakes;
     QSqlQuery query;
-    if (read(QStringLiteral("my_mistake_totals"), &query)) {
+    if (read(QStringLiteral("mistake_totals"), &query)) {
         while (query.next()) {
             mistakes.append({QChar(query.value(0).toInt()), QChar(query.value(1).toInt()), query.value(2).toInt(),
                 query.value(3).toLongLong()});
@@ -83,7 +98,7 @@ QList<ExamRecord> ServerStatistics::exams() const
 {
     QList<ExamRecord> exams;
     QSqlQuery query;
-    if (read(QStringLiteral("my_exams"), &query)) {
+    if (read(QStringLiteral("exams"), &query)) {
         while (query.next()) {
             ExamRecord exam;
             exam.finished = query.value(0).toString();

@@ -1,3 +1,4 @@
+#include "ServerClassRoster.h"
 #include "ServerTestCase.h"
 
 namespace
@@ -163,46 +164,49 @@ TEST_F(ServerSecurityTest, WrongClavesInARowMakeTheNameWait)
     EXPECT_EQ(pc->signIn(QStringLiteral("Ana"), QStringLiteral("9753")).outcome, LearnerStore::SignIn::Accepted);
 }
 
-// The teacher signs in with the password of the set-up and sees the class; a wrong password
-// gets no session, and the learner role none of the teacher's functions.
-TEST_F(ServerSecurityTest, TeacherSeesTheClass)
+// The teacher signs in with the password of the set-up and reads the class; a wrong password
+// gets nothing, and the learner role none of the teacher's functions.
+TEST_F(ServerSecurityTest, TeacherReadsTheClass)
 {
     const auto pc = newPc(QStringLiteral("A"));
+    ASSERT_EQ(pc->registerLearner(QStringLiteral("bruno"), QStringLiteral("1357"), QString()),
+        LearnerStore::Registration::Registered);
     ASSERT_EQ(pc->registerLearner(QStringLiteral("Ana"), QStringLiteral("2468"), QString()),
         LearnerStore::Registration::Registered);
-    ASSERT_EQ(pc->registerLearner(QStringLiteral("Bruno"), QStringLiteral("1357"), QString()),
-        LearnerStore::Registration::Registered);
-    const auto statistics = pc->statistics(QStringLiteral("Ana"));
-    for (const auto &[finished, speed, accuracy] :
-        {std::tuple {"2026-12-08T09:00:00", 100, 90}, std::tuple {"2026-12-08T09:05:00", 160, 96}}) {
-        DrillRecord drill;
-        drill.finished = QString::fromLatin1(finished);
-        drill.exercise = QStringLiteral("Español\\Lección 4\\2");
-        drill.speed = speed;
-        drill.accuracy = accuracy;
-        drill.keys = {{QLatin1Char('a'), 9, 1}, {QLatin1Char('b'), 5, 5}, {QLatin1Char('c'), 10, 0},
-            {QLatin1Char('d'), 8, 2}, {QLatin1Char('e'), 7, 3}, {QLatin1Char('f'), 6, 4}, {QLatin1Char('g'), 2, 1}};
-        ASSERT_TRUE(statistics->record(drill));
-    }
-    EXPECT_EQ(
-        asTeacherRole(QStringLiteral("SELECT teclora.teacher_sign_in('pizarra-roja-2026')")).toString(), QString());
-    const QString teacher
-        = asTeacherRole(QStringLiteral("SELECT teclora.teacher_sign_in('%1')").arg(TeacherPassword)).toString();
-    EXPECT_EQ(
-        asTeacherRole(QStringLiteral("SELECT string_agg(concat_ws('|', learner, last_practice, drills, best_speed,"
-                                     " average_speed, average_accuracy, last_lesson, weakest_keys), ';')"
-                                     " FROM teclora.class_table('%1')")
-                          .arg(teacher))
-            .toString(),
-        QStringLiteral("Ana|2026-12-08T09:05:00|2|160|130|93|Español\\Lección 4|bfged;Bruno|0|"));
-    EXPECT_EQ(
-        asTeacherRole(QStringLiteral("SELECT count(*) FROM teclora.class_drills('%1', 'ana')").arg(teacher)).toInt(),
-        2);
-    EXPECT_EQ(asTeacherRole(QStringLiteral("SELECT count(*) FROM teclora.class_table('00')")).toInt(), 0);
+    DrillRecord drill;
+    drill.finished = QStringLiteral("2026-12-08T09:00:00");
+    drill.exercise = QStringLiteral("Español\\Lección 4\\2");
+    drill.speed = 160;
+    drill.keys = {{QLatin1Char('a'), 9, 1}};
+    ASSERT_TRUE(pc->statistics(QStringLiteral("Ana"))->record(drill));
+
+    ServerClassRoster wrong(ServerAddress::parse(learnerUrl));
+    EXPECT_EQ(wrong.signInTeacher(QStringLiteral("pizarra-roja-2026")), ClassRoster::SignIn::WrongPassword);
+    EXPECT_EQ(wrong.learners(), std::nullopt);
+    EXPECT_EQ(wrong.statistics(QStringLiteral("Ana")), nullptr);
+
+    ServerClassRoster teacher(ServerAddress::parse(learnerUrl));
+    ASSERT_EQ(teacher.signInTeacher(TeacherPassword), ClassRoster::SignIn::Accepted);
+    EXPECT_EQ(teacher.learners(), (QStringList {QStringLiteral("Ana"), QStringLiteral("bruno")}));
+    const auto ana = teacher.statistics(QStringLiteral("ana"));
+    ASSERT_EQ(ana->drills().size(), 1);
+    EXPECT_EQ(ana->drills().constFirst().speed, 160);
+    EXPECT_EQ(ana->keyTotals().constFirst().wrong, 1);
+    EXPECT_FALSE(ana->record(drill)) << "the teacher's reading records nothing";
+    EXPECT_EQ(teacher.statistics(QStringLiteral("Ana"))->drills().size(), 1);
+    EXPECT_FALSE(teacher.resetClave(QStringLiteral("Nadie"), QStringLiteral("0000")));
+
     QString error;
     EXPECT_FALSE(asTeacherRole(QStringLiteral("SELECT count(*) FROM teclora.my_drills('00')"), &error).isValid());
+    EXPECT_EQ(asTeacherRole(QStringLiteral("SELECT count(*) FROM teclora.class_learners('00')")).toInt(), 0);
     EXPECT_FALSE(
         asLearnerRole(QStringLiteral("SELECT teclora.teacher_sign_in('%1')").arg(TeacherPassword), &error).isValid());
+
+    // Stopped, the server is away, not the password wrong.
+    ASSERT_TRUE(PostgresServer::shared().stop());
+    ServerClassRoster away(ServerAddress::parse(learnerUrl));
+    EXPECT_EQ(away.signInTeacher(TeacherPassword), ClassRoster::SignIn::Unreachable);
+    EXPECT_EQ(teacher.learners(), std::nullopt);
 }
 
 } // namespace

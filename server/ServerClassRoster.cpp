@@ -1,0 +1,75 @@
+#include "ServerClassRoster.h"
+
+#include "ServerConnection.h"
+#include "ServerLink.h"
+#include "ServerStatistics.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace
+{
+
+const QString TeacherRole = QStringLiteral("teclora_teacher");
+
+} // namespace
+
+ServerClassRoster::ServerClassRoster(const ServerAddress &labAddress)
+    : lab(labAddress)
+{
+}
+
+ServerClassRoster::~ServerClassRoster() = default;
+
+ClassRoster::SignIn ServerClassRoster::signInTeacher(const QString &password)
+{
+    // The teacher reads and never records: nothing is ever queued.
+    auto teacher = std::make_shared<ServerLink>(lab.as(TeacherRole, password), QString());
+    QSqlQuery query;
+    switch (teacher->call(QStringLiteral("SELECT teclora.teacher_sign_in(?)"), {password}, &query)) {
+    case ServerLink::Answer::Done:
+        if (!query.next() || query.value(0).isNull()) {
+            return SignIn::WrongPassword;
+        }
+        session = query.value(0).toString();
+        link = std::move(teacher);
+        return SignIn::Accepted;
+    case ServerLink::Answer::Refused:
+        return SignIn::WrongPassword;
+    case ServerLink::Answer::Unreachable:
+        break;
+    }
+    // The teacher's role refuses a wrong password before any function runs; the server is there
+    // when the lab's own login gets in.
+    ServerConnection learners(lab);
+    return learners.open() ? SignIn::WrongPassword : SignIn::Unreachable;
+}
+
+std::optional<QStringList> ServerClassRoster::learners()
+{
+    QSqlQuery query;
+    if (!link
+        || link->call(QStringLiteral("SELECT teclora.class_learners(?)"), {session}, &query)
+            != ServerLink::Answer::Done) {
+        return std::nullopt;
+    }
+    QStringList names;
+    while (query.next()) {
+        names.append(query.value(0).toString());
+    }
+    return names;
+}
+
+std::unique_ptr<LearnerStatistics> ServerClassRoster::statistics(const QString &learner)
+{
+    return link ? std::make_unique<ServerStatistics>(link, learner, session) : nullptr;
+}
+
+bool ServerClassRoster::resetClave(const QString &learner, const QString &clave)
+{
+    QSqlQuery query;
+    return link
+        && link->call(QStringLiteral("SELECT teclora.reset_clave(?, ?, ?)"), {session, learner, clave}, &query)
+        == ServerLink::Answer::Done
+        && query.next() && query.value(0).toBool();
+}
