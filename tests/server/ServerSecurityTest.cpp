@@ -53,7 +53,7 @@ TEST_F(ServerSecurityTest, TheLabsCredentialsReachNoLearnersRows)
         QStringLiteral("SELECT teclora.new_session(1)"),
         QStringLiteral("SELECT teclora.set_teacher_password('0123456789')"),
         QStringLiteral("SELECT teclora.gen_salt('bf')"),
-        QStringLiteral("SELECT count(*) FROM teclora.class_table('x')"),
+        QStringLiteral("SELECT count(*) FROM teclora.class_learners('x')"),
         QStringLiteral("CREATE TABLE teclora.mine (x integer)"),
     };
     for (const QString &statement : refused) {
