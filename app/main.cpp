@@ -2,10 +2,11 @@
 #include "CaretRest.h"
 #include "DesktopLauncher.h"
 #include "ExamRules.h"
-#include "FolderLearnerStore.h"
+#include "LearnerHomes.h"
 #include "MessageBoxDialogs.h"
 #include "ModuleSoundPlayer.h"
 #include "Platform.h"
+#include "ServerCommands.h"
 #include "SpanishQtTexts.h"
 #include "SystemActiveLayout.h"
 #include "SystemClock.h"
@@ -39,11 +40,19 @@ const char *const Usage = "Uso: teclora [OPCIÓN] [ARCHIVO]\n"
                           "                    1, 3, 5 o 10 minutos preparado, sobre ARCHIVO si se da\n"
                           "  ARCHIVO           un texto propio (.txt) para practicar: tras entrar se añade\n"
                           "                    a la lección «Mis textos», listo para empezar\n"
+                          "  --profesor        abre la ventana del profesor del servidor del aula\n"
+                          "\n"
+                          "Un aula con servidor (PostgreSQL):\n"
+                          "  --init-server URL_ADMIN  prepara el servidor, pide la contraseña del profesor y\n"
+                          "                    escribe la línea servidor=... para /etc/xdg/Teclora/Teclora.conf\n"
+                          "  --import-folder CARPETA URL_ADMIN [--apply]  lleva al servidor los usuarios de la\n"
+                          "                    carpeta de un ordenador; sin --apply solo dice qué haría\n"
                           "\n"
                           "Los ejercicios, textos e imágenes se leen de la carpeta del programa si contiene\n"
                           "Ejercicios (una copia portátil) y si no de ../share/teclora junto a ella. El historial,\n"
                           "las claves y el informe se guardan en ~/.local/share/Teclora, o junto al programa en\n"
-                          "una copia portátil.\n";
+                          "una copia portátil. Con un servidor del aula (servidor= en [aula] de\n"
+                          "/etc/xdg/Teclora/Teclora.conf, o TECLORA_SERVER) los usuarios están en el servidor.\n";
 
 // --help and --version are answered before any window system is needed, so they work in a
 // terminal without a display. Returns the exit status, or -1 to go on.
@@ -140,6 +149,9 @@ int main(int argc, char *argv[])
     if (const int status = answerInformationOptions(argc, argv); status >= 0) {
         return status;
     }
+    if (const int status = runServerCommand(argc, argv); status >= 0) {
+        return status;
+    }
     const int exam = examMinutes(argc, argv);
     if (exam < 0) {
         return 2;
@@ -163,17 +175,35 @@ int main(int argc, char *argv[])
     SystemClock clock;
     DesktopLauncher launcher;
     const SystemActiveLayout activeLayout = SystemActiveLayout::forThisProgram();
-    FolderLearnerStore folders(homes.userDir());
-    const Platform platform {homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher, folders, &activeLayout};
+    const LearnerHomes learners = LearnerHomes::choose(LearnerHomes::configuredServer(), homes.userDir());
+    if (!learners.problem.isEmpty()) {
+        QTextStream(stderr) << learners.problem << Qt::endl;
+        // Off a real screen nobody would see the box, and it would wait for ever.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            dialogs.inform(learners.problem);
+        }
+    }
+    const Platform platform {
+        homes.dataDir(), homes.userDir(), sound, dialogs, clock, launcher, *learners.store, &activeLayout};
 
-    WindowSequence windows(platform);
+    WindowSequence windows(platform, learners.roster.get());
     windows.openAfterSignIn(exam, textFileArgument());
     QObject::connect(&windows, &WindowSequence::frontWindowChanged, &app, [&dialogs](QWidget *window) {
         dialogs.setParentWindow(window);
         QTimer::singleShot(0, qApp, giveBackFreedMemory);
     });
     QObject::connect(&windows, &WindowSequence::finished, &app, &QApplication::quit);
-    windows.start();
+    if (QApplication::arguments().contains(QLatin1String("--profesor"))) {
+        if (!learners.roster) {
+            QTextStream(stderr) << QStringLiteral("teclora: --profesor necesita un servidor del aula (servidor= en "
+                                                  "[aula] de /etc/xdg/Teclora/Teclora.conf, o TECLORA_SERVER)")
+                                << Qt::endl;
+            return 2;
+        }
+        windows.startTeacher();
+    } else {
+        windows.start();
+    }
     setWindowIconLater(homes);
     return QApplication::exec();
 }
