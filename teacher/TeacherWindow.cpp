@@ -228,8 +228,8 @@ void TeacherWindow::giveNewClave()
             QStringLiteral("¿Dar a %1 una clave nueva? La que tiene dejará de servir.").arg(learner))) {
         return;
     }
-    const int number = std::min(9999, static_cast<int>(platform.clock.random() * 10'000));
-    const QString clave = QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
+    // The code buttons' first digit runs from 1 to 9, so the clave must be one they can set.
+    const QString clave = QString::number(std::min(9999, 1000 + static_cast<int>(platform.clock.random() * 9000)));
     if (roster.resetClave(learner, clave)) {
         platform.dialogs.informOver(
             this, QStringLiteral("La nueva clave de %1 es %2. Dísela para que pueda entrar.").arg(learner, clave));
