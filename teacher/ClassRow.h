@@ -16,7 +16,7 @@ struct ClassRow {
     qint64 averageAccuracy = 0;
     // The lesson of the last finished drill, "language\lesson".
     QString lastLesson;
-    // The five weakest keys, weakest first, separated by blanks.
+    // Of the five weakest keys, weakest first, those ever missed, separated by blanks.
     QString weakestKeys;
 
     static ClassRow of(const QString &learner, const LearnerStatistics &statistics);
