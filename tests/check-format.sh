@@ -8,5 +8,5 @@ while IFS= read -r -d '' file; do
         echo "not formatted: $file"
         bad=1
     fi
-done < <(find app core common platform drill exam exercises mainwindow server store teacher users tests bench tools fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null)
+done < <(find app core common platform drill exam exercises mainwindow server stats store teacher users tests bench tools fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null)
 exit $bad
