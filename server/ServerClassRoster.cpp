@@ -45,19 +45,19 @@ ClassRoster::SignIn ServerClassRoster::signInTeacher(const QString &password)
     return learners.open() ? SignIn::WrongPassword : SignIn::Unreachable;
 }
 
-std::optional<QStringList> ServerClassRoster::learners()
+std::optional<QList<ClassRoster::Learner>> ServerClassRoster::learners()
 {
     QSqlQuery query;
     if (!link
-        || link->call(QStringLiteral("SELECT teclora.class_learners(?)"), {session}, &query)
+        || link->call(QStringLiteral("SELECT name, wrong_claves FROM teclora.class_learners(?)"), {session}, &query)
             != ServerLink::Answer::Done) {
         return std::nullopt;
     }
-    QStringList names;
+    QList<Learner> learners;
     while (query.next()) {
-        names.append(query.value(0).toString());
+        learners.append({query.value(0).toString(), query.value(1).toInt()});
     }
-    return names;
+    return learners;
 }
 
 std::unique_ptr<LearnerStatistics> ServerClassRoster::statistics(const QString &learner)

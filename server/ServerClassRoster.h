@@ -16,7 +16,7 @@ public:
     ~ServerClassRoster() override;
 
     SignIn signInTeacher(const QString &password) override;
-    std::optional<QStringList> learners() override;
+    std::optional<QList<Learner>> learners() override;
     std::unique_ptr<LearnerStatistics> statistics(const QString &learner) override;
     bool resetClave(const QString &learner, const QString &clave) override;
 

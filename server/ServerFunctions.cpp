@@ -156,16 +156,17 @@ const QStringList LearnerFunctions = {
                 outcome := 'waiting';
                 wait_seconds := ceil(extract(epoch FROM v.wait_until - clock_timestamp()))::integer;
             ELSIF v.clave_hash = crypt(p_clave, v.clave_hash) THEN
-                UPDATE learners SET wrong_in_row = 0, wait_until = NULL WHERE id = v.id;
+                UPDATE learners SET wrong_in_row = 0, wrong_since_right = 0, wait_until = NULL WHERE id = v.id;
                 outcome := 'accepted';
                 session := new_session(v.id);
             ELSIF v.wrong_in_row + 1 >= 5 THEN
-                UPDATE learners SET wrong_in_row = 0, wait_until = clock_timestamp() + interval '60 seconds'
-                    WHERE id = v.id;
+                UPDATE learners SET wrong_in_row = 0, wrong_since_right = wrong_since_right + 1,
+                    wait_until = clock_timestamp() + interval '60 seconds' WHERE id = v.id;
                 outcome := 'waiting';
                 wait_seconds := 60;
             ELSE
-                UPDATE learners SET wrong_in_row = wrong_in_row + 1 WHERE id = v.id;
+                UPDATE learners SET wrong_in_row = wrong_in_row + 1, wrong_since_right = wrong_since_right + 1
+                    WHERE id = v.id;
                 outcome := 'wrong';
             END IF;
         END $$)"),
@@ -266,10 +267,12 @@ const QStringList TeacherFunctions = {
             SELECT encode(gen_random_bytes(32), 'hex') FROM teacher
             WHERE password_hash = crypt(p_password, password_hash)
         RETURNING token $$)"),
-    // The learners' names, for a teacher's session only.
-    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_learners(p_token text) RETURNS SETOF text
-        LANGUAGE sql STABLE @definer@ AS $$
-        SELECT name FROM learners WHERE EXISTS (SELECT 1 FROM teacher_sessions WHERE token = p_token)
+    // The learners' names with the wrong claves typed for each since their last right one, for a
+    // teacher's session only.
+    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_learners(p_token text)
+        RETURNS TABLE (name text, wrong_claves integer) LANGUAGE sql STABLE @definer@ AS $$
+        SELECT name, wrong_since_right FROM learners
+        WHERE EXISTS (SELECT 1 FROM teacher_sessions WHERE token = p_token)
         ORDER BY lower(name) $$)"),
     // One learner's drills, key totals, mistake totals and tests, for the progress window.
     QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.class_drills(p_token text, p_name text)
@@ -294,8 +297,8 @@ const QStringList TeacherFunctions = {
             IF v_learner IS NULL THEN
                 RETURN false;
             END IF;
-            UPDATE learners SET clave_hash = crypt(p_clave, gen_salt('bf')), wrong_in_row = 0, wait_until = NULL
-                WHERE id = v_learner;
+            UPDATE learners SET clave_hash = crypt(p_clave, gen_salt('bf')), wrong_in_row = 0,
+                wrong_since_right = 0, wait_until = NULL WHERE id = v_learner;
             DELETE FROM sessions WHERE learner = v_learner;
             RETURN true;
         END $$)"),

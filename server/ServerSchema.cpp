@@ -112,9 +112,15 @@ const QStringList Version2 = {
     QStringLiteral("CREATE INDEX exams_order ON teclora.exams (learner, finished, id)"),
 };
 
+// The wrong claves since a name's last right one survive the waits, so that the teacher sees
+// someone walking through the claves.
+const QStringList Version3 = {
+    QStringLiteral("ALTER TABLE teclora.learners ADD COLUMN wrong_since_right integer NOT NULL DEFAULT 0"),
+};
+
 const QStringList &migrationTo(int version)
 {
-    static const QStringList *const steps[] = {&Version1, &Version2};
+    static const QStringList *const steps[] = {&Version1, &Version2, &Version3};
     return *steps[version - 1];
 }
 

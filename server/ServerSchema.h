@@ -14,7 +14,8 @@ namespace ServerSchema
 // 1: learners with hashed claves, sessions, history pieces, drills with their keys and mistakes,
 //    running totals, the teacher's password and the lab's learner password.
 // 2: the wait after wrong claves in a row, and the timed tests.
-constexpr int CurrentVersion = 2;
+// 3: the wrong claves since the last right one, for the teacher.
+constexpr int CurrentVersion = 3;
 
 enum class Outcome {
     Ready, // at the target version, migrated if it was older

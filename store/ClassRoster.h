@@ -18,8 +18,14 @@ public:
     enum class SignIn { Accepted, WrongPassword, Unreachable };
     virtual SignIn signInTeacher(const QString &password) = 0;
 
-    // The learners' names as stored; none when the server cannot be reached.
-    virtual std::optional<QStringList> learners() = 0;
+    struct Learner {
+        QString name; // as stored
+        // Wrong claves typed for the name since its last right one: someone trying them all
+        // shows here.
+        int wrongClaves = 0;
+    };
+    // The class; none when the server cannot be reached.
+    virtual std::optional<QList<Learner>> learners() = 0;
     // A learner's statistics, read only; null when they cannot be reached.
     virtual std::unique_ptr<LearnerStatistics> statistics(const QString &learner) = 0;
     // Gives learner the clave and lifts any wait after wrong claves; false when it could not.

@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
-ClassRow ClassRow::of(const QString &learner, const LearnerStatistics &statistics)
+ClassRow ClassRow::of(const ClassRoster::Learner &learner, const LearnerStatistics &statistics)
 {
     ClassRow row;
-    row.learner = learner;
+    row.learner = learner.name;
+    row.wrongClaves = learner.wrongClaves;
     const QList<DrillRecord> drills = statistics.drills();
     const ProgressFigures::Overall overall = ProgressFigures::overall(drills);
     row.drills = overall.drills;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LearnerStatistics.h"
+#include "ClassRoster.h"
 
 #include <QString>
 
@@ -18,6 +18,8 @@ struct ClassRow {
     QString lastLesson;
     // Of the five weakest keys, weakest first, those ever missed, separated by blanks.
     QString weakestKeys;
+    // Wrong claves typed for the name since its last right one.
+    int wrongClaves = 0;
 
-    static ClassRow of(const QString &learner, const LearnerStatistics &statistics);
+    static ClassRow of(const ClassRoster::Learner &learner, const LearnerStatistics &statistics);
 };

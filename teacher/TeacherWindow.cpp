@@ -24,12 +24,13 @@ namespace
 
 const QStringList Columns = {QStringLiteral("Alumno"), QStringLiteral("Última práctica"), QStringLiteral("Ejercicios"),
     QStringLiteral("Mejor p/m"), QStringLiteral("Media p/m"), QStringLiteral("Precisión media %"),
-    QStringLiteral("Última lección"), QStringLiteral("Teclas más débiles")};
+    QStringLiteral("Última lección"), QStringLiteral("Teclas más débiles"), QStringLiteral("Claves fallidas")};
 
 QStringList fieldsOf(const ClassRow &row)
 {
     return {row.learner, row.lastPractice, QString::number(row.drills), QString::number(row.bestSpeed),
-        QString::number(row.averageSpeed), QString::number(row.averageAccuracy), row.lastLesson, row.weakestKeys};
+        QString::number(row.averageSpeed), QString::number(row.averageAccuracy), row.lastLesson, row.weakestKeys,
+        QString::number(row.wrongClaves)};
 }
 
 // A cell that sorts as a number where the column holds numbers.
@@ -160,14 +161,14 @@ void TeacherWindow::signIn()
 
 void TeacherWindow::refresh()
 {
-    const std::optional<QStringList> learners = roster.learners();
+    const std::optional<QList<ClassRoster::Learner>> learners = roster.learners();
     if (!learners) {
         platform.dialogs.informOver(this, QStringLiteral("No se puede conectar con el servidor del aula."));
         return;
     }
     classRows.clear();
-    for (const QString &learner : *learners) {
-        if (const std::unique_ptr<LearnerStatistics> statistics = roster.statistics(learner)) {
+    for (const ClassRoster::Learner &learner : *learners) {
+        if (const std::unique_ptr<LearnerStatistics> statistics = roster.statistics(learner.name)) {
             classRows.append(ClassRow::of(learner, *statistics));
         }
     }
@@ -177,7 +178,7 @@ void TeacherWindow::refresh()
     for (int row = 0; row < classRows.size(); ++row) {
         const QStringList fields = fieldsOf(classRows.at(row));
         for (int column = 0; column < fields.size(); ++column) {
-            table.setItem(row, column, cell(fields.at(column), column >= 2 && column <= 5));
+            table.setItem(row, column, cell(fields.at(column), (column >= 2 && column <= 5) || column == 8));
         }
     }
     table.setSortingEnabled(true);

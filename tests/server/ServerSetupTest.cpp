@@ -84,7 +84,8 @@ TEST_F(ServerSetupTest, FirstVersionIsMigratedWithItsData)
     const InitRun run = initServer(TeacherPassword);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     learnerUrl = run.out.trimmed().mid(QStringLiteral("servidor=").size());
-    EXPECT_EQ(adminValue(QStringLiteral("SELECT version FROM teclora.schema_version")).toInt(), 2);
+    EXPECT_EQ(
+        adminValue(QStringLiteral("SELECT version FROM teclora.schema_version")).toInt(), ServerSchema::CurrentVersion);
     const auto pc = newPc(QStringLiteral("A"));
     ASSERT_EQ(pc->signIn(QStringLiteral("vieja"), QStringLiteral("1234")).outcome, LearnerStore::SignIn::Accepted);
     const QList<DrillRecord> drills = pc->statistics(QStringLiteral("vieja"))->drills();
