@@ -369,6 +369,13 @@ bool install(QSqlDatabase &database, QString *error)
         QStringLiteral("REVOKE ALL ON ALL TABLES IN SCHEMA teclora FROM PUBLIC, teclora_learner, teclora_teacher"),
         QStringLiteral("REVOKE ALL ON ALL SEQUENCES IN SCHEMA teclora FROM PUBLIC, teclora_learner, teclora_teacher"),
         QStringLiteral("GRANT USAGE ON SCHEMA teclora TO teclora_learner, teclora_teacher"),
+        // The functions of an earlier set-up go first, pgcrypto's excepted: one this version no
+        // longer has must not stay callable, and one whose answer changed cannot be replaced.
+        QStringLiteral(R"(DO $$ DECLARE f regprocedure; BEGIN
+            FOR f IN SELECT p.oid::regprocedure FROM pg_proc p JOIN pg_namespace n ON n.oid = p.pronamespace
+                WHERE n.nspname = 'teclora'
+                    AND NOT EXISTS (SELECT 1 FROM pg_depend d WHERE d.objid = p.oid AND d.deptype = 'e')
+            LOOP EXECUTE 'DROP FUNCTION ' || f; END LOOP; END $$)"),
     };
     for (const QString &function : InternalFunctions + LearnerFunctions + TeacherFunctions) {
         statements.append(expanded(function));

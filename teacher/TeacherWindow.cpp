@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -62,7 +63,11 @@ TeacherWindow::TeacherWindow(ClassRoster &roster, const Platform &platform, QWid
     buildPasswordPage();
     buildClassPage();
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
-    resize(1000, 600);
+    // Room for the whole table on a laptop's screen, inside the screen at any scale, frame
+    // included.
+    const QRect room = screen()->availableGeometry();
+    resize(QSize(1000, 600).boundedTo(room.size() * 0.9));
+    move(room.center() - rect().center());
 }
 
 TeacherWindow::~TeacherWindow() = default;

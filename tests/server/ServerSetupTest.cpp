@@ -14,6 +14,13 @@ TEST_F(ServerSetupTest, RunTwiceChangesNothingButWhatIsAsked)
     const auto pc = newPc(QStringLiteral("A"));
     ASSERT_EQ(pc->registerLearner(QStringLiteral("Ana"), QStringLiteral("2468"), QString()),
         LearnerStore::Registration::Registered);
+    // Functions an earlier set-up left: one gone from this version, one that answers otherwise now.
+    adminRun(QStringLiteral("CREATE FUNCTION teclora.class_table(p_token text) RETURNS bigint LANGUAGE sql"
+                            " SECURITY DEFINER AS 'SELECT count(*) FROM teclora.learners'"));
+    adminRun(QStringLiteral("GRANT EXECUTE ON FUNCTION teclora.class_table(text) TO teclora_learner"));
+    adminRun(QStringLiteral("DROP FUNCTION teclora.class_learners(text)"));
+    adminRun(QStringLiteral("CREATE FUNCTION teclora.class_learners(p_token text) RETURNS SETOF text LANGUAGE sql"
+                            " AS 'SELECT name FROM teclora.learners'"));
     const InitRun again = initServer(QString());
     EXPECT_EQ(again.status, 0) << again.err.toStdString();
     EXPECT_EQ(again.out, QStringLiteral("servidor=") + learnerUrl + QLatin1Char('\n'));
@@ -23,6 +30,8 @@ TEST_F(ServerSetupTest, RunTwiceChangesNothingButWhatIsAsked)
     const QString teacherWith = QStringLiteral("SELECT count(*) FROM teclora.teacher"
                                                " WHERE password_hash = teclora.crypt('%1', password_hash)");
     EXPECT_EQ(adminValue(teacherWith.arg(TeacherPassword)).toInt(), 1);
+    EXPECT_EQ(adminValue(QStringLiteral("SELECT to_regprocedure('teclora.class_table(text)') IS NULL")).toBool(), true);
+    EXPECT_EQ(adminValue(QStringLiteral("SELECT count(wrong_claves) FROM teclora.class_learners('x')")).toInt(), 0);
 
     const InitRun renewed = initServer(QStringLiteral("tiza-y-borrador"));
     EXPECT_EQ(renewed.status, 0);
