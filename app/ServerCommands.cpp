@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include <cstdio>
-
 #include <termios.h>
 #include <unistd.h>
 
@@ -32,7 +30,6 @@ public:
     {
         if (hidden) {
             tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-            std::fputs("\n", stderr);
         }
     }
     HiddenTyping(const HiddenTyping &) = delete;

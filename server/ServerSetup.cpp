@@ -124,6 +124,8 @@ int runInitServer(const QString &adminUrl, QTextStream &in, QTextStream &out, QT
                        : QStringLiteral("Contraseña del profesor: "))
         << Qt::flush;
     const QString teacherPassword = in.readLine();
+    // Typed unseen, or read from a pipe, the answer did not end the prompt's line.
+    err << Qt::endl;
     if (teacherPassword.isEmpty() ? !teacherSet : teacherPassword.size() < ShortestTeacherPassword) {
         err << QStringLiteral("La contraseña del profesor debe tener al menos %1 caracteres; no se ha cambiado nada.")
                    .arg(ShortestTeacherPassword)
