@@ -2,6 +2,8 @@
 #include "ServerSchema.h"
 #include "ServerTestCase.h"
 
+#include <QProcess>
+
 namespace
 {
 
@@ -116,6 +118,31 @@ TEST_F(ServerSetupTest, NewerVersionIsLeftAlone)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("versión posterior")));
     EXPECT_EQ(adminValue(QStringLiteral("SELECT version FROM teclora.schema_version")).toInt(), 99);
+}
+
+// The program answers the administrator's commands on a machine without a display, the
+// teacher's password piped in; wrong uses are refused with status 2.
+TEST_F(ServerSetupTest, TheProgramSetsUpWithoutADisplay)
+{
+    const auto run = [](const QStringList &arguments, const QByteArray &input) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "TECLORA_SERVER"}) {
+            environment.remove(QString::fromLatin1(variable));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TECLORA_PROGRAM), arguments);
+        program.write(input);
+        program.closeWriteChannel();
+        EXPECT_TRUE(program.waitForFinished(60'000));
+        return std::pair {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput())};
+    };
+    const QString adminUrl = PostgresServer::shared().adminUrl(database);
+    const auto [status, out] = run({QStringLiteral("--init-server"), adminUrl}, TeacherPassword.toUtf8() + '\n');
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out, QStringLiteral("servidor=") + learnerUrl + QLatin1Char('\n'));
+    EXPECT_EQ(run({QStringLiteral("--init-server")}, {}).first, 2);
+    EXPECT_EQ(run({QStringLiteral("--import-folder"), adminUrl}, {}).first, 2);
 }
 
 } // namespace
