@@ -18,15 +18,17 @@
 #include <semaphore>
 #include <thread>
 
+constexpr std::ptrdiff_t SwitchingAtOnce = 4;
+
 // How the lab comes on before the session: the PCs' programs open their connections and sign
-// the lab's learners in a few at a time, as fast as the server lets them, as a lab is switched
+// the lab's learners in four at a time, as fast as the server lets them, as a lab is switched
 // on over minutes rather than in one instant; the session begins once every PC is on.
 struct SwitchOn {
     explicit SwitchOn(int pcs)
         : allOn(pcs)
     {
     }
-    std::counting_semaphore<> slots {4};
+    std::counting_semaphore<> slots {SwitchingAtOnce};
     std::latch allOn;
     std::shared_future<std::chrono::steady_clock::time_point> session;
 };

@@ -40,7 +40,7 @@ void printLabTable(const QList<QPair<LabShape, LabFigures>> &labs, QTextStream &
         [](const LabShape &, const LabFigures &figures) {
             return milliseconds(figures.signIn);
         });
-    row(QStringLiteral("sign-in, one after the other"), [](const LabShape &, const LabFigures &figures) {
+    row(QStringLiteral("sign-in, four PCs at a time"), [](const LabShape &, const LabFigures &figures) {
         return milliseconds(figures.seatedSignIn);
     });
     row(QStringLiteral("recording a drill"), [](const LabShape &, const LabFigures &figures) {

@@ -13,8 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
+#include <algorithm>
+#include <string>
 
 namespace
 {
