@@ -87,7 +87,7 @@ void DrillHistory::recordExam(int minutes, const ExamRules::Figures &figures, co
 
 void DrillHistory::keepFrom(int start)
 {
-    if (history && !unreadHistoryKept && !history->append(widgets.echoPane->rtf(start))) {
+    if (history && !history->append(widgets.echoPane->rtf(start))) {
         dialogs.inform(texts.UiTexts.value(InterfaceTexts::SaveFailed));
     }
 }

@@ -171,14 +171,14 @@ TEST_F(Classroom, ALearnerFindsHerHistoryOnAnyPcAndTheTeacherSeesTheClass)
         << pcA.recording.dialogs.messages.join(u'|').toStdString();
 }
 
-// With the server away, signing in says so and offers to go on unregistered; a drill finished
-// while it is away reaches it once it is back.
+// With the server away, signing in says so and offers to go on unregistered; a window opened
+// and drills finished while it is away reach it, date line and all, once it is back.
 TEST_F(Classroom, TheServerAwayIsSaidAtSignInAndADrillFinishedMeanwhileArrives)
 {
     LabPc pc(newPc(QStringLiteral("A")), QStringLiteral("07/12/2026"));
     ASSERT_TRUE(pc.signIn(QStringLiteral("Eva"), QStringLiteral("1234"), true).has_value());
-    pc.open(QStringLiteral("Eva"));
     ASSERT_TRUE(PostgresServer::shared().stop());
+    pc.open(QStringLiteral("Eva"));
     pc.drill();
     const QString away = GeneralItems::text({}, GeneralItems::ServerAwayDuringSession);
     EXPECT_EQ(pc.recording.dialogs.messages.constFirst(), away);
