@@ -28,8 +28,8 @@ field() {
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [[ $(field Description) == "touch typing tutor"* ]] || fail "Description is $(field Description)"
 depends=$(field Depends)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite qt6-qpa-plugins \
-    fonts-liberation qt6-translations-l10n xdg-utils; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite libqt6sql6-psql \
+    qt6-qpa-plugins fonts-liberation qt6-translations-l10n xdg-utils; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 
