@@ -214,6 +214,8 @@ void LabRun::practise(int pc, SwitchOn &switchOn, PcTally &tally) const
     const std::unique_ptr<LearnerHistory> history = store.history(name);
     const std::unique_ptr<LearnerStatistics> statistics = store.statistics(name);
     switchOn.slots.acquire();
+    // The sign-in window lists the names as it opens, before the learner presses the button.
+    store.learners();
     const Clock::time_point pressed = Clock::now();
     tally.signedIn = store.signIn(name, Clave).outcome == LearnerStore::SignIn::Accepted;
     tally.seatedSignIn.add(millisecondsSince(pressed));
