@@ -325,12 +325,11 @@ void MainWindow::loadContents()
     exercises->fillLanguageList();
     languages->applyLanguage();
     if (!learner.isEmpty()) {
-        platform.learners.setAwayNotice(
-            [&dialogs = platform.dialogs,
-                notice = GeneralItems::text(LanguageFiles::generalItems(platform.appDir, 0, GeneralItems::ItemCount),
-                    GeneralItems::ServerAwayDuringSession)] {
-                dialogs.inform(notice);
-            });
+        // Its words are read only if a server ever goes away: the folders never call it.
+        platform.learners.setAwayNotice([&dialogs = platform.dialogs, appDir = platform.appDir] {
+            dialogs.inform(GeneralItems::text(LanguageFiles::generalItems(appDir, 0, GeneralItems::ItemCount),
+                GeneralItems::ServerAwayDuringSession));
+        });
         history->load(platform.clock.shortDate());
         setWindowTitle(windowTitle() + QStringLiteral("    *** ") + learner + QStringLiteral(" ***"));
     }
