@@ -140,8 +140,8 @@ const QList<ClassRow> &TeacherWindow::rows() const
 
 ProgressWindow *TeacherWindow::progressWindowOf(const QString &learner) const
 {
-    const auto open = progressWindows.constFind(learner);
-    return open == progressWindows.cend() ? nullptr : open.value()->window;
+    const auto open = progressWindows.find(learner);
+    return open == progressWindows.end() ? nullptr : open->second.window;
 }
 
 void TeacherWindow::signIn()
@@ -206,11 +206,10 @@ void TeacherWindow::showProgress()
     if (learner.isEmpty()) {
         return;
     }
-    std::shared_ptr<OpenProgress> &open = progressWindows[learner];
-    if (!open) {
+    auto open = progressWindows.find(learner);
+    if (open == progressWindows.end()) {
         std::unique_ptr<LearnerStatistics> statistics = roster.statistics(learner);
         if (!statistics) {
-            progressWindows.remove(learner);
             platform.dialogs.informOver(this, QStringLiteral("No se puede conectar con el servidor del aula."));
             return;
         }
@@ -219,11 +218,12 @@ void TeacherWindow::showProgress()
         // The practice and the export belong to the learner at the typing window.
         window->practiceButton()->hide();
         window->exportButton()->hide();
-        open = std::make_shared<OpenProgress>(OpenProgress {std::move(statistics), window});
+        open = progressWindows.emplace(learner, OpenProgress {std::move(statistics), window}).first;
     }
-    open->window->show();
-    open->window->raise();
-    open->window->activateWindow();
+    ProgressWindow *window = open->second.window;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void TeacherWindow::giveNewClave()

@@ -3,9 +3,9 @@
 #include "ClassRow.h"
 #include "Platform.h"
 
-#include <QHash>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 
 class ClassRoster;
@@ -70,5 +70,5 @@ private:
         std::unique_ptr<LearnerStatistics> statistics;
         ProgressWindow *window;
     };
-    QHash<QString, std::shared_ptr<OpenProgress>> progressWindows;
+    std::map<QString, OpenProgress> progressWindows;
 };
