@@ -1,11 +1,11 @@
 #include "ServerImport.h"
 
+#include "AdminConnection.h"
 #include "Cp1252.h"
 #include "FieldReader.h"
 #include "FileLookup.h"
 #include "LearnerStatsFile.h"
 #include "SafeFile.h"
-#include "ServerConnection.h"
 #include "ServerRecords.h"
 #include "ServerSchema.h"
 #include "StatsStore.h"
@@ -122,21 +122,15 @@ bool import(QSqlDatabase database, const FolderLearner &learner, QString *error)
 
 int runImportFolder(const QString &dir, const QString &adminUrl, bool apply, QTextStream &out, QTextStream &err)
 {
-    const ServerAddress address = ServerAddress::parse(adminUrl);
-    if (!address.isValid()) {
-        err << address.error() << Qt::endl;
-        return 1;
-    }
     if (!QFileInfo(dir + QStringLiteral("/Usuarios")).isDir()) {
         err << QStringLiteral("No hay carpeta Usuarios en %1.").arg(dir) << Qt::endl;
         return 1;
     }
-    ServerConnection connection(address);
-    if (!connection.open()) {
-        err << QStringLiteral("No se pudo conectar con el servidor: ") << connection.lastError() << Qt::endl;
+    const std::unique_ptr<ServerConnection> connection = openAdminConnection(adminUrl, err);
+    if (!connection) {
         return 1;
     }
-    QSqlDatabase database = connection.database();
+    QSqlDatabase database = connection->database();
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("SELECT version FROM teclora.schema_version")) || !query.next()
         || query.value(0).toInt() != ServerSchema::CurrentVersion) {

@@ -1,6 +1,6 @@
 #include "ServerSetup.h"
 
-#include "ServerConnection.h"
+#include "AdminConnection.h"
 #include "ServerFunctions.h"
 #include "ServerSchema.h"
 
@@ -102,17 +102,11 @@ QString learnerPassword(QSqlDatabase database, QString *error)
 
 int runInitServer(const QString &adminUrl, QTextStream &in, QTextStream &out, QTextStream &err)
 {
-    const ServerAddress address = ServerAddress::parse(adminUrl);
-    if (!address.isValid()) {
-        err << address.error() << Qt::endl;
+    const std::unique_ptr<ServerConnection> connection = openAdminConnection(adminUrl, err);
+    if (!connection) {
         return 1;
     }
-    ServerConnection connection(address);
-    if (!connection.open()) {
-        err << QStringLiteral("No se pudo conectar con el servidor: ") << connection.lastError() << Qt::endl;
-        return 1;
-    }
-    QSqlDatabase database = connection.database();
+    QSqlDatabase database = connection->database();
     // The set-up's notices ("already exists, skipping") say nothing to whoever runs it again.
     QSqlQuery(database).exec(QStringLiteral("SET client_min_messages = warning"));
     const bool teacherSet = valueOf(database,
@@ -156,6 +150,8 @@ int runInitServer(const QString &adminUrl, QTextStream &in, QTextStream &out, QT
         err << QStringLiteral("No se pudo preparar la base de datos: ") << error << Qt::endl;
         return 1;
     }
-    out << QStringLiteral("servidor=") << address.as(ServerFunctions::LearnerRole, password).url() << Qt::endl;
+    // The PCs reach the server where the administrator did, as the lab's role.
+    const ServerAddress labAddress = ServerAddress::parse(adminUrl).as(ServerFunctions::LearnerRole, password);
+    out << QStringLiteral("servidor=") << labAddress.url() << Qt::endl;
     return 0;
 }
