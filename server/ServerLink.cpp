@@ -1,6 +1,7 @@
 #include "ServerLink.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QSet>
 #include <QSqlError>
@@ -14,9 +15,23 @@ ServerLink::ServerLink(const ServerAddress &address, const QString &queuePath)
 {
 }
 
+namespace
+{
+
+// A failed call that took this long waited for a server that did not answer, not one that refused.
+constexpr std::chrono::milliseconds SlowFailure {1000};
+// How long finished drills then go to the queue untried: a window waits a connection's timeout at
+// most once in that time, and the queue reaches the server at the first drill after it, or at the
+// next sign-in, which always tries.
+constexpr std::chrono::minutes HoldAfterSlowFailure {5};
+
+} // namespace
+
 ServerLink::Answer ServerLink::call(const QString &statement, const QVariantList &values, QSqlQuery *query)
 {
     away = false;
+    QElapsedTimer trying;
+    trying.start();
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!connection.open()) {
             break;
@@ -30,6 +45,7 @@ ServerLink::Answer ServerLink::call(const QString &statement, const QVariantList
             if (query) {
                 *query = std::move(running);
             }
+            hold = QDeadlineTimer();
             return Answer::Done;
         }
         const QString error = running.lastError().text();
@@ -40,6 +56,9 @@ ServerLink::Answer ServerLink::call(const QString &statement, const QVariantList
         }
     }
     away = true;
+    if (trying.elapsed() >= SlowFailure.count()) {
+        hold.setRemainingTime(HoldAfterSlowFailure);
+    }
     return Answer::Unreachable;
 }
 
@@ -70,6 +89,9 @@ bool ServerLink::deliver(const QString &learner, ServerQueue::Item::Kind kind, c
         return false;
     }
     const ServerQueue::Item item {QUuid::createUuid().toString(QUuid::WithoutBraces), learner, kind, body};
+    if (!hold.hasExpired()) {
+        return enqueue(item);
+    }
     sendQueued();
     // A learner's items reach the server in the order they were finished.
     const QString folded = learner.toCaseFolded();
@@ -93,6 +115,9 @@ bool ServerLink::deliver(const QString &learner, ServerQueue::Item::Kind kind, c
 
 void ServerLink::sendQueued()
 {
+    if (!hold.hasExpired()) {
+        return;
+    }
     // A learner whose item could not go keeps the later ones back too.
     QSet<QString> heldBack;
     const QList<ServerQueue::Item> waiting = queue.items();

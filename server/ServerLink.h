@@ -3,6 +3,7 @@
 #include "ServerConnection.h"
 #include "ServerQueue.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QSqlQuery>
 #include <QVariantList>
@@ -24,7 +25,8 @@ public:
         Unreachable,
     };
     // Runs statement with values bound in order; query holds the rows when it answers Done. A
-    // connection lost since the last call (the server restarted) is opened again once.
+    // connection lost since the last call (the server restarted) is opened again once. A call
+    // that waited long for a server that did not answer starts a hold (see deliver).
     Answer call(const QString &statement, const QVariantList &values, QSqlQuery *query = nullptr);
     // Like call, but answers Unreachable at once while the server was found away by the last call:
     // the reads of one window do not each wait for a server that did not answer a moment ago. What
@@ -39,9 +41,12 @@ public:
 
     // Sends a finished drill's piece or record, after whatever waits in the queue; what cannot
     // reach the server joins the queue. False when it could be neither sent nor queued, and for a
-    // learner who did not sign in during this run.
+    // learner who did not sign in during this run. During a hold, after a call that waited out the
+    // connection's timeout (a server's host switched off), it joins the queue untried: each try
+    // would keep the window waiting as long. A server that refuses at once is tried every time.
     bool deliver(const QString &learner, ServerQueue::Item::Kind kind, const QJsonObject &body);
-    // Sends, in order, what waits for the learners signed in, until the server cannot be reached.
+    // Sends, in order, what waits for the learners signed in, until the server cannot be reached;
+    // nothing during a hold.
     void sendQueued();
     // The same, unless the server was found away by the last call.
     void sendQueuedUnlessAway();
@@ -64,4 +69,6 @@ private:
     std::function<void()> awayNotice;
     bool awayNoticeGiven = false;
     bool away = false;
+    // Until when finished drills go to the queue untried; expired when there is no hold.
+    QDeadlineTimer hold;
 };

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 
 namespace
 {
@@ -183,6 +185,46 @@ TEST_F(ServerStoreTest, DrillsFinishedWhileTheServerIsAwayArriveOnce)
     EXPECT_EQ(drills.size(), 5);
     EXPECT_EQ(drills.constLast().speed, 104);
     EXPECT_EQ(elsewhere->statistics(QStringLiteral("Paz"))->keyTotals().constFirst().right, 5 * 10);
+}
+
+// A server that lets a connection wait out its whole timeout keeps the window waiting once, not
+// at every finished drill: what is finished meanwhile goes to the queue untried, and a sign-in,
+// which always tries, takes the queue to the server once it is back.
+TEST_F(ServerStoreTest, AServerThatDoesNotAnswerIsWaitedForOnceNotAtEveryDrill)
+{
+    PostgresServer &server = PostgresServer::shared();
+    ServerLearnerStore pc(ServerAddress::parse(learnerUrl + QStringLiteral("&connect_timeout=2")),
+        queuePath(QStringLiteral("A")));
+    ASSERT_EQ(pc.registerLearner(QStringLiteral("Noa"), QStringLiteral("2468"), QString()),
+        LearnerStore::Registration::Registered);
+    const auto statistics = pc.statistics(QStringLiteral("Noa"));
+    const auto history = pc.history(QStringLiteral("Noa"));
+    pc.setAwayNotice([] {});
+
+    ASSERT_TRUE(server.stop());
+    {
+        // Takes connections into its backlog and never answers them.
+        QLocalServer mute;
+        QLocalServer::removeServer(server.socketPath());
+        ASSERT_TRUE(mute.listen(server.socketPath())) << mute.errorString().toStdString();
+        EXPECT_TRUE(history->append("{\\rtf1 sin respuesta}"));
+        EXPECT_TRUE(statistics->record(drillAt(QStringLiteral("2026-12-08T13:00:00"), 120)));
+        EXPECT_TRUE(history->append("{\\rtf1 otra}"));
+        EXPECT_TRUE(statistics->record(drillAt(QStringLiteral("2026-12-08T13:01:00"), 121)));
+        int tries = 0;
+        while (mute.waitForNewConnection(0)) {
+            while (QLocalSocket *attempt = mute.nextPendingConnection()) {
+                ++tries;
+                delete attempt;
+            }
+        }
+        EXPECT_EQ(tries, 1);
+    }
+    ASSERT_TRUE(server.start());
+    ASSERT_EQ(pc.signIn(QStringLiteral("Noa"), QStringLiteral("2468")).outcome, LearnerStore::SignIn::Accepted);
+    EXPECT_EQ(statistics->drills().size(), 2);
+    EXPECT_EQ(history->load().documents.constLast(), "{\\rtf1 otra}");
+    EXPECT_FALSE(QFile::exists(queuePath(QStringLiteral("A"))));
 }
 
 // A queue file damaged on the PC is set aside, never written over, and the store goes on.

@@ -156,6 +156,12 @@ bool PostgresServer::stop()
     return !running;
 }
 
+QString PostgresServer::socketPath() const
+{
+    // The server's default port names its socket.
+    return folder.filePath(QStringLiteral(".s.PGSQL.5432"));
+}
+
 QString PostgresServer::adminUrl(const QString &database) const
 {
     return QStringLiteral("postgresql://%1:%2@/%3?host=%4").arg(AdminName, AdminPassword, database, folder.path());

@@ -32,6 +32,9 @@ public:
     bool stop();
     bool start();
 
+    // Where the server listens while it runs: something else may listen there while it is stopped.
+    QString socketPath() const;
+
     // A new, empty database; its name.
     QString createDatabase();
     // The administrator's URL of database.
