@@ -193,8 +193,8 @@ TEST_F(ServerStoreTest, DrillsFinishedWhileTheServerIsAwayArriveOnce)
 TEST_F(ServerStoreTest, AServerThatDoesNotAnswerIsWaitedForOnceNotAtEveryDrill)
 {
     PostgresServer &server = PostgresServer::shared();
-    ServerLearnerStore pc(ServerAddress::parse(learnerUrl + QStringLiteral("&connect_timeout=2")),
-        queuePath(QStringLiteral("A")));
+    ServerLearnerStore pc(
+        ServerAddress::parse(learnerUrl + QStringLiteral("&connect_timeout=2")), queuePath(QStringLiteral("A")));
     ASSERT_EQ(pc.registerLearner(QStringLiteral("Noa"), QStringLiteral("2468"), QString()),
         LearnerStore::Registration::Registered);
     const auto statistics = pc.statistics(QStringLiteral("Noa"));
