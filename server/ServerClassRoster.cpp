@@ -1,18 +1,12 @@
 #include "ServerClassRoster.h"
 
 #include "ServerConnection.h"
+#include "ServerFunctions.h"
 #include "ServerLink.h"
 #include "ServerStatistics.h"
 
 #include <QSqlQuery>
 #include <QVariant>
-
-namespace
-{
-
-const QString TeacherRole = QStringLiteral("teclora_teacher");
-
-} // namespace
 
 ServerClassRoster::ServerClassRoster(const ServerAddress &labAddress)
     : lab(labAddress)
@@ -24,7 +18,7 @@ ServerClassRoster::~ServerClassRoster() = default;
 ClassRoster::SignIn ServerClassRoster::signInTeacher(const QString &password)
 {
     // The teacher reads and never records: nothing is ever queued.
-    auto teacher = std::make_shared<ServerLink>(lab.as(TeacherRole, password), QString());
+    auto teacher = std::make_shared<ServerLink>(lab.as(ServerFunctions::TeacherRole, password), QString());
     QSqlQuery query;
     switch (teacher->call(QStringLiteral("SELECT teclora.teacher_sign_in(?)"), {password}, &query)) {
     case ServerLink::Answer::Done:

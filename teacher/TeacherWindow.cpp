@@ -27,22 +27,22 @@ const QStringList Columns = {QStringLiteral("Alumno"), QStringLiteral("Última p
     QStringLiteral("Mejor p/m"), QStringLiteral("Media p/m"), QStringLiteral("Precisión media %"),
     QStringLiteral("Última lección"), QStringLiteral("Teclas más débiles"), QStringLiteral("Claves fallidas")};
 
-QStringList fieldsOf(const ClassRow &row)
+// A row's figures as numbers, its words as text, in the order of Columns.
+QVariantList fieldsOf(const ClassRow &row)
 {
-    return {row.learner, row.lastPractice, QString::number(row.drills), QString::number(row.bestSpeed),
-        QString::number(row.averageSpeed), QString::number(row.averageAccuracy), row.lastLesson, row.weakestKeys,
-        QString::number(row.wrongClaves)};
+    return {row.learner, row.lastPractice, row.drills, row.bestSpeed, row.averageSpeed, row.averageAccuracy,
+        row.lastLesson, row.weakestKeys, row.wrongClaves};
 }
 
-// A cell that sorts as a number where the column holds numbers.
-QTableWidgetItem *cell(const QString &text, bool number)
+// A cell that sorts as a number where it holds one.
+QTableWidgetItem *cell(const QVariant &value)
 {
     auto *item = new QTableWidgetItem;
-    if (number) {
-        item->setData(Qt::DisplayRole, text.toLongLong());
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (value.typeId() == QMetaType::QString) {
+        item->setText(value.toString());
     } else {
-        item->setText(text);
+        item->setData(Qt::DisplayRole, value);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
@@ -181,9 +181,9 @@ void TeacherWindow::refresh()
     table.setSortingEnabled(false);
     table.setRowCount(static_cast<int>(classRows.size()));
     for (int row = 0; row < classRows.size(); ++row) {
-        const QStringList fields = fieldsOf(classRows.at(row));
+        const QVariantList fields = fieldsOf(classRows.at(row));
         for (int column = 0; column < fields.size(); ++column) {
-            table.setItem(row, column, cell(fields.at(column), (column >= 2 && column <= 5) || column == 8));
+            table.setItem(row, column, cell(fields.at(column)));
         }
     }
     table.setSortingEnabled(true);
@@ -249,7 +249,11 @@ void TeacherWindow::exportClass()
 {
     QList<QStringList> lines;
     for (const ClassRow &row : std::as_const(classRows)) {
-        lines.append(fieldsOf(row));
+        QStringList line;
+        for (const QVariant &field : fieldsOf(row)) {
+            line.append(field.toString());
+        }
+        lines.append(line);
     }
     const QString folder = platform.userPath(QStringLiteral("Estadisticas"));
     const QString path = folder + QStringLiteral("/clase.csv");
