@@ -33,6 +33,24 @@ const QList<QPair<QString, QString>> Expansions = {
 
 // Owner-only helpers, called by the functions below.
 const QStringList InternalFunctions = {
+    // A turn at the heavy work of kind p_kind (7301 a sign-in, 7302 opening a history), held to
+    // the end of the calling statement's transaction. Two of each kind run at once and the rest
+    // wait in line, so that a class signing in together leaves the cores to the drills being kept
+    // meanwhile, which take no turn, instead of sharing them out among two hundred sign-ins. A
+    // turn held for longer than the wait allows (a PC gone in the middle of its history) is not
+    // waited for: the work goes ahead without one.
+    QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.take_turn(p_kind integer) RETURNS void
+        LANGUAGE plpgsql @internal@ SET lock_timeout = '5s' AS $$
+        BEGIN
+            FOR v_turn IN 0..1 LOOP
+                IF pg_try_advisory_xact_lock(p_kind, v_turn) THEN
+                    RETURN;
+                END IF;
+            END LOOP;
+            PERFORM pg_advisory_xact_lock(p_kind, floor(random() * 2)::integer);
+        EXCEPTION WHEN lock_not_available THEN
+            NULL;
+        END $$)"),
     // A clave's salted bcrypt hash. Four digits are ten thousand claves: whoever held the hashes
     // would try them all at any cost, so what guards a clave is that no one reaches the hashes and
     // the wait after five wrong ones. The lowest cost keeps a lab's sign-ins quick when a whole
@@ -153,6 +171,7 @@ const QStringList LearnerFunctions = {
         DECLARE
             v learners%ROWTYPE;
         BEGIN
+            PERFORM take_turn(7301);
             wait_seconds := 0;
             SELECT * INTO v FROM learners WHERE lower(name) = lower(p_name) FOR UPDATE;
             IF NOT FOUND THEN
@@ -195,8 +214,12 @@ const QStringList LearnerFunctions = {
         END $$)"),
     // The session's learner's history pieces, in finishing order.
     QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.my_history(p_token text) RETURNS SETOF bytea
-        LANGUAGE sql STABLE @definer@ AS $$
-        SELECT body FROM history_pieces WHERE learner = session_learner(p_token) ORDER BY finished, id $$)"),
+        LANGUAGE plpgsql @definer@ AS $$
+        BEGIN
+            PERFORM take_turn(7302);
+            RETURN QUERY SELECT body FROM history_pieces WHERE learner = session_learner(p_token)
+                ORDER BY finished, id;
+        END $$)"),
     // Keeps a drill {finished, exercise, seconds, speed, right_keys, wrong_keys, accuracy, keys,
     // mistakes} and adds it to the totals; a drill id kept before changes nothing. False when
     // p_token is no session.

@@ -1,6 +1,8 @@
+#include "ServerConnection.h"
 #include "ServerTestCase.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -231,6 +233,37 @@ TEST_F(ServerStoreTest, AServerThatDoesNotAnswerIsWaitedForOnceNotAtEveryDrill)
     EXPECT_EQ(statistics->drills().size(), 2);
     EXPECT_EQ(history->load().documents.constLast(), "{\\rtf1 otra}");
     EXPECT_FALSE(QFile::exists(queuePath(QStringLiteral("A"))));
+}
+
+// Histories are opened two at a time: a PC waits its turn while both are taken, takes a free
+// one at once, and goes ahead without one when a turn is held past the wait (a PC gone in the
+// middle of its history). Drills take no turn and are kept meanwhile.
+TEST_F(ServerStoreTest, HistoriesAreOpenedInTurnsThatNobodyHoldsForever)
+{
+    const auto pc = newPc(QStringLiteral("A"));
+    ASSERT_EQ(pc->registerLearner(QStringLiteral("Iker"), QStringLiteral("1357"), QString()),
+        LearnerStore::Registration::Registered);
+    const auto history = pc->history(QStringLiteral("Iker"));
+    ASSERT_TRUE(history->append("{\\rtf1 antes}"));
+    const QList<QByteArray> whole = history->load().documents;
+
+    ServerConnection other(ServerAddress::parse(PostgresServer::shared().adminUrl(database)));
+    ASSERT_TRUE(other.open());
+    QSqlDatabase holder = other.database();
+    QSqlQuery query(holder);
+    ASSERT_TRUE(holder.transaction());
+    ASSERT_TRUE(query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7302, 0)")));
+    QElapsedTimer opening;
+    opening.start();
+    EXPECT_EQ(history->load().documents, whole);
+    EXPECT_LT(opening.elapsed(), 4000);
+
+    ASSERT_TRUE(query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7302, 1)")));
+    EXPECT_TRUE(pc->statistics(QStringLiteral("Iker"))->record(drillAt(QStringLiteral("2026-12-08T14:00:00"), 150)));
+    opening.restart();
+    EXPECT_EQ(history->load().documents, whole);
+    EXPECT_GE(opening.elapsed(), 4000);
+    holder.rollback();
 }
 
 // A queue file damaged on the PC is set aside, never written over, and the store goes on.
