@@ -11,6 +11,9 @@ struct LabFigures {
     // The drills finished before the crowd arrived or after the last of them had their history.
     Latencies drillApart;
     Latencies history;
+    // One of the crowd's histories opened again and again once the session is over, the server
+    // otherwise idle.
+    Latencies historyAlone;
 
     // Drills and history pieces handed to the stores, and what the server keeps of them: those
     // neither kept nor waiting in a PC's queue are lost, those kept twice doubled.

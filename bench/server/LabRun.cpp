@@ -204,7 +204,24 @@ LabFigures LabRun::play()
     figures.sessionSeconds = std::chrono::duration<double>(end - session).count();
     figures.drillsPerSecond = figures.sessionSeconds > 0 ? figures.drillsFinished / figures.sessionSeconds : 0.0;
     countRows(tallies, figures);
+    openHistoryAlone(figures);
     return figures;
+}
+
+void LabRun::openHistoryAlone(LabFigures &figures) const
+{
+    constexpr int Openings = 20;
+    const QString name = learnerName(shape.learners);
+    ServerLearnerStore store(learnerAddress, queuePath(shape.learners));
+    if (store.signIn(name, Clave).outcome != LearnerStore::SignIn::Accepted) {
+        return;
+    }
+    const std::unique_ptr<LearnerHistory> history = store.history(name);
+    for (int opening = 0; opening < Openings; ++opening) {
+        const Clock::time_point opened = Clock::now();
+        history->load();
+        figures.historyAlone.add(millisecondsSince(opened));
+    }
 }
 
 void LabRun::practise(int pc, SwitchOn &switchOn, PcTally &tally) const

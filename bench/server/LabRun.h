@@ -44,6 +44,7 @@ private:
     // through the session they all sign in and the typing window loads their long history.
     void arrive(int pc, SwitchOn &switchOn, PcTally &tally) const;
     void countRows(const std::vector<PcTally> &tallies, LabFigures &figures);
+    void openHistoryAlone(LabFigures &figures) const;
 
     // From the session's start to the crowd's arrival: halfway through.
     Clock::duration crowdDelay() const;

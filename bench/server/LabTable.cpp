@@ -52,6 +52,9 @@ void printLabTable(const QList<QPair<LabShape, LabFigures>> &labs, QTextStream &
     row(QStringLiteral("loading a 1 MB history"), [](const LabShape &, const LabFigures &figures) {
         return milliseconds(figures.history);
     });
+    row(QStringLiteral("  the server otherwise idle"), [](const LabShape &, const LabFigures &figures) {
+        return milliseconds(figures.historyAlone);
+    });
     row(QStringLiteral("drills sent"), [](const LabShape &, const LabFigures &figures) {
         return QString::number(figures.drillsFinished);
     });
