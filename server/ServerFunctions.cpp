@@ -41,13 +41,15 @@ const QStringList InternalFunctions = {
     // waited for: the work goes ahead without one.
     QStringLiteral(R"(CREATE OR REPLACE FUNCTION teclora.take_turn(p_kind integer) RETURNS void
         LANGUAGE plpgsql @internal@ SET lock_timeout = '5s' AS $$
+        DECLARE
+            v_turns constant integer := 2;
         BEGIN
-            FOR v_turn IN 0..1 LOOP
+            FOR v_turn IN 0..v_turns - 1 LOOP
                 IF pg_try_advisory_xact_lock(p_kind, v_turn) THEN
                     RETURN;
                 END IF;
             END LOOP;
-            PERFORM pg_advisory_xact_lock(p_kind, floor(random() * 2)::integer);
+            PERFORM pg_advisory_xact_lock(p_kind, floor(random() * v_turns)::integer);
         EXCEPTION WHEN lock_not_available THEN
             NULL;
         END $$)"),
